@@ -1,0 +1,39 @@
+#include "app/help.h"
+#include "app/mainwindow.h"
+#include "app/program.h"
+#include "app/qtprompts.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace {
+class NoHelp : public Help {
+  public:
+    void showContents(QWidget*) override {}
+    void showIndex(QWidget*) override {}
+    void showTopic(QWidget*, const QString&, int) override {}
+};
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tremora"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tremora"));
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+
+    // Qt's own dialogs and buttons speak Italian too ("Sì", "No", "Annulla").
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtTranslator);
+
+    QtPrompts prompts;
+    NoHelp help;
+    Program program(prompts, help);
+    QObject::connect(&program.mainWindow(), &MainWindow::programEnded, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+    program.mainWindow().showMaximized();
+    return app.exec();
+}

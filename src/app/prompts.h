@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <optional>
+
+class QDialog;
+class QTextDocument;
+class QWidget;
+
+// Everything modal that the user answers goes through here: message boxes, input dialogs,
+// file and font dialogs, the printer, and the modal run of a window. The program uses
+// QtPrompts; tests use a scripted implementation that answers and records.
+class Prompts {
+  public:
+    virtual ~Prompts() = default;
+
+    // A message box with an OK button.
+    virtual void message(QWidget* owner, const QString& title, const QString& text) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool yesNo(QWidget* owner, const QString& title, const QString& text) = 0;
+    // An input dialog with a prompt and a title; nothing when the user cancels.
+    virtual std::optional<QString> input(QWidget* owner, const QString& prompt,
+                                         const QString& title) = 0;
+    // A choice among several buttons; returns the index of the chosen one, -1 if dismissed.
+    virtual int choose(QWidget* owner, const QString& title, const QString& text,
+                       const QStringList& buttons) = 0;
+
+    // File dialogs for report text files; nothing when cancelled.
+    virtual std::optional<QString> openFileName(QWidget* owner) = 0;
+    virtual std::optional<QString> saveFileName(QWidget* owner) = 0;
+    // Font dialog; nothing when cancelled.
+    virtual std::optional<QFont> font(QWidget* owner, const QFont& initial) = 0;
+    // Sends a document to the default printer; an empty string on success, otherwise the
+    // reason the printing failed.
+    virtual QString print(QWidget* owner, const QTextDocument& document) = 0;
+
+    // Shows a window modally; returns when it is hidden or closed.
+    virtual void runModal(QDialog* window) = 0;
+};

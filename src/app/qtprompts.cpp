@@ -1,0 +1,110 @@
+#include "app/qtprompts.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTextDocument>
+
+namespace {
+
+// Message texts keep the line breaks of the old program (CR LF, or LF CR); a message box
+// wants a single LF.
+QString forDisplay(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+const QString textFilter = QStringLiteral(" Text Files (*.txt )(*.txt)");
+
+} // namespace
+
+void QtPrompts::message(QWidget* owner, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, title, forDisplay(text), QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+bool QtPrompts::yesNo(QWidget* owner, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Question, title, forDisplay(text),
+                    QMessageBox::Yes | QMessageBox::No, owner);
+    box.setTextFormat(Qt::PlainText);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<QString> QtPrompts::input(QWidget* owner, const QString& prompt,
+                                        const QString& title) {
+    bool ok = false;
+    const QString answer =
+        QInputDialog::getText(owner, title, forDisplay(prompt), QLineEdit::Normal, QString(), &ok);
+    if (!ok)
+        return std::nullopt;
+    return answer;
+}
+
+int QtPrompts::choose(QWidget* owner, const QString& title, const QString& text,
+                      const QStringList& buttons) {
+    QMessageBox box(QMessageBox::Warning, title, forDisplay(text), QMessageBox::NoButton, owner);
+    box.setTextFormat(Qt::PlainText);
+    QList<QAbstractButton*> added;
+    for (const QString& caption : buttons)
+        added << box.addButton(caption, QMessageBox::AcceptRole);
+    box.exec();
+    return int(added.indexOf(box.clickedButton()));
+}
+
+std::optional<QString> QtPrompts::openFileName(QWidget* owner) {
+    QFileDialog dialog(owner);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(textFilter);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> QtPrompts::saveFileName(QWidget* owner) {
+    QFileDialog dialog(owner);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(textFilter);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QFont> QtPrompts::font(QWidget* owner, const QFont& initial) {
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, initial, owner);
+    if (!ok)
+        return std::nullopt;
+    return chosen;
+}
+
+QString QtPrompts::print(QWidget*, const QTextDocument& document) {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return QStringLiteral("Nessuna stampante predefinita è installata.");
+    QPrinter printer(info, QPrinter::HighResolution);
+    if (!printer.isValid())
+        return QStringLiteral("La stampante predefinita non è disponibile.");
+    document.print(&printer);
+    if (printer.printerState() == QPrinter::Error)
+        return QStringLiteral("La stampa non è riuscita.");
+    return QString();
+}
+
+void QtPrompts::runModal(QDialog* window) {
+    QPointer<QDialog> guard(window);
+    window->setWindowModality(Qt::ApplicationModal);
+    window->exec();
+}

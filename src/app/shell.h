@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// What the other windows do to the main window: the indicator panels 1 to 12 and the hint
+// (panel 13) of the status bar, the status-clearing timer, the banner, the report text.
+class Shell {
+  public:
+    virtual ~Shell() = default;
+
+    virtual void setIndicator(int panel, bool on) = 0;
+    virtual void setHint(const QString& hint) = 0;
+    virtual void setTimerEnabled(bool enabled) = 0;
+    virtual void setBannerVisible(bool visible) = 0;
+
+    virtual QString reportText() const = 0;
+    // Replaces the whole report; the document counts as changed.
+    virtual void setReportText(const QString& text) = 0;
+
+    // The way out of every window: stop the timer, switch the area panel off, clear the hint.
+    void statusReset(int areaPanel) {
+        setTimerEnabled(false);
+        setIndicator(areaPanel, false);
+        setHint(QString());
+    }
+};

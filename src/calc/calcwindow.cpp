@@ -1,0 +1,213 @@
+#include "calc/calcwindow.h"
+
+#include "app/help.h"
+#include "app/prompts.h"
+#include "app/shell.h"
+#include "calc/coefficients.h"
+#include "calc/messages.h"
+#include "calc/numberedit.h"
+#include "calc/numtext.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+CalcWindow::CalcWindow(AppContext& context, QWidget* parent, const Setup& setup)
+    : QDialog(parent), ctx(context), m_setup(setup) {
+    setWindowTitle(setup.title);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setModal(true);
+    m_body = new QVBoxLayout(this);
+    m_body->setSizeConstraint(QLayout::SetFixedSize);
+    m_grid = new QGridLayout;
+    m_grid->setHorizontalSpacing(12);
+    m_grid->setColumnMinimumWidth(1, 140);
+    m_body->addLayout(m_grid);
+}
+
+void CalcWindow::loadSteps() {
+    // The common load step of the old program set the application's help file; here the
+    // help service knows where its collection is, so only the window's own steps run.
+    load();
+}
+
+void CalcWindow::unloadSteps() {
+    statusReset();
+}
+
+QLabel* CalcWindow::label(const char* name, const QString& caption, int style) {
+    auto* l = new QLabel(caption, this);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setTextFormat(Qt::PlainText);
+    if (style & Bold) {
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+    }
+    if (style & Bordered) {
+        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        l->setMinimumWidth(70);
+    }
+    if (style & Centred)
+        l->setAlignment(Qt::AlignCenter);
+    return l;
+}
+
+QLabel* CalcWindow::hiddenLabel(const char* name, const QString& caption) {
+    QLabel* l = label(name, caption);
+    l->setVisible(false);
+    return l;
+}
+
+NumberEdit* CalcWindow::textBox(const char* name) {
+    auto* t = new NumberEdit(this);
+    t->setObjectName(QString::fromLatin1(name));
+    t->setMinimumWidth(120);
+    return t;
+}
+
+QListWidget* CalcWindow::listBox(const char* name, const QStringList& items) {
+    auto* l = new QListWidget(this);
+    l->setObjectName(QString::fromLatin1(name));
+    l->addItems(items);
+    l->setSelectionMode(QAbstractItemView::SingleSelection);
+    l->setCurrentRow(-1);
+    const int rows = qMax(1, items.size());
+    l->setFixedHeight(l->sizeHintForRow(0) * rows + 2 * l->frameWidth() + 4);
+    l->setMinimumWidth(qMax(120, l->sizeHintForColumn(0) + 2 * l->frameWidth() + 8));
+    return l;
+}
+
+QPushButton* CalcWindow::button(const char* name, const QString& caption) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+QRadioButton* CalcWindow::option(const char* name, const QString& caption) {
+    auto* o = new QRadioButton(caption, this);
+    o->setObjectName(QString::fromLatin1(name));
+    return o;
+}
+
+void CalcWindow::addRow(QWidget* caption, QWidget* value) {
+    const int row = m_grid->rowCount();
+    if (caption)
+        m_grid->addWidget(caption, row, 0);
+    if (value)
+        m_grid->addWidget(value, row, 1);
+}
+
+void CalcWindow::addButtons(std::initializer_list<QPushButton*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QPushButton* b : buttons)
+        row->addWidget(b);
+    m_body->addSpacing(8);
+    m_body->addLayout(row);
+}
+
+QString CalcWindow::textOf(const QWidget* control) {
+    if (auto* l = qobject_cast<const QLabel*>(control))
+        return l->text();
+    if (auto* t = qobject_cast<const QLineEdit*>(control))
+        return t->text();
+    return QString();
+}
+
+bool CalcWindow::isEmpty(const QWidget* control) {
+    return textOf(control).isEmpty();
+}
+
+std::optional<double> CalcWindow::number(const QWidget* control) {
+    return numtext::parse(textOf(control));
+}
+
+void CalcWindow::message(const QString& title, const QString& text) {
+    ctx.prompts.message(this, title, text);
+}
+
+bool CalcWindow::requireFilled(std::initializer_list<const QWidget*> controls) {
+    for (const QWidget* c : controls) {
+        if (isEmpty(c)) {
+            message(messages::titleSystem, messages::fillAll);
+            return false;
+        }
+    }
+    return true;
+}
+
+void CalcWindow::sendData(std::initializer_list<const QWidget*> validated, const QWidget* result,
+                          const QString& title, const QString& text, ResetAfter reset) {
+    const bool everyOutcome = reset == ResetAfter::EveryOutcome;
+    if (!requireFilled(validated)) {
+        if (everyOutcome)
+            statusReset();
+        return;
+    }
+    if (isEmpty(result)) {
+        message(messages::titleSystem, messages::pressCompute);
+        if (everyOutcome)
+            statusReset();
+        return;
+    }
+    message(title, text);
+    hide();
+    statusReset();
+}
+
+void CalcWindow::statusReset() {
+    ctx.shell.statusReset(m_setup.areaPanel);
+}
+
+void CalcWindow::cancel() {
+    ctx.forms.unload(objectName());
+}
+
+void CalcWindow::showHelp() {
+    ctx.help.showTopic(this, m_setup.helpWindow, m_setup.helpContext);
+}
+
+void CalcWindow::bindZoneList(QListWidget* list, QLabel* cText, QLabel* cNumber, QLabel* sText) {
+    list->addItems(coefficients::zoneItems());
+    list->setFixedHeight(list->sizeHintForRow(0) * coefficients::zoneCount +
+                         2 * list->frameWidth() + 4);
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + 8);
+    connect(list, &QListWidget::currentRowChanged, this, [=](int row) {
+        if (row < 0 || row >= coefficients::zoneCount)
+            return;
+        cText->setText(coefficients::zoneCText(row));
+        cNumber->setText(numtext::format(coefficients::zone(row).c));
+        sText->setText(coefficients::zoneSText(row));
+    });
+}
+
+void CalcWindow::bindProtectionList(QListWidget* list, QLabel* iNumber) {
+    connect(list, &QListWidget::currentRowChanged, this, [=](int row) {
+        if (row < 0 || row >= coefficients::protectionCount)
+            return;
+        iNumber->setText(numtext::format(coefficients::protection(row)));
+    });
+}
+
+void CalcWindow::bindResponseCoefficient(QLineEdit* period, QLabel* response, bool roundPeriod) {
+    connect(period, &QLineEdit::textChanged, this, [=](const QString& text) {
+        const auto t = numtext::parse(text);
+        if (!t)
+            return; // not a number (or empty): R keeps what it showed
+        const double periodSeconds = roundPeriod ? numtext::round2(*t) : *t;
+        response->setText(numtext::formatRounded(coefficients::responseCoefficient(periodSeconds)));
+    });
+}
+
+void CalcWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    ctx.forms.unload(objectName());
+}

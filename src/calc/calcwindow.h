@@ -1,0 +1,98 @@
+#pragma once
+
+#include "app/appcontext.h"
+#include "app/forms.h"
+
+#include <QDialog>
+#include <optional>
+
+class NumberEdit;
+class QBoxLayout;
+class QCheckBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QVBoxLayout;
+
+// What every calculation window shares: how controls are made and named, the order of
+// checks and messages of "Elabora Dati" and "Invia Dati", giving up ("Annulla", the close
+// box), the help button, the status reset, and the zone, protection and period bindings.
+// A window states only its controls, inputs, formula and messages.
+class CalcWindow : public QDialog, public ManagedWindow {
+    Q_OBJECT
+  public:
+    struct Setup {
+        QString title;
+        int areaPanel;
+        QString helpWindow;
+        int helpContext;
+    };
+
+    CalcWindow(AppContext& context, QWidget* parent, const Setup& setup);
+
+    void loadSteps() override;
+    void unloadSteps() override;
+    int areaPanel() const { return m_setup.areaPanel; }
+
+    // Esc does not throw a window's values away.
+    void reject() override {}
+
+  protected:
+    // The window's own load steps.
+    virtual void load() {}
+
+    // Controls, named as the report builders and tests find them.
+    enum LabelStyle { Plain = 0, Bold = 1, Bordered = 2, Centred = 4 };
+    QLabel* label(const char* name, const QString& caption = QString(), int style = Plain);
+    QLabel* hiddenLabel(const char* name, const QString& caption = QString());
+    NumberEdit* textBox(const char* name);
+    QListWidget* listBox(const char* name, const QStringList& items = QStringList());
+    QPushButton* button(const char* name, const QString& caption);
+    QRadioButton* option(const char* name, const QString& caption);
+
+    // Layout: rows of caption and value in a grid, the buttons in one row at the bottom.
+    QGridLayout* grid() const { return m_grid; }
+    QVBoxLayout* body() const { return m_body; }
+    void addRow(QWidget* caption, QWidget* value);
+    void addButtons(std::initializer_list<QPushButton*> buttons);
+
+    // Behaviour shared by the windows.
+    static bool isEmpty(const QWidget* control);
+    static QString textOf(const QWidget* control);
+    // The number a control shows, or nothing when it is not a number.
+    static std::optional<double> number(const QWidget* control);
+    void message(const QString& title, const QString& text);
+    // "Inserire tutti i valori nelle relative caselle!" when any control is empty.
+    bool requireFilled(std::initializer_list<const QWidget*> controls);
+
+    enum class ResetAfter { ConfirmOnly, EveryOutcome };
+    // "Invia Dati": empty inputs, then a missing result, then the confirmation and hiding;
+    // the status reset after the confirmation only, or after every outcome.
+    void sendData(std::initializer_list<const QWidget*> validated, const QWidget* result,
+                  const QString& title, const QString& text, ResetAfter reset);
+    // Status reset of this window's area panel.
+    void statusReset();
+    // "Annulla": destroys the window with its values (its unload steps run).
+    virtual void cancel();
+    void showHelp();
+
+    // The seismic zone list: a click writes the visible C text, C as a number and S in words.
+    void bindZoneList(QListWidget* list, QLabel* cText, QLabel* cNumber, QLabel* sText);
+    // The protection list: a click writes I (1, 1,2 or 1,4) by list position.
+    void bindProtectionList(QListWidget* list, QLabel* iNumber);
+    // The period box drives the response coefficient R; roundPeriod rounds T to two decimals
+    // before the rule is applied.
+    void bindResponseCoefficient(QLineEdit* period, QLabel* response, bool roundPeriod);
+
+    void closeEvent(QCloseEvent* event) override;
+
+    AppContext& ctx;
+
+  private:
+    Setup m_setup;
+    QVBoxLayout* m_body;
+    QGridLayout* m_grid;
+};

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+
+// Message texts and titles shared by the calculation windows.
+namespace messages {
+
+inline const QString titleSystem = QStringLiteral("Messaggio di Sistema");
+inline const QString titleSystemLower = QStringLiteral("Messaggio di sistema");
+inline const QString titleStored = QStringLiteral("Memorizzazione Dati");
+
+inline const QString fillAll = QStringLiteral("Inserire tutti i valori nelle relative caselle!");
+inline const QString pressCompute = QStringLiteral("Premi il pulsante Elabora Dati!");
+
+// Confirmations that results are stored for the report; the line break is LF then CR.
+inline const QString storedStatic =
+    QStringLiteral("E' possibile inserire i dati memorizzati nella Relazione Analisi Statica ") +
+    QStringLiteral("\n\r") +
+    QStringLiteral("  selezionando l'apposita casella della finestra Componi Relazione");
+inline const QString storedDynamic =
+    QStringLiteral("E' possibile inserire i dati memorizzati nella Relazione Analisi Dinamica ") +
+    QStringLiteral("\n\r") +
+    QStringLiteral("     selezionando l'apposita casella della finestra Componi Relazione");
+
+// Questionnaire messages.
+inline const QString maxNineStoreys =
+    QStringLiteral("Operazione eseguibile per un numero massimo di 9 piani");
+
+} // namespace messages
+
+// Help windows and their context numbers.
+namespace helptopics {
+inline const QString buildingParameters = QStringLiteral("parametri dell'edificio");
+inline const QString masonry = QStringLiteral("edifici in muratura - analisi statica");
+inline const QString framed = QStringLiteral("edifici intelaiati");
+inline const QString composer = QStringLiteral("componi relazione");
+constexpr int buildingParametersContext = 1030;
+constexpr int masonryContext = 1040;
+constexpr int framedContext = 1050;
+constexpr int composerContext = 1060;
+} // namespace helptopics
+
+// Status-bar area panels of the window groups.
+namespace panels {
+constexpr int open = 1;
+constexpr int save = 2;
+constexpr int print = 3;
+constexpr int buildingParameters = 4;
+constexpr int about = 5;
+constexpr int contact = 6;
+constexpr int masonry = 8;
+constexpr int framed = 9;
+constexpr int composer = 11;
+constexpr int hint = 13;
+} // namespace panels

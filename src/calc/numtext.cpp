@@ -1,0 +1,98 @@
+#include "calc/numtext.h"
+
+#include <cfenv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace numtext {
+
+namespace {
+
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// Turns the printf text of a number into the Italian one: comma for the decimal point,
+// capital E with a signed exponent as the old Windows runtime writes it.
+QString italianise(const char* buffer) {
+    QString s = QString::fromLatin1(buffer);
+    s.replace(QLatin1Char('.'), QLatin1Char(','));
+    s.replace(QLatin1Char('e'), QLatin1Char('E'));
+    if (s == QLatin1String("-0"))
+        s = QStringLiteral("0");
+    return s;
+}
+
+} // namespace
+
+std::optional<double> parse(const QString& text) {
+    const QString s = text.trimmed();
+    int i = 0;
+    const int n = s.size();
+    QByteArray ascii;
+    ascii.reserve(n + 1);
+    if (i < n && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-')))
+        ascii.append(s[i++].toLatin1());
+    int mantissaDigits = 0;
+    while (i < n && isDigit(s[i])) {
+        ascii.append(s[i++].toLatin1());
+        ++mantissaDigits;
+    }
+    if (i < n && s[i] == QLatin1Char(',')) {
+        ascii.append('.');
+        ++i;
+        while (i < n && isDigit(s[i])) {
+            ascii.append(s[i++].toLatin1());
+            ++mantissaDigits;
+        }
+    }
+    if (mantissaDigits == 0)
+        return std::nullopt;
+    if (i < n && (s[i] == QLatin1Char('e') || s[i] == QLatin1Char('E'))) {
+        ascii.append('e');
+        ++i;
+        if (i < n && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-')))
+            ascii.append(s[i++].toLatin1());
+        int expDigits = 0;
+        while (i < n && isDigit(s[i])) {
+            ascii.append(s[i++].toLatin1());
+            ++expDigits;
+        }
+        if (expDigits == 0)
+            return std::nullopt;
+    }
+    if (i != n)
+        return std::nullopt;
+    char* end = nullptr;
+    const double value = std::strtod(ascii.constData(), &end);
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+double round2(double value) {
+    if (!std::isfinite(value))
+        return value;
+    const double scaled = value * 100.0;
+    // nearbyint rounds halves to even in the default rounding mode; make sure of the mode.
+    const int previous = std::fegetround();
+    std::fesetround(FE_TONEAREST);
+    const double rounded = std::nearbyint(scaled);
+    std::fesetround(previous);
+    return rounded / 100.0;
+}
+
+QString format(double value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    return italianise(buffer);
+}
+
+QString formatSingle(float value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.7g", static_cast<double>(value));
+    return italianise(buffer);
+}
+
+} // namespace numtext

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// Numbers as the program shows them: Italian notation (decimal comma), results rounded to
+// two decimals the way the code's own rounding does it, written as the shortest text.
+namespace numtext {
+
+// Reads an Italian number: optional sign, digits, optional decimal comma and digits,
+// optional exponent ("1,5E3"). Blanks around the number are allowed. A dot is never a
+// thousands separator, so "1.5" and "0.350" are not numbers; neither are "nan", "inf"
+// or values that overflow a double.
+std::optional<double> parse(const QString& text);
+
+// Scale by 100, round to the even neighbour on an exact tie, divide by 100:
+// 2,125 -> 2,12 and 2,375 -> 2,38.
+double round2(double value);
+
+// Shortest text of a double: up to 15 significant digits, no trailing zeros, decimal comma.
+QString format(double value);
+
+// Shortest text of a single-precision value (7 significant digits), as the building
+// weight is kept.
+QString formatSingle(float value);
+
+// round2 then format: the usual way a result reaches a label.
+inline QString formatRounded(double value) {
+    return format(round2(value));
+}
+
+} // namespace numtext

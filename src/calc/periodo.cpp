@@ -1,0 +1,66 @@
+#include "calc/periodo.h"
+
+#include "calc/formulas.h"
+#include "calc/messages.h"
+#include "calc/numberedit.h"
+#include "calc/numtext.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <cmath>
+
+Periodo::Periodo(AppContext& context, QWidget* parent)
+    : CalcWindow(context, parent,
+                 {QStringLiteral("Periodo fondamentale di vibrazione"), panels::buildingParameters,
+                  helptopics::buildingParameters, helptopics::buildingParametersContext}) {
+    QLabel* sideCaption = label("Label1", QStringLiteral("Lato della Fondazione (B):"));
+    m_side = textBox("Text2");
+    QLabel* heightCaption = label("Label2", QStringLiteral("Altezza dell'edificio (H):"));
+    m_height = textBox("Text1");
+    QLabel* periodCaption =
+        label("Label3", QStringLiteral("Periodo di oscillazione dell'edificio (T):"), Bold);
+    m_period = label("Label4");
+
+    addRow(sideCaption, m_side);
+    addRow(heightCaption, m_height);
+    addRow(periodCaption, m_period);
+
+    QPushButton* compute = button("Command1", QStringLiteral("Elabora Dati"));
+    QPushButton* send = button("Command2", QStringLiteral("Invia Dati"));
+    QPushButton* cancel = button("Command3", QStringLiteral("Annulla"));
+    QPushButton* help = button("Command4", QStringLiteral("?"));
+    addButtons({compute, send, cancel, help});
+
+    setTabOrder(m_side, m_height);
+    setTabOrder(m_height, compute);
+    setTabOrder(compute, send);
+    setTabOrder(send, cancel);
+    setTabOrder(cancel, help);
+
+    connect(compute, &QPushButton::clicked, this, &Periodo::compute);
+    connect(send, &QPushButton::clicked, this, &Periodo::send);
+    connect(cancel, &QPushButton::clicked, this, &Periodo::cancel);
+    connect(help, &QPushButton::clicked, this, &Periodo::showHelp);
+}
+
+void Periodo::compute() {
+    if (!requireFilled({m_side, m_height}))
+        return;
+    const auto b = number(m_side);
+    const auto h = number(m_height);
+    if (!b || !h)
+        return;
+    const double t = formulas::period(*h, *b);
+    if (!std::isfinite(t))
+        return; // B zero or negative: no period, the label keeps its text
+    m_period->setText(numtext::formatRounded(t));
+}
+
+void Periodo::send() {
+    // A refused send leaves the status bar as it is; only a confirmed one resets it.
+    sendData({m_side, m_height}, m_period, messages::titleSystem,
+             QStringLiteral("Il Periodo T = ") + QLatin1Char(' ') + m_period->text() +
+                 QLatin1Char(' ') + QStringLiteral("é stato inserito") + QStringLiteral("\r\n") +
+                 QStringLiteral("nella finestre relative all'Analisi Statica e Dinamica "),
+             ResetAfter::ConfirmOnly);
+}

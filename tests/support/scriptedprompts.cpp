@@ -1,0 +1,115 @@
+#include "scriptedprompts.h"
+
+#include <QTextDocument>
+#include <QWidget>
+#include <QtTest>
+
+namespace {
+template <class T> T pop(std::deque<T>& queue, T fallback, int& unexpected, const char* what) {
+    if (queue.empty()) {
+        ++unexpected;
+        qWarning("ScriptedPrompts: no scripted answer for %s", what);
+    } else {
+        fallback = std::move(queue.front());
+        queue.pop_front();
+    }
+    return fallback;
+}
+} // namespace
+
+void ScriptedPrompts::message(QWidget*, const QString& title, const QString& text) {
+    shown.push_back({QStringLiteral("message"), title, text});
+}
+
+bool ScriptedPrompts::yesNo(QWidget*, const QString& title, const QString& text) {
+    shown.push_back({QStringLiteral("yesNo"), title, text});
+    return pop(yesNoAnswers, false, unexpected, "yesNo");
+}
+
+std::optional<QString> ScriptedPrompts::input(QWidget*, const QString& prompt,
+                                              const QString& title) {
+    shown.push_back({QStringLiteral("input"), title, prompt});
+    if (inputs.empty()) {
+        // A questionnaire that keeps asking would never end: fail loudly instead.
+        ++unexpected;
+        qFatal("ScriptedPrompts: no scripted answer for input \"%s\"", qPrintable(prompt));
+    }
+    auto value = inputs.front();
+    inputs.pop_front();
+    return value;
+}
+
+int ScriptedPrompts::choose(QWidget*, const QString& title, const QString& text,
+                            const QStringList&) {
+    shown.push_back({QStringLiteral("choose"), title, text});
+    return pop(choices, -1, unexpected, "choose");
+}
+
+std::optional<QString> ScriptedPrompts::openFileName(QWidget*) {
+    shown.push_back({QStringLiteral("open"), QString(), QString()});
+    return pop(openNames, std::optional<QString>(), unexpected, "open");
+}
+
+std::optional<QString> ScriptedPrompts::saveFileName(QWidget*) {
+    shown.push_back({QStringLiteral("save"), QString(), QString()});
+    return pop(saveNames, std::optional<QString>(), unexpected, "save");
+}
+
+std::optional<QFont> ScriptedPrompts::font(QWidget*, const QFont&) {
+    shown.push_back({QStringLiteral("font"), QString(), QString()});
+    return pop(fonts, std::optional<QFont>(), unexpected, "font");
+}
+
+QString ScriptedPrompts::print(QWidget*, const QTextDocument& document) {
+    shown.push_back({QStringLiteral("print"), QString(), QString()});
+    printedTexts << document.toPlainText();
+    return printResult;
+}
+
+void ScriptedPrompts::runModal(QDialog* window) {
+    modalRuns << window->objectName();
+    window->show();
+    if (!modalActions.empty()) {
+        auto action = modalActions.front();
+        modalActions.pop_front();
+        action(window);
+    }
+}
+
+void ScriptedPrompts::answer(std::initializer_list<const char*> texts) {
+    for (const char* t : texts)
+        inputs.push_back(t ? std::optional<QString>(QString::fromUtf8(t)) : std::nullopt);
+}
+
+std::vector<ScriptedPrompts::Shown> ScriptedPrompts::messages() const {
+    std::vector<Shown> out;
+    for (const Shown& s : shown)
+        if (s.kind == QLatin1String("message"))
+            out.push_back(s);
+    return out;
+}
+
+QString ScriptedPrompts::lastMessage() const {
+    const auto m = messages();
+    return m.empty() ? QString() : m.back().text;
+}
+
+QString ScriptedPrompts::lastTitle() const {
+    const auto m = messages();
+    return m.empty() ? QString() : m.back().title;
+}
+
+void RecordedHelp::showContents(QWidget* owner) {
+    requests.push_back(
+        {QStringLiteral("contents"), QString(), 0, owner ? owner->objectName() : QString()});
+}
+
+void RecordedHelp::showIndex(QWidget* owner) {
+    requests.push_back(
+        {QStringLiteral("index"), QString(), 0, owner ? owner->objectName() : QString()});
+}
+
+void RecordedHelp::showTopic(QWidget* owner, const QString& helpWindow, int context) {
+    requests.push_back(
+        {QStringLiteral("topic"), helpWindow, context, owner ? owner->objectName() : QString()});
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "app/help.h"
+#include "app/prompts.h"
+
+#include <QDialog>
+#include <QFont>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// Answers the program's questions from a script and records everything it was shown, so a
+// test reads like the user's conversation with the program.
+class ScriptedPrompts : public Prompts {
+  public:
+    struct Shown {
+        QString kind; // "message", "yesNo", "input", "choose", "open", "save", "font", "print"
+        QString title;
+        QString text; // message text or input prompt
+    };
+
+    // Scripted answers, used in order. A missing answer fails the test (QFAIL-like warning)
+    // and is answered as a cancel.
+    std::deque<std::optional<QString>> inputs; // nullopt = Cancel
+    std::deque<bool> yesNoAnswers;
+    std::deque<int> choices;
+    std::deque<std::optional<QString>> openNames;
+    std::deque<std::optional<QString>> saveNames;
+    std::deque<std::optional<QFont>> fonts;
+    QString printResult; // empty: printing succeeds
+    // What runModal does with a window: pop one action and run it while the window is
+    // "modal"; without one, the window is simply shown and the call returns.
+    std::deque<std::function<void(QDialog*)>> modalActions;
+
+    std::vector<Shown> shown;
+    QStringList printedTexts;
+    QStringList modalRuns; // names of the windows run modally, in order
+    int unexpected = 0;    // questions asked with no scripted answer
+
+    void message(QWidget* owner, const QString& title, const QString& text) override;
+    bool yesNo(QWidget* owner, const QString& title, const QString& text) override;
+    std::optional<QString> input(QWidget* owner, const QString& prompt,
+                                 const QString& title) override;
+    int choose(QWidget* owner, const QString& title, const QString& text,
+               const QStringList& buttons) override;
+    std::optional<QString> openFileName(QWidget* owner) override;
+    std::optional<QString> saveFileName(QWidget* owner) override;
+    std::optional<QFont> font(QWidget* owner, const QFont& initial) override;
+    QString print(QWidget* owner, const QTextDocument& document) override;
+    void runModal(QDialog* window) override;
+
+    // Convenience for tests.
+    void answer(std::initializer_list<const char*> texts); // queue input answers (UTF-8)
+    std::vector<Shown> messages() const;                   // only the message boxes
+    QString lastMessage() const;
+    QString lastTitle() const;
+    void clear() { shown.clear(); }
+};
+
+// Records the help requests instead of opening a viewer.
+class RecordedHelp : public Help {
+  public:
+    struct Request {
+        QString what; // "contents", "index", "topic"
+        QString window;
+        int context = 0;
+        QString owner;
+    };
+    std::vector<Request> requests;
+    void showContents(QWidget* owner) override;
+    void showIndex(QWidget* owner) override;
+    void showTopic(QWidget* owner, const QString& helpWindow, int context) override;
+};
