@@ -124,10 +124,11 @@ MainWindow::MainWindow(Prompts& prompts, Forms& forms, Help& help)
     buildStatusBar();
     attachMenuIcons();
 
-    m_timer1.setObjectName(QStringLiteral("Timer1"));
-    m_timer1.setInterval(10000);
-    connect(&m_timer1, &QTimer::timeout, this, &MainWindow::clearStatus);
-    m_timer1.start();
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(10000);
+    connect(m_timer1, &QTimer::timeout, this, &MainWindow::clearStatus);
+    m_timer1->start();
 
     setWindowState(Qt::WindowMaximized);
 }
@@ -320,8 +321,8 @@ void MainWindow::buildToolbar() {
         b->setAutoRaise(true);
         b->setIconSize(bar->iconSize());
         b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        a->setToolTip(tooltip); // menus do not show tooltips; the toolbar button does
         b->setDefaultAction(a);
-        b->setToolTip(tooltip);
         bar->addWidget(b);
     };
     // "casa" and "palazzo" open the selection windows without touching banner or status bar.
@@ -372,12 +373,8 @@ void MainWindow::buildStatusBar() {
         panel->setObjectName(QStringLiteral("panel%1").arg(i + 1));
         panel->setFont(font);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        if (i < 12) {
-            panel->setPixmap(QIcon(QStringLiteral(":/icons/status/%1.svg")
-                                       .arg(QString::fromLatin1(statusIcons[i])))
-                                 .pixmap(16, 16));
-            panel->setVisible(false);
-        }
+        if (i < 12)
+            panel->setVisible(false); // indicators start off; the icon is drawn when first on
         m_panels[i] = panel;
         bar->addPermanentWidget(panel, i == 12 ? 1 : 0);
     }
@@ -432,8 +429,14 @@ void MainWindow::clearStatus() {
 }
 
 void MainWindow::setIndicator(int panel, bool on) {
-    if (panel >= 1 && panel <= 12)
-        m_panels[panel - 1]->setVisible(on);
+    if (panel < 1 || panel > 12)
+        return;
+    QLabel* indicator = m_panels[panel - 1];
+    if (on && indicator->pixmap().isNull())
+        indicator->setPixmap(QIcon(QStringLiteral(":/icons/status/%1.svg")
+                                       .arg(QString::fromLatin1(statusIcons[panel - 1])))
+                                 .pixmap(16, 16));
+    indicator->setVisible(on);
 }
 
 bool MainWindow::indicator(int panel) const {
@@ -451,9 +454,9 @@ QString MainWindow::hint() const {
 void MainWindow::setTimerEnabled(bool enabled) {
     // Enabling a running timer does not restart its interval.
     if (!enabled)
-        m_timer1.stop();
-    else if (!m_timer1.isActive())
-        m_timer1.start();
+        m_timer1->stop();
+    else if (!m_timer1->isActive())
+        m_timer1->start();
 }
 
 void MainWindow::setBannerVisible(bool visible) {
