@@ -120,49 +120,49 @@ AzioniOrizzontali::AzioniOrizzontali(AppContext& context, QWidget* parent)
     QLabel* zoneText = hiddenLabel("Label10");
     m_reduction = label("Label24", QString(), Bordered | Centred);
 
-    // Layout: period, response and protection; zone, intensity and structure; foundation
-    // and distribution; Kh; kind of room beside G, s and Q; W; F.
+    // Layout: period and response; protection and zone; intensity and structure;
+    // foundation and distribution; Kh; the kind of room; G, s and Q; W; F.
     QGridLayout* g = grid();
     g->addWidget(periodCaption, 0, 0);
     g->addWidget(m_period, 0, 1);
     g->addWidget(responseCaption, 0, 2);
     g->addWidget(m_response, 0, 3);
-    g->addWidget(protectionCaption, 0, 4);
-    g->addWidget(m_protectionList, 0, 5);
-    g->addWidget(zoneCaption, 1, 0);
-    g->addWidget(zoneList, 1, 1);
-    g->addWidget(intensityCaption, 1, 2);
-    g->addWidget(intensityText, 1, 3);
-    g->addWidget(m_structureCaption, 1, 4);
-    g->addWidget(structureList, 1, 5);
-    g->addWidget(pair(this, foundationCaption, epsilonTag), 2, 0);
-    g->addWidget(m_foundation, 2, 1);
-    g->addWidget(pair(this, m_distributionCaption, gammaTag), 2, 2, 1, 2);
-    g->addWidget(m_distribution, 2, 4);
-    g->addWidget(coefficientCaption, 3, 0);
-    g->addWidget(m_coefficient, 3, 1);
+    g->addWidget(protectionCaption, 1, 0);
+    g->addWidget(m_protectionList, 1, 1);
+    g->addWidget(zoneCaption, 1, 2);
+    g->addWidget(zoneList, 1, 3);
+    g->addWidget(intensityCaption, 2, 0);
+    g->addWidget(intensityText, 2, 1);
+    g->addWidget(m_structureCaption, 2, 2);
+    g->addWidget(structureList, 2, 3);
+    g->addWidget(pair(this, foundationCaption, epsilonTag), 3, 0);
+    g->addWidget(m_foundation, 3, 1);
+    g->addWidget(pair(this, m_distributionCaption, gammaTag), 3, 2);
+    g->addWidget(m_distribution, 3, 3);
+    g->addWidget(coefficientCaption, 4, 0);
+    g->addWidget(m_coefficient, 4, 1);
 
     auto* rooms = new QVBoxLayout(roomFrame);
     rooms->addWidget(housing);
     rooms->addWidget(crowded);
     rooms->addWidget(veryCrowded);
-    g->addWidget(roomCaption, 4, 0, 1, 2);
-    g->addWidget(roomFrame, 5, 0, 3, 2);
-    g->addWidget(m_permanentCaption, 5, 2, 1, 3);
-    g->addWidget(m_permanent, 5, 5);
-    g->addWidget(reductionCaption, 6, 2, 1, 3);
-    g->addWidget(m_reduction, 6, 5);
-    g->addWidget(m_liveCaption, 7, 2, 1, 3);
-    g->addWidget(m_live, 7, 5);
+    g->addWidget(roomCaption, 5, 0, 1, 4);
+    g->addWidget(roomFrame, 6, 0, 1, 4);
+    g->addWidget(m_permanentCaption, 7, 0, 1, 3);
+    g->addWidget(m_permanent, 7, 3);
+    g->addWidget(reductionCaption, 8, 0, 1, 3);
+    g->addWidget(m_reduction, 8, 3);
+    g->addWidget(m_liveCaption, 9, 0, 1, 3);
+    g->addWidget(m_live, 9, 3);
     // W and F sit inside their bordered boxes.
-    g->addWidget(m_weightCaption, 8, 0, 1, 3);
-    g->addWidget(weightBox, 8, 3);
-    g->addWidget(m_weight, 8, 3, Qt::AlignCenter);
-    g->addWidget(m_forceCaption, 9, 0, 1, 3);
-    g->addWidget(forceBox, 9, 3);
-    g->addWidget(m_force, 9, 3, Qt::AlignCenter);
+    g->addWidget(m_weightCaption, 10, 0, 1, 3);
+    g->addWidget(weightBox, 10, 3);
+    g->addWidget(m_weight, 10, 3, Qt::AlignCenter);
+    g->addWidget(m_forceCaption, 11, 0, 1, 3);
+    g->addWidget(forceBox, 11, 3);
+    g->addWidget(m_force, 11, 3, Qt::AlignCenter);
     for (QLabel* hidden : {m_structure, m_heading, protection, m_intensity, zoneText})
-        g->addWidget(hidden, 10, 0);
+        g->addWidget(hidden, 12, 0);
     addButtons({compute, send, newStorey, cancel, help});
 
     bindProtectionList(m_protectionList, protection);
