@@ -207,6 +207,16 @@ void CalcWindow::bindResponseCoefficient(QLineEdit* period, QLabel* response, bo
     });
 }
 
+CalcWindow::NumberAnswer CalcWindow::askNumber(const QString& prompt, const QString& title) {
+    for (;;) {
+        const std::optional<QString> answer = ctx.prompts.input(this, prompt, title);
+        if (!answer || answer->isEmpty())
+            continue;
+        if (const auto value = numtext::parse(*answer))
+            return {*answer, *value};
+    }
+}
+
 void CalcWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     ctx.forms.unload(objectName());

@@ -87,6 +87,14 @@ class CalcWindow : public QDialog, public ManagedWindow {
     // before the rule is applied.
     void bindResponseCoefficient(QLineEdit* period, QLabel* response, bool roundPeriod);
 
+    // An input dialog asked until the answer is a number: an empty answer, Cancel and text
+    // that is not a number all ask the same question again. Returns the answer as typed.
+    struct NumberAnswer {
+        QString text;
+        double value;
+    };
+    NumberAnswer askNumber(const QString& prompt, const QString& title);
+
     void closeEvent(QCloseEvent* event) override;
 
     AppContext& ctx;

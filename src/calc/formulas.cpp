@@ -11,4 +11,46 @@ double period(double heightM, double foundationSideM) {
     return (heightM * 0.1) / std::pow(foundationSideM, 1.0 / 2.0);
 }
 
+// ---- Framed buildings.
+
+void addStorey(StoreySums& sums, double weightT, double heightM) {
+    sums.weights = static_cast<float>(static_cast<double>(sums.weights) + weightT);
+    sums.weightHeights =
+        static_cast<float>(static_cast<double>(sums.weightHeights) + heightM * weightT);
+}
+
+double distributionCoefficient(double storeyHeightM, double sumWeightsT,
+                               double sumWeightHeightsTm) {
+    if (sumWeightHeightsTm == 0.0)
+        return std::numeric_limits<double>::quiet_NaN();
+    return storeyHeightM * sumWeightsT / sumWeightHeightsTm;
+}
+
+double horizontalCoefficientBase(double response, double intensity, double distribution,
+                                 double foundation, double structure) {
+    return response * intensity * distribution * foundation * structure;
+}
+
+double horizontalCoefficient(double base, double protection) {
+    return base * protection;
+}
+
+double storeyWeight(double permanentT, double reduction, double liveT) {
+    return permanentT + reduction * liveT;
+}
+
+double storeyHorizontalForce(double weightT, double coefficient) {
+    return weightT * coefficient;
+}
+
+double verticalAction(double coefficient, double weightT) {
+    return coefficient * weightT;
+}
+
+double framedSpectrumOrdinate(double response, double intensity, double foundation,
+                              double structure, double protection) {
+    const double withoutProtection = response * intensity * foundation * structure;
+    return withoutProtection * protection;
+}
+
 } // namespace formulas
