@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <cmath>
 
 CalcWindow::CalcWindow(AppContext& context, QWidget* parent, const Setup& setup)
     : QDialog(parent), ctx(context), m_setup(setup) {
@@ -130,6 +131,26 @@ std::optional<double> CalcWindow::number(const QWidget* control) {
     return numtext::parse(textOf(control));
 }
 
+std::optional<std::vector<double>>
+CalcWindow::numbers(std::initializer_list<const QWidget*> controls) {
+    std::vector<double> values;
+    values.reserve(controls.size());
+    for (const QWidget* c : controls) {
+        const auto value = number(c);
+        if (!value)
+            return std::nullopt;
+        values.push_back(*value);
+    }
+    return values;
+}
+
+bool CalcWindow::showResult(QLabel* label, double value) {
+    if (!std::isfinite(value))
+        return false;
+    label->setText(numtext::formatRounded(value));
+    return true;
+}
+
 void CalcWindow::message(const QString& title, const QString& text) {
     ctx.prompts.message(this, title, text);
 }
@@ -205,6 +226,15 @@ void CalcWindow::bindResponseCoefficient(QLineEdit* period, QLabel* response, bo
         const double periodSeconds = roundPeriod ? numtext::round2(*t) : *t;
         response->setText(numtext::formatRounded(coefficients::responseCoefficient(periodSeconds)));
     });
+}
+
+void CalcWindow::takePeriod(QLineEdit* period, QLabel* response) {
+    period->setText(ctx.forms.text(QStringLiteral("periodo"), QStringLiteral("Label4")));
+    if (period->text().isEmpty()) {
+        response->setText(QStringLiteral("0"));
+    } else if (const auto t = numtext::parse(period->text())) {
+        response->setText(numtext::formatRounded(coefficients::responseCoefficient(*t)));
+    }
 }
 
 void CalcWindow::closeEvent(QCloseEvent* event) {

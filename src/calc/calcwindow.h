@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <optional>
+#include <vector>
 
 class NumberEdit;
 class QBoxLayout;
@@ -64,6 +65,12 @@ class CalcWindow : public QDialog, public ManagedWindow {
     static QString textOf(const QWidget* control);
     // The number a control shows, or nothing when it is not a number.
     static std::optional<double> number(const QWidget* control);
+    // The numbers the controls show, in order, or nothing when any of them is not a number.
+    static std::optional<std::vector<double>>
+    numbers(std::initializer_list<const QWidget*> controls);
+    // Writes a result rounded to two decimals; false, leaving the label as it was, when the
+    // arithmetic gave no finite number.
+    static bool showResult(QLabel* label, double value);
     void message(const QString& title, const QString& text);
     // "Inserire tutti i valori nelle relative caselle!" when any control is empty.
     bool requireFilled(std::initializer_list<const QWidget*> controls);
@@ -86,6 +93,9 @@ class CalcWindow : public QDialog, public ManagedWindow {
     // The period box drives the response coefficient R; roundPeriod rounds T to two decimals
     // before the rule is applied.
     void bindResponseCoefficient(QLineEdit* period, QLabel* response, bool roundPeriod);
+    // Load step of the windows that need T: the period box takes periodo's result and the
+    // response label R from it, or "0" when no period is available.
+    void takePeriod(QLineEdit* period, QLabel* response);
 
     void closeEvent(QCloseEvent* event) override;
 
