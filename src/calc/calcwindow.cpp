@@ -196,13 +196,23 @@ void CalcWindow::showHelp() {
     ctx.help.showTopic(this, m_setup.helpWindow, m_setup.helpContext);
 }
 
+void CalcWindow::onPick(QListWidget* list, std::function<void(int)> picked) {
+    // Reacts to the selected item, not the current one: a list that receives the focus
+    // makes its first item current without anything being chosen.
+    connect(list, &QListWidget::itemSelectionChanged, this, [list, picked] {
+        const QList<QListWidgetItem*> selected = list->selectedItems();
+        if (!selected.isEmpty())
+            picked(list->row(selected.first()));
+    });
+}
+
 void CalcWindow::bindZoneList(QListWidget* list, QLabel* cText, QLabel* cNumber, QLabel* sText) {
     list->addItems(coefficients::zoneItems());
     list->setFixedHeight(list->sizeHintForRow(0) * coefficients::zoneCount +
                          2 * list->frameWidth() + 4);
     list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + 8);
-    connect(list, &QListWidget::currentRowChanged, this, [=](int row) {
-        if (row < 0 || row >= coefficients::zoneCount)
+    onPick(list, [=](int row) {
+        if (row >= coefficients::zoneCount)
             return;
         cText->setText(coefficients::zoneCText(row));
         cNumber->setText(numtext::format(coefficients::zone(row).c));
@@ -211,8 +221,8 @@ void CalcWindow::bindZoneList(QListWidget* list, QLabel* cText, QLabel* cNumber,
 }
 
 void CalcWindow::bindProtectionList(QListWidget* list, QLabel* iNumber) {
-    connect(list, &QListWidget::currentRowChanged, this, [=](int row) {
-        if (row < 0 || row >= coefficients::protectionCount)
+    onPick(list, [=](int row) {
+        if (row >= coefficients::protectionCount)
             return;
         iNumber->setText(numtext::format(coefficients::protection(row)));
     });

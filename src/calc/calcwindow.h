@@ -4,6 +4,7 @@
 #include "app/forms.h"
 
 #include <QDialog>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -86,6 +87,8 @@ class CalcWindow : public QDialog, public ManagedWindow {
     virtual void cancel();
     void showHelp();
 
+    // Runs picked with the row of the item the user selects in a list.
+    void onPick(QListWidget* list, std::function<void(int)> picked);
     // The seismic zone list: a click writes the visible C text, C as a number and S in words.
     void bindZoneList(QListWidget* list, QLabel* cText, QLabel* cNumber, QLabel* sText);
     // The protection list: a click writes I (1, 1,2 or 1,4) by list position.

@@ -63,8 +63,8 @@ Sollecitazioni::Sollecitazioni(AppContext& context, QWidget* parent)
     g->addWidget(staticAnalysis, 6, 0);
     g->addWidget(dynamicAnalysis, 7, 0);
     auto* kRow = new QHBoxLayout;
-    kRow->addWidget(m_symbol);
-    kRow->addWidget(m_k);
+    kRow->addWidget(m_symbol, 0, Qt::AlignVCenter);
+    kRow->addWidget(m_k, 0, Qt::AlignVCenter);
     kRow->addStretch();
     g->addLayout(kRow, 6, 1, 2, 1);
     g->addWidget(otherCaption, 8, 0);

@@ -235,6 +235,12 @@ class TestForze : public QObject {
         QCOMPARE(f.text("forzeverticali", "Label2"), QStringLiteral("2"));
         QCOMPARE(f.text("forzeverticali", "Label5"), QStringLiteral("m ="));
 
+        // Tabbing into the zone list makes its first item current but chooses nothing.
+        QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(f.control<QListWidget>("forzeverticali", "List2"), &focusIn);
+        QCOMPARE(f.text("forzeverticali", "Label9"), QString());
+        QCOMPARE(f.text("forzeverticali", "Label1"), QString());
+
         // No zone: both buttons ask for the values.
         f.click("forzeverticali", "Command1");
         QCOMPARE(f.prompts.lastMessage(), fillAll);
