@@ -4,7 +4,13 @@
 #include "calc/azioniorizzontali.h"
 #include "calc/azioniverticali.h"
 #include "calc/coeffdistribuzione.h"
+#include "calc/analisidinamica1.h"
+#include "calc/forzeorizzontali.h"
+#include "calc/forzeverticali.h"
 #include "calc/periodo.h"
+#include "calc/peso.h"
+#include "calc/sollecitazioni.h"
+#include "calc/verifiche.h"
 
 namespace {
 template <class W> Forms::Factory make() {
@@ -18,4 +24,10 @@ void registerWindows(Forms& forms) {
     forms.registerWindow(QStringLiteral("azioniorizzontali"), make<AzioniOrizzontali>());
     forms.registerWindow(QStringLiteral("azioniverticali"), make<AzioniVerticali>());
     forms.registerWindow(QStringLiteral("analisidinamica2"), make<AnalisiDinamica2>());
+    forms.registerWindow(QStringLiteral("peso"), make<Peso>());
+    forms.registerWindow(QStringLiteral("forzeorizzontali"), make<ForzeOrizzontali>());
+    forms.registerWindow(QStringLiteral("forzeverticali"), make<ForzeVerticali>());
+    forms.registerWindow(QStringLiteral("Sollecitazioni"), make<Sollecitazioni>());
+    forms.registerWindow(QStringLiteral("verifiche"), make<Verifiche>());
+    forms.registerWindow(QStringLiteral("analisidinamica1"), make<AnalisiDinamica1>());
 }

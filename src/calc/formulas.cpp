@@ -1,5 +1,7 @@
 #include "calc/formulas.h"
 
+#include "calc/numtext.h"
+
 #include <cmath>
 #include <limits>
 
@@ -51,6 +53,38 @@ double framedSpectrumOrdinate(double response, double intensity, double foundati
                               double structure, double protection) {
     const double withoutProtection = response * intensity * foundation * structure;
     return withoutProtection * protection;
+float addStoreyWeight(float totalTonnes, double storeyTonnes) {
+    // The sum is taken in double precision, rounded, then stored back in single precision.
+    return static_cast<float>(numtext::round2(static_cast<double>(totalTonnes) + storeyTonnes));
+}
+
+double horizontalForce(double r, double c, double i, double weightTonnes) {
+    return r * c * i * weightTonnes;
+}
+
+double verticalForce(double c, double weightTonnes) {
+    return (verticalMultiplier * c) * weightTonnes;
+}
+
+double combinedDisplacement(double horizontalCm, double verticalCm) {
+    return std::pow(horizontalCm * horizontalCm + verticalCm * verticalCm, 1.0 / 2.0);
+}
+
+double realDisplacement(double otherActionsCm, double k, double combinedCm) {
+    return otherActionsCm + k * combinedCm;
+}
+
+double combinedStress(double horizontalTonnes, double verticalTonnes) {
+    return std::pow(horizontalTonnes * horizontalTonnes + verticalTonnes * verticalTonnes,
+                    1.0 / 2.0);
+}
+
+double totalStress(double combinedTonnes, double externalTonnes) {
+    return combinedTonnes + externalTonnes;
+}
+
+double spectrumOrdinate(double c, double r, double i) {
+    return c * r * i;
 }
 
 } // namespace formulas
