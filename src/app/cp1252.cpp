@@ -69,12 +69,11 @@ namespace textfile {
 namespace {
 const QByteArray utf8Bom("\xEF\xBB\xBF", 3);
 
-std::optional<QString> strictUtf8(QByteArrayView bytes) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        return std::nullopt;
-    return text;
+bool isAscii(QByteArrayView bytes) {
+    for (const char b : bytes)
+        if (static_cast<unsigned char>(b) >= 0x80)
+            return false;
+    return true;
 }
 } // namespace
 
@@ -92,17 +91,9 @@ std::optional<Decoded> decode(const QByteArray& bytes) {
         return std::nullopt;
     const bool bom = bytes.startsWith(utf8Bom);
     const QByteArrayView body = bom ? QByteArrayView(bytes).sliced(3) : QByteArrayView(bytes);
-    // Plain ASCII reads the same in both; call it the code page, the program's own format.
-    bool ascii = true;
-    for (const char b : body)
-        if (static_cast<unsigned char>(b) >= 0x80) {
-            ascii = false;
-            break;
-        }
-    if (!ascii || bom) {
-        if (auto text = strictUtf8(body))
-            return Decoded{*text, Encoding::Utf8};
-    }
+    // Plain ASCII reads the same either way: it counts as the code page, the program's own.
+    if (body.isValidUtf8() && (bom || !isAscii(body)))
+        return Decoded{QString::fromUtf8(body), Encoding::Utf8};
     return Decoded{cp1252::decode(body), Encoding::Cp1252};
 }
 

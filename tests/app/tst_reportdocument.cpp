@@ -160,6 +160,7 @@ class TestReportDocument : public QObject {
         // Opened again, the text carries no formatting.
         f.prompts.openNames.push_back(file);
         f.menu("mnuApriItem");
+        QCOMPARE(doc.editor()->document()->defaultFont().pointSize(), 12);
         const QTextBlock block = doc.editor()->document()->firstBlock();
         QCOMPARE(block.begin().fragment().charFormat().fontWeight(), int(QFont::Normal));
         QCOMPARE(f.prompts.unexpected, 0);

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Runs every benchmark program of the build folder given (default: build).
+set -euo pipefail
+build=${1:-build}
+for program in "$build"/bench/bench_*; do
+    [ -x "$program" ] || continue
+    echo "== $(basename "$program")"
+    "$program"
+done
