@@ -3,7 +3,7 @@
 set -euo pipefail
 build=${1:-build}
 for program in "$build"/bench/bench_*; do
-    [ -x "$program" ] || continue
+    [ -f "$program" ] && [ -x "$program" ] || continue
     echo "== $(basename "$program")"
     "$program"
 done
