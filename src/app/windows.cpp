@@ -7,6 +7,8 @@
 #include "calc/analisidinamica1.h"
 #include "calc/forzeorizzontali.h"
 #include "calc/forzeverticali.h"
+#include "app/infowindows.h"
+#include "app/selection.h"
 #include "calc/periodo.h"
 #include "calc/peso.h"
 #include "calc/sollecitazioni.h"
@@ -30,4 +32,8 @@ void registerWindows(Forms& forms) {
     forms.registerWindow(QStringLiteral("Sollecitazioni"), make<Sollecitazioni>());
     forms.registerWindow(QStringLiteral("verifiche"), make<Verifiche>());
     forms.registerWindow(QStringLiteral("analisidinamica1"), make<AnalisiDinamica1>());
+    forms.registerWindow(QStringLiteral("selmur"), make<Selmur>());
+    forms.registerWindow(QStringLiteral("selint"), make<Selint>());
+    forms.registerWindow(QStringLiteral("infotremora"), make<InfoTremora>());
+    forms.registerWindow(QStringLiteral("lithvane"), make<Lithvane>());
 }
