@@ -85,6 +85,6 @@ QString Forms::text(const QString& windowName, const QString& control) {
     if (auto* button = qobject_cast<QAbstractButton*>(child))
         return button->text();
     if (auto* list = qobject_cast<QListWidget*>(child))
-        return list->currentItem() ? list->currentItem()->text() : QString();
+        return list->selectedItems().isEmpty() ? QString() : list->selectedItems().first()->text();
     return QString();
 }

@@ -70,11 +70,6 @@ QString bannerText() {
                           "schermo a 800 X 600 pixel");
 }
 
-// The dynamic-analysis hint of framed buildings carries beta as the code-page character 223.
-QString framedDynamicHint() {
-    return QStringLiteral("a/g = C * R * ") + QChar(0xDF) + QStringLiteral(" * E * I");
-}
-
 } // namespace
 
 static void initIconResources() {
@@ -248,7 +243,7 @@ void MainWindow::buildMenus() {
         {masonryStatic, "mnuforzeverticaliitem", "Forze &Verticali....", nullptr, panels::masonry,
          QStringLiteral("Fv = m * C * W"), "forzeverticali"},
         {masonry, "mnuanldinitem", "Analisi &Dinamica....", nullptr, panels::masonry,
-         QStringLiteral("a/g = C * I * R "), "analisidinamica1"},
+         messages::masonryDynamicHint, "analisidinamica1"},
     });
 
     QMenu* framed = addMenu(nullptr, "mnuedintel", QStringLiteral("Edifici &Intelaiati"));
@@ -259,7 +254,7 @@ void MainWindow::buildMenus() {
         {framedStatic, "mnuazvertitem", "Azioni &Verticali....", nullptr, panels::framed,
          QStringLiteral("Fv = Kv * W"), "azioniverticali"},
         {framed, "mnuanalisidinItem", "Analisi &Dinamica....", nullptr, panels::framed,
-         framedDynamicHint(), "analisidinamica2"},
+         messages::framedDynamicHint, "analisidinamica2"},
     });
 
     QMenu* reports = addMenu(nullptr, "mnurelazioni", QStringLiteral("Componi &Relazione"));

@@ -18,21 +18,25 @@ const QString staticItem = QStringLiteral("Analisi Statica");
 const QString dynamicItem = QStringLiteral("Analisi Dinamica");
 
 SelectionWindow::Routes masonryRoutes() {
-    return {QStringLiteral("Analisi Statica e Dinamica - Edifici in muratura"), panels::masonry,
-            QStringLiteral("Forze Orizzontali"), QStringLiteral("Forze Verticali"),
-            QStringLiteral("forzeorizzontali"), QStringLiteral("forzeverticali"),
+    return {QStringLiteral("Analisi Statica e Dinamica - Edifici in muratura"),
+            panels::masonry,
+            QStringLiteral("Forze Orizzontali"),
+            QStringLiteral("Forze Verticali"),
+            QStringLiteral("forzeorizzontali"),
+            QStringLiteral("forzeverticali"),
             QStringLiteral("analisidinamica1"),
-            // a/g = C * I * R, with the blank the hint has always carried at its end.
-            QStringLiteral("a/g = C * I * R ")};
+            messages::masonryDynamicHint};
 }
 
 SelectionWindow::Routes framedRoutes() {
-    return {QStringLiteral("Analisi Statica e Dinamica - Edifici intelaiati"), panels::framed,
-            QStringLiteral("Azioni Orizzontali"), QStringLiteral("Azioni Verticali"),
-            QStringLiteral("azioniorizzontali"), QStringLiteral("azioniverticali"),
+    return {QStringLiteral("Analisi Statica e Dinamica - Edifici intelaiati"),
+            panels::framed,
+            QStringLiteral("Azioni Orizzontali"),
+            QStringLiteral("Azioni Verticali"),
+            QStringLiteral("azioniorizzontali"),
+            QStringLiteral("azioniverticali"),
             QStringLiteral("analisidinamica2"),
-            // beta, the structure coefficient, is written as the code-page character 223.
-            QStringLiteral("a/g = C * R * ") + QChar(0xDF) + QStringLiteral(" * E * I")};
+            messages::framedDynamicHint};
 }
 } // namespace
 

@@ -31,6 +31,13 @@ inline const QString storedStaticFramed =
 inline const QString maxNineStoreys =
     QStringLiteral("Operazione eseguibile per un numero massimo di 9 piani");
 
+// Hints of the two dynamic analyses in the status bar, as the main window's menu and the
+// selection windows write them: masonry with its trailing blank, framed with beta written as
+// the code-page character 223 (ß).
+inline const QString masonryDynamicHint = QStringLiteral("a/g = C * I * R ");
+inline const QString framedDynamicHint =
+    QStringLiteral("a/g = C * R * ") + QChar(0xDF) + QStringLiteral(" * E * I");
+
 } // namespace messages
 
 // Help windows and their context numbers.
