@@ -48,27 +48,13 @@ AnalisiDinamica1::AnalisiDinamica1(AppContext& context, QWidget* parent)
     g->addWidget(resultCaption, 6, 0);
     g->addWidget(m_ordinate, 6, 1);
 
-    QPushButton* compute = button("Command1", QStringLiteral("Elabora Dati"));
-    QPushButton* send = button("Command2", QStringLiteral("Invia Dati"));
-    QPushButton* cancel = button("Command3", QStringLiteral("Annulla"));
-    QPushButton* help = button("Command4", QStringLiteral("?"));
-    addButtons({compute, send, cancel, help});
-
-    setTabOrder(m_period, m_zones);
-    setTabOrder(m_zones, m_protection);
-    setTabOrder(m_protection, compute);
-    setTabOrder(compute, send);
-    setTabOrder(send, cancel);
-    setTabOrder(cancel, help);
+    addFieldButtons(
+        {"Command1", "Command2", "Command3", "Command4"}, {m_period, m_zones, m_protection},
+        [this] { compute(); }, [this] { send(); });
 
     bindZoneList(m_zones, intensityText, m_intensity, zoneText);
     bindProtectionList(m_protection, m_importance);
     bindResponseCoefficient(m_period, m_response, true);
-
-    connect(compute, &QPushButton::clicked, this, &AnalisiDinamica1::compute);
-    connect(send, &QPushButton::clicked, this, &AnalisiDinamica1::send);
-    connect(cancel, &QPushButton::clicked, this, &AnalisiDinamica1::cancel);
-    connect(help, &QPushButton::clicked, this, &AnalisiDinamica1::showHelp);
 }
 
 void AnalisiDinamica1::load() {

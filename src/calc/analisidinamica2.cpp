@@ -41,10 +41,6 @@ AnalisiDinamica2::AnalisiDinamica2(AppContext& context, QWidget* parent)
     m_ordinate = label("Label13");
     m_intensity = hiddenLabel("Label14");
     m_structure = hiddenLabel("Label15");
-    QPushButton* compute = button("Command1", QStringLiteral("Elabora Dati"));
-    QPushButton* send = button("Command3", QStringLiteral("Invia Dati"));
-    QPushButton* cancel = button("Command2", QStringLiteral("Annulla"));
-    QPushButton* help = button("Command4", QStringLiteral("?"));
 
     addRow(periodCaption, nullptr);
     addRow(responseCaption, m_response);
@@ -62,15 +58,10 @@ AnalisiDinamica2::AnalisiDinamica2(AppContext& context, QWidget* parent)
     addRow(resultCaption, m_ordinate);
     for (QLabel* hidden : {protection, zoneText, m_intensity, m_structure})
         addRow(hidden, nullptr);
-    addButtons({compute, send, cancel, help});
-
-    setTabOrder(m_protectionList, zoneList);
-    setTabOrder(zoneList, m_foundation);
-    setTabOrder(m_foundation, structureList);
-    setTabOrder(structureList, compute);
-    setTabOrder(compute, send);
-    setTabOrder(send, cancel);
-    setTabOrder(cancel, help);
+    addFieldButtons(
+        {"Command1", "Command3", "Command2", "Command4"},
+        {m_protectionList, zoneList, m_foundation, structureList}, [this] { compute(); },
+        [this] { send(); });
 
     bindProtectionList(m_protectionList, protection);
     bindZoneList(zoneList, intensityText, m_intensity, zoneText);
@@ -80,11 +71,6 @@ AnalisiDinamica2::AnalisiDinamica2(AppContext& context, QWidget* parent)
         else if (index == 1)
             m_structure->setText(numtext::format(1.2));
     });
-
-    connect(compute, &QPushButton::clicked, this, &AnalisiDinamica2::compute);
-    connect(send, &QPushButton::clicked, this, &AnalisiDinamica2::send);
-    connect(cancel, &QPushButton::clicked, this, &AnalisiDinamica2::cancel);
-    connect(help, &QPushButton::clicked, this, &AnalisiDinamica2::showHelp);
 }
 
 void AnalisiDinamica2::load() {

@@ -15,15 +15,11 @@ AzioniVerticali::AzioniVerticali(AppContext& context, QWidget* parent)
     : CalcWindow(context, parent,
                  {QStringLiteral("Azioni Verticali"), panels::framed, helptopics::framed,
                   helptopics::framedContext}) {
-    QPushButton* help = button("Command4", QStringLiteral("?"));
     QRadioButton* longSpans =
         option("Option1", QStringLiteral("Membrature orizzontali con luci superiori a 20 m"));
     QRadioButton* thrusting = option("Option2", QStringLiteral("Strutture spingenti"));
     QRadioButton* cantilevers = option("Option3", QStringLiteral("Sbalzi"));
     m_weight = textBox("Text1");
-    QPushButton* compute = button("Command1", QStringLiteral("Elabora Dati"));
-    QPushButton* send = button("Command2", QStringLiteral("Invia Dati"));
-    QPushButton* cancel = button("Command3", QStringLiteral("Annulla"));
     m_kind = hiddenLabel("Label8");
     QLabel* heading = label("Label1", QStringLiteral("Strutture"));
     QLabel* coefficientCaption =
@@ -46,7 +42,9 @@ AzioniVerticali::AzioniVerticali(AppContext& context, QWidget* parent)
     g->addWidget(forceCaption, 5, 0);
     g->addWidget(m_force, 5, 1);
     g->addWidget(m_kind, 6, 0);
-    addButtons({compute, send, cancel, help});
+    addFieldButtons(
+        {"Command1", "Command2", "Command3", "Command4"}, {}, [this] { compute(); },
+        [this] { send(); });
 
     // Kv of the code by the kind of member: 0,2 for long spans and thrusting structures,
     // 0,4 for cantilevers.
@@ -61,11 +59,6 @@ AzioniVerticali::AzioniVerticali(AppContext& context, QWidget* parent)
     choose(longSpans, 0.2);
     choose(thrusting, 0.2);
     choose(cantilevers, 0.4);
-
-    connect(compute, &QPushButton::clicked, this, &AzioniVerticali::compute);
-    connect(send, &QPushButton::clicked, this, &AzioniVerticali::send);
-    connect(cancel, &QPushButton::clicked, this, &AzioniVerticali::cancel);
-    connect(help, &QPushButton::clicked, this, &AzioniVerticali::showHelp);
 }
 
 void AzioniVerticali::load() {

@@ -115,6 +115,34 @@ void CalcWindow::addButtons(std::initializer_list<QPushButton*> buttons) {
     m_body->addLayout(row);
 }
 
+void CalcWindow::addFieldButtons(const ButtonNames& names,
+                                 std::initializer_list<QWidget*> inputsInTabOrder,
+                                 std::function<void()> compute, std::function<void()> send) {
+    QPushButton* computeButton = button(names.compute, QStringLiteral("Elabora Dati"));
+    QPushButton* sendButton = button(names.send, QStringLiteral("Invia Dati"));
+    QPushButton* cancelButton = button(names.cancel, QStringLiteral("Annulla"));
+    QPushButton* helpButton = button(names.help, QStringLiteral("?"));
+    addButtons({computeButton, sendButton, cancelButton, helpButton});
+
+    QWidget* previous = nullptr;
+    for (QWidget* w : inputsInTabOrder) {
+        if (previous)
+            setTabOrder(previous, w);
+        previous = w;
+    }
+    for (QWidget* w : {static_cast<QWidget*>(computeButton), static_cast<QWidget*>(sendButton),
+                       static_cast<QWidget*>(cancelButton), static_cast<QWidget*>(helpButton)}) {
+        if (previous)
+            setTabOrder(previous, w);
+        previous = w;
+    }
+
+    connect(computeButton, &QPushButton::clicked, this, std::move(compute));
+    connect(sendButton, &QPushButton::clicked, this, std::move(send));
+    connect(cancelButton, &QPushButton::clicked, this, [this] { cancel(); });
+    connect(helpButton, &QPushButton::clicked, this, &CalcWindow::showHelp);
+}
+
 QString CalcWindow::textOf(const QWidget* control) {
     if (auto* l = qobject_cast<const QLabel*>(control))
         return l->text();

@@ -60,6 +60,18 @@ class CalcWindow : public QDialog, public ManagedWindow {
     QVBoxLayout* body() const { return m_body; }
     void addRow(QWidget* caption, QWidget* value);
     void addButtons(std::initializer_list<QPushButton*> buttons);
+    // The four buttons of a field window under the numbers its form gives them: "Elabora
+    // Dati", "Invia Dati", "Annulla" and "?", laid out in that order along the bottom. Compute
+    // and send run the window's handlers; "Annulla" and "?" do what every window does. The tab
+    // order runs through the inputs given, then the buttons.
+    struct ButtonNames {
+        const char* compute;
+        const char* send;
+        const char* cancel;
+        const char* help;
+    };
+    void addFieldButtons(const ButtonNames& names, std::initializer_list<QWidget*> inputsInTabOrder,
+                         std::function<void()> compute, std::function<void()> send);
 
     // Behaviour shared by the windows.
     static bool isEmpty(const QWidget* control);

@@ -56,19 +56,9 @@ ForzeOrizzontali::ForzeOrizzontali(AppContext& context, QWidget* parent)
     g->addWidget(forceCaption, 7, 0);
     g->addWidget(m_force, 7, 1);
 
-    QPushButton* compute = button("Command1", QStringLiteral("Elabora Dati"));
-    QPushButton* send = button("Command2", QStringLiteral("Invia Dati"));
-    QPushButton* cancel = button("Command3", QStringLiteral("Annulla"));
-    QPushButton* help = button("Command4", QStringLiteral("?"));
-    addButtons({compute, send, cancel, help});
-
-    setTabOrder(m_period, m_zones);
-    setTabOrder(m_zones, m_protection);
-    setTabOrder(m_protection, m_weight);
-    setTabOrder(m_weight, compute);
-    setTabOrder(compute, send);
-    setTabOrder(send, cancel);
-    setTabOrder(cancel, help);
+    addFieldButtons(
+        {"Command1", "Command2", "Command3", "Command4"},
+        {m_period, m_zones, m_protection, m_weight}, [this] { compute(); }, [this] { send(); });
 
     bindZoneList(m_zones, intensityText, m_intensity, zoneText);
     bindProtectionList(m_protection, m_importance);
@@ -76,11 +66,6 @@ ForzeOrizzontali::ForzeOrizzontali(AppContext& context, QWidget* parent)
 
     m_intensityHint->setMouseTracking(true);
     m_intensityHint->installEventFilter(this);
-
-    connect(compute, &QPushButton::clicked, this, &ForzeOrizzontali::compute);
-    connect(send, &QPushButton::clicked, this, &ForzeOrizzontali::send);
-    connect(cancel, &QPushButton::clicked, this, &ForzeOrizzontali::cancel);
-    connect(help, &QPushButton::clicked, this, &ForzeOrizzontali::showHelp);
 }
 
 void ForzeOrizzontali::load() {

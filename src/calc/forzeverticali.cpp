@@ -44,24 +44,11 @@ ForzeVerticali::ForzeVerticali(AppContext& context, QWidget* parent)
     g->addWidget(forceCaption, 4, 0);
     g->addWidget(m_force, 4, 1);
 
-    QPushButton* compute = button("Command1", QStringLiteral("Elabora Dati"));
-    QPushButton* send = button("Command3", QStringLiteral("Invia Dati"));
-    QPushButton* cancel = button("Command2", QStringLiteral("Annulla"));
-    QPushButton* help = button("Command4", QStringLiteral("?"));
-    addButtons({compute, send, cancel, help});
-
-    setTabOrder(m_zones, m_weight);
-    setTabOrder(m_weight, compute);
-    setTabOrder(compute, send);
-    setTabOrder(send, cancel);
-    setTabOrder(cancel, help);
+    addFieldButtons(
+        {"Command1", "Command3", "Command2", "Command4"}, {m_zones, m_weight},
+        [this] { compute(); }, [this] { send(); });
 
     bindZoneList(m_zones, intensityText, m_intensity, zoneText);
-
-    connect(compute, &QPushButton::clicked, this, &ForzeVerticali::compute);
-    connect(send, &QPushButton::clicked, this, &ForzeVerticali::send);
-    connect(cancel, &QPushButton::clicked, this, &ForzeVerticali::cancel);
-    connect(help, &QPushButton::clicked, this, &ForzeVerticali::showHelp);
 }
 
 void ForzeVerticali::load() {

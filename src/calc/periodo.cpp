@@ -25,22 +25,9 @@ Periodo::Periodo(AppContext& context, QWidget* parent)
     addRow(heightCaption, m_height);
     addRow(periodCaption, m_period);
 
-    QPushButton* compute = button("Command1", QStringLiteral("Elabora Dati"));
-    QPushButton* send = button("Command2", QStringLiteral("Invia Dati"));
-    QPushButton* cancel = button("Command3", QStringLiteral("Annulla"));
-    QPushButton* help = button("Command4", QStringLiteral("?"));
-    addButtons({compute, send, cancel, help});
-
-    setTabOrder(m_side, m_height);
-    setTabOrder(m_height, compute);
-    setTabOrder(compute, send);
-    setTabOrder(send, cancel);
-    setTabOrder(cancel, help);
-
-    connect(compute, &QPushButton::clicked, this, &Periodo::compute);
-    connect(send, &QPushButton::clicked, this, &Periodo::send);
-    connect(cancel, &QPushButton::clicked, this, &Periodo::cancel);
-    connect(help, &QPushButton::clicked, this, &Periodo::showHelp);
+    addFieldButtons(
+        {"Command1", "Command2", "Command3", "Command4"}, {m_side, m_height}, [this] { compute(); },
+        [this] { send(); });
 }
 
 void Periodo::compute() {

@@ -72,20 +72,10 @@ Sollecitazioni::Sollecitazioni(AppContext& context, QWidget* parent)
     g->addWidget(realCaption, 9, 0);
     g->addWidget(m_real, 9, 1);
 
-    QPushButton* compute = button("Command1", QStringLiteral("Elabora Dati"));
-    QPushButton* send = button("Command2", QStringLiteral("Invia Dati"));
-    QPushButton* cancel = button("Command3", QStringLiteral("Annulla"));
-    QPushButton* help = button("Command4", QStringLiteral("?"));
-    addButtons({compute, send, cancel, help});
-
-    setTabOrder(m_horizontal, m_vertical);
-    setTabOrder(m_vertical, staticAnalysis);
-    setTabOrder(staticAnalysis, dynamicAnalysis);
-    setTabOrder(dynamicAnalysis, m_other);
-    setTabOrder(m_other, compute);
-    setTabOrder(compute, send);
-    setTabOrder(send, cancel);
-    setTabOrder(cancel, help);
+    addFieldButtons(
+        {"Command1", "Command2", "Command3", "Command4"},
+        {m_horizontal, m_vertical, staticAnalysis, dynamicAnalysis, m_other}, [this] { compute(); },
+        [this] { send(); });
 
     connect(staticAnalysis, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
@@ -95,10 +85,6 @@ Sollecitazioni::Sollecitazioni(AppContext& context, QWidget* parent)
         if (on)
             m_k->setText(dynamicK);
     });
-    connect(compute, &QPushButton::clicked, this, &Sollecitazioni::compute);
-    connect(send, &QPushButton::clicked, this, &Sollecitazioni::send);
-    connect(cancel, &QPushButton::clicked, this, &Sollecitazioni::cancel);
-    connect(help, &QPushButton::clicked, this, &Sollecitazioni::showHelp);
 }
 
 void Sollecitazioni::load() {

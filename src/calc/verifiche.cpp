@@ -33,23 +33,9 @@ Verifiche::Verifiche(AppContext& context, QWidget* parent)
     addRow(externalCaption, m_external);
     addRow(totalCaption, m_total);
 
-    QPushButton* compute = button("Command1", QStringLiteral("Elabora Dati"));
-    QPushButton* send = button("Command2", QStringLiteral("Invia Dati"));
-    QPushButton* cancel = button("Command3", QStringLiteral("Annulla"));
-    QPushButton* help = button("Command4", QStringLiteral("?"));
-    addButtons({compute, send, cancel, help});
-
-    setTabOrder(m_horizontal, m_vertical);
-    setTabOrder(m_vertical, m_external);
-    setTabOrder(m_external, compute);
-    setTabOrder(compute, send);
-    setTabOrder(send, cancel);
-    setTabOrder(cancel, help);
-
-    connect(compute, &QPushButton::clicked, this, &Verifiche::compute);
-    connect(send, &QPushButton::clicked, this, &Verifiche::send);
-    connect(cancel, &QPushButton::clicked, this, &Verifiche::cancel);
-    connect(help, &QPushButton::clicked, this, &Verifiche::showHelp);
+    addFieldButtons(
+        {"Command1", "Command2", "Command3", "Command4"}, {m_horizontal, m_vertical, m_external},
+        [this] { compute(); }, [this] { send(); });
 }
 
 void Verifiche::compute() {
