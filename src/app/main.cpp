@@ -1,3 +1,4 @@
+#include "../../bench/idle.h"
 #include "app/help.h"
 #include "app/mainwindow.h"
 #include "app/program.h"
@@ -35,5 +36,6 @@ int main(int argc, char* argv[]) {
     QObject::connect(&program.mainWindow(), &MainWindow::programEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     program.mainWindow().showMaximized();
+    reportWhenIdle(&program.mainWindow());
     return app.exec();
 }

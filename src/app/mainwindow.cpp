@@ -6,6 +6,7 @@
 #include "app/maker.h"
 #include "app/prompts.h"
 #include "app/reportdocument.h"
+#include "app/svgicon.h"
 #include "calc/messages.h"
 
 #include <QAction>
@@ -83,7 +84,7 @@ MainWindow::MainWindow(Prompts& prompts, Forms& forms, Help& help)
     initIconResources();
     setObjectName(QStringLiteral("tremora"));
     setWindowTitle(QStringLiteral("TREMORA"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/app/tremora.svg")));
+    setWindowIcon(svgIcon(QStringLiteral(":/icons/app/tremora.svg")));
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -96,8 +97,8 @@ MainWindow::MainWindow(Prompts& prompts, Forms& forms, Help& help)
     bannerPalette.setColor(QPalette::WindowText, QColor(255, 0, 0));
     bannerPalette.setColor(QPalette::Window, QColor(0, 128, 0));
     m_banner->setPalette(bannerPalette);
-    QFont bannerFont;
-    bannerFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
+    QFont bannerFont(
+        installedFamily({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")}));
     bannerFont.setPointSizeF(9.75);
     m_banner->setFont(bannerFont);
     m_banner->setScrollInterval(200);
@@ -107,9 +108,9 @@ MainWindow::MainWindow(Prompts& prompts, Forms& forms, Help& help)
     m_editor = new QTextEdit(central);
     m_editor->setObjectName(QStringLiteral("RichTextBox1"));
     m_editor->setAcceptRichText(false);
-    QFont editorFont;
     // Times New Roman, or its metric twin where it is not installed.
-    editorFont.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
+    QFont editorFont(
+        installedFamily({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")}));
     editorFont.setPointSize(12);
     m_editor->document()->setDefaultFont(editorFont);
     m_editor->setCurrentFont(editorFont);
@@ -124,10 +125,11 @@ MainWindow::MainWindow(Prompts& prompts, Forms& forms, Help& help)
     buildStatusBar();
     attachMenuIcons();
 
-    m_timer1.setObjectName(QStringLiteral("Timer1"));
-    m_timer1.setInterval(10000);
-    connect(&m_timer1, &QTimer::timeout, this, &MainWindow::clearStatus);
-    m_timer1.start();
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(10000);
+    connect(m_timer1, &QTimer::timeout, this, &MainWindow::clearStatus);
+    m_timer1->start();
 
     setWindowState(Qt::WindowMaximized);
 }
@@ -320,14 +322,14 @@ void MainWindow::buildToolbar() {
         b->setAutoRaise(true);
         b->setIconSize(bar->iconSize());
         b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        a->setToolTip(tooltip); // menus do not show tooltips; the toolbar button does
         b->setDefaultAction(a);
-        b->setToolTip(tooltip);
         bar->addWidget(b);
     };
     // "casa" and "palazzo" open the selection windows without touching banner or status bar.
     auto selection = [this](const char* key, const char* icon, const char* window) {
         auto* a = new QAction(
-            QIcon(QStringLiteral(":/icons/toolbar/%1.svg").arg(QString::fromLatin1(icon))),
+            svgIcon(QStringLiteral(":/icons/toolbar/%1.svg").arg(QString::fromLatin1(icon))),
             QString::fromLatin1(key), this);
         const QString name = QString::fromLatin1(window);
         connect(a, &QAction::triggered, this, [this, name] { m_forms.show(name); });
@@ -363,21 +365,15 @@ void MainWindow::buildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setSizeGripEnabled(false);
-    QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    QFont font(installedFamily({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}));
     font.setPointSizeF(8.25);
     bar->setFont(font);
     for (int i = 0; i < 15; ++i) {
         auto* panel = new QLabel(bar);
         panel->setObjectName(QStringLiteral("panel%1").arg(i + 1));
-        panel->setFont(font);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        if (i < 12) {
-            panel->setPixmap(QIcon(QStringLiteral(":/icons/status/%1.svg")
-                                       .arg(QString::fromLatin1(statusIcons[i])))
-                                 .pixmap(16, 16));
-            panel->setVisible(false);
-        }
+        if (i < 12)
+            panel->setVisible(false); // indicators start off; the icon is drawn when first on
         m_panels[i] = panel;
         bar->addPermanentWidget(panel, i == 12 ? 1 : 0);
     }
@@ -385,7 +381,7 @@ void MainWindow::buildStatusBar() {
     m_panels[12]->setMinimumWidth(100);
     // Panel 15: the time, with a clock icon beside it.
     auto* clockIcon = new QLabel(bar);
-    clockIcon->setPixmap(QIcon(QStringLiteral(":/icons/status/orologio.svg")).pixmap(16, 16));
+    clockIcon->setPixmap(svgIcon(QStringLiteral(":/icons/status/orologio.svg")).pixmap(16, 16));
     bar->removeWidget(m_panels[14]);
     bar->addPermanentWidget(clockIcon);
     bar->addPermanentWidget(m_panels[14]);
@@ -402,7 +398,7 @@ void MainWindow::attachMenuIcons() {
         for (QAction* a : menu->actions()) {
             for (const MenuIcon& icon : menuIcons) {
                 if (a->text() == QString::fromUtf8(icon.caption))
-                    a->setIcon(QIcon(
+                    a->setIcon(svgIcon(
                         QStringLiteral(":/icons/menu/%1.svg").arg(QString::fromLatin1(icon.file))));
             }
             if (a->menu())
@@ -432,8 +428,14 @@ void MainWindow::clearStatus() {
 }
 
 void MainWindow::setIndicator(int panel, bool on) {
-    if (panel >= 1 && panel <= 12)
-        m_panels[panel - 1]->setVisible(on);
+    if (panel < 1 || panel > 12)
+        return;
+    QLabel* indicator = m_panels[panel - 1];
+    if (on && indicator->pixmap().isNull())
+        indicator->setPixmap(svgIcon(QStringLiteral(":/icons/status/%1.svg")
+                                         .arg(QString::fromLatin1(statusIcons[panel - 1])))
+                                 .pixmap(16, 16));
+    indicator->setVisible(on);
 }
 
 bool MainWindow::indicator(int panel) const {
@@ -451,9 +453,9 @@ QString MainWindow::hint() const {
 void MainWindow::setTimerEnabled(bool enabled) {
     // Enabling a running timer does not restart its interval.
     if (!enabled)
-        m_timer1.stop();
-    else if (!m_timer1.isActive())
-        m_timer1.start();
+        m_timer1->stop();
+    else if (!m_timer1->isActive())
+        m_timer1->start();
 }
 
 void MainWindow::setBannerVisible(bool visible) {

@@ -34,7 +34,7 @@ class MainWindow : public QMainWindow, public Shell {
 
     bool indicator(int panel) const;
     QString hint() const;
-    bool timerEnabled() const { return m_timer1.isActive(); }
+    bool timerEnabled() const { return m_timer1->isActive(); }
     bool bannerVisible() const;
     ReportDocument& document() const { return *m_document; }
 
@@ -69,7 +69,7 @@ class MainWindow : public QMainWindow, public Shell {
     QTextEdit* m_editor = nullptr;
     ReportDocument* m_document = nullptr;
     QLabel* m_panels[15] = {};
-    QTimer m_timer1;
+    QTimer* m_timer1 = nullptr;
     QTimer m_clock;
     bool m_ending = false;
 };
