@@ -4,7 +4,7 @@
 #include <QPainter>
 
 namespace {
-constexpr double pixelsPerStep = 4.0;
+constexpr double pixelsPerStep = 10.0;
 constexpr int frameMs = 30;
 } // namespace
 

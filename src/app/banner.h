@@ -13,7 +13,7 @@ class Banner : public QWidget {
     void setText(const QString& text);
     QString text() const { return m_text; }
     // Scroll interval in milliseconds: the time the text takes to move by one step of
-    // four pixels. The motion is drawn in between, so it stays smooth.
+    // ten pixels. The motion is drawn in between, so it stays smooth.
     void setScrollInterval(int milliseconds) { m_interval = qMax(1, milliseconds); }
 
     QSize sizeHint() const override;

@@ -1,5 +1,7 @@
 #include "app/cp1252.h"
 
+#include <QStringDecoder>
+
 namespace cp1252 {
 
 namespace {
@@ -21,20 +23,20 @@ int byteFor(char16_t c) {
 } // namespace
 
 std::optional<QByteArray> encode(const QString& text) {
-    QByteArray out;
-    out.reserve(text.size());
-    for (QChar ch : text) {
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char* dst = out.data();
+    for (const QChar ch : text) {
         const int b = byteFor(ch.unicode());
         if (b < 0)
             return std::nullopt;
-        out.append(char(b));
+        *dst++ = char(b);
     }
     return out;
 }
 
 QString unencodable(const QString& text) {
     QString missing;
-    for (int i = 0; i < text.size(); ++i) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
         // Characters outside the basic plane come as surrogate pairs: report the pair.
         if (text[i].isHighSurrogate() && i + 1 < text.size()) {
             const QString pair = text.mid(i, 2);
@@ -49,14 +51,54 @@ QString unencodable(const QString& text) {
     return missing;
 }
 
-QString decode(const QByteArray& bytes) {
-    QString out;
-    out.reserve(bytes.size());
-    for (char b : bytes) {
-        const auto u = static_cast<unsigned char>(b);
-        out.append(u >= 0x80 && u < 0xA0 ? QChar(high[u - 0x80]) : QChar(u));
+QString decode(QByteArrayView bytes) {
+    // Latin-1 gives every byte its own code point; only 0x80 to 0x9F differ in the code page.
+    QString out = QString::fromLatin1(bytes);
+    for (QChar& ch : out) {
+        const char16_t u = ch.unicode();
+        if (u >= 0x80 && u < 0xA0)
+            ch = QChar(high[u - 0x80]);
     }
     return out;
 }
 
 } // namespace cp1252
+
+namespace textfile {
+
+namespace {
+const QByteArray utf8Bom("\xEF\xBB\xBF", 3);
+
+bool isAscii(QByteArrayView bytes) {
+    for (const char b : bytes)
+        if (static_cast<unsigned char>(b) >= 0x80)
+            return false;
+    return true;
+}
+} // namespace
+
+std::optional<Decoded> decode(const QByteArray& bytes) {
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        const auto kind =
+            bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE;
+        QStringDecoder decoder(kind, QStringDecoder::Flag::Stateless);
+        QString text = decoder.decode(QByteArrayView(bytes).sliced(2));
+        if (decoder.hasError() || text.contains(QChar(0)))
+            return std::nullopt;
+        return Decoded{text, Encoding::Utf16};
+    }
+    if (bytes.contains('\0'))
+        return std::nullopt;
+    const bool bom = bytes.startsWith(utf8Bom);
+    const QByteArrayView body = bom ? QByteArrayView(bytes).sliced(3) : QByteArrayView(bytes);
+    // Plain ASCII reads the same either way: it counts as the code page, the program's own.
+    if (body.isValidUtf8() && (bom || !isAscii(body)))
+        return Decoded{QString::fromUtf8(body), Encoding::Utf8};
+    return Decoded{cp1252::decode(body), Encoding::Cp1252};
+}
+
+QByteArray utf8WithBom(const QString& text) {
+    return utf8Bom + text.toUtf8();
+}
+
+} // namespace textfile

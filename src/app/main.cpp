@@ -1,5 +1,5 @@
 #include "../../bench/idle.h"
-#include "app/help.h"
+#include "app/helpservice.h"
 #include "app/mainwindow.h"
 #include "app/program.h"
 #include "app/qtprompts.h"
@@ -8,15 +8,6 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
-
-namespace {
-class NoHelp : public Help {
-  public:
-    void showContents(QWidget*) override {}
-    void showIndex(QWidget*) override {}
-    void showTopic(QWidget*, const QString&, int) override {}
-};
-} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -31,7 +22,7 @@ int main(int argc, char* argv[]) {
         app.installTranslator(&qtTranslator);
 
     QtPrompts prompts;
-    NoHelp help;
+    HelpService help;
     Program program(prompts, help);
     QObject::connect(&program.mainWindow(), &MainWindow::programEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);

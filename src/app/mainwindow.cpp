@@ -12,12 +12,14 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QToolBar>
@@ -131,6 +133,9 @@ MainWindow::MainWindow(Prompts& prompts, Forms& forms, Help& help)
     connect(m_timer1, &QTimer::timeout, this, &MainWindow::clearStatus);
     m_timer1->start();
 
+    // Maximized; sized to the screen as well, for desktops without a window manager.
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
     setWindowState(Qt::WindowMaximized);
 }
 

@@ -2,8 +2,11 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
+#include <optional>
 
 class Prompts;
+class QTextCharFormat;
 class QTextEdit;
 class QWidget;
 class Shell;
@@ -21,8 +24,11 @@ class ReportDocument : public QObject {
     bool canClose() const { return m_closeEnabled; }
     QTextEdit* editor() const { return m_editor; }
 
-    // Replaces the whole text (as the report composers do); the document counts as changed.
+    // Replaces the whole text (as the report composers do) as plain text, dropping any
+    // formatting; the document counts as changed.
     void setText(const QString& text);
+    // The text as a report file holds it: lines separated by CR LF, every other character
+    // as the editor shows it.
     QString text() const;
 
     // The editor commands.
@@ -38,14 +44,21 @@ class ReportDocument : public QObject {
     void toggleUnderline();
     void clearAll();
 
-    // The save question of Exit, Close and the close box: asks "Si vogliono salvare le
-    // modifiche?" when the document has changed and saves on Yes.
+    // The save question of Exit, Close, Open and the close box: asks "Si vogliono salvare
+    // le modifiche?" when the document has changed and saves on Yes. Cancelled covers a
+    // cancelled dialog and a save that failed: the document is then left as it was.
     enum class SaveOutcome { Unchanged, Declined, Saved, Cancelled };
     SaveOutcome offerToSave();
+    // The file written by the last successful save.
+    QString savedPath() const { return m_savedPath; }
 
-    // Writes the document as a plain text file. On failure the user is told why and
+    // Writes the document as a plain text file: Windows-1252, or UTF-8 when the user
+    // chooses it for characters the code page lacks. On failure the user is told why and
     // nothing changes; returns whether the file was written.
     bool writeTo(const QString& path);
+
+    // Larger files are refused rather than freezing the editor.
+    static constexpr qint64 maxFileSize = 50LL * 1024 * 1024;
 
   signals:
     void captionChanged(const QString& caption);
@@ -55,6 +68,13 @@ class ReportDocument : public QObject {
     void setModified(bool modified) { m_modified = modified; }
     void setCaption(const QString& caption);
     void setCloseEnabled(bool enabled);
+    // Reads a report file; on failure the user is told why and nothing is returned.
+    std::optional<QString> readFrom(const QString& path);
+    // Bold, italic, underline: on over the whole selection when some of it lacks the
+    // attribute, off otherwise; without a selection, for the text typed next.
+    void toggle(const std::function<bool(const QTextCharFormat&)>& has,
+                const std::function<void(QTextCharFormat&, bool)>& set);
+    void message(const QString& text);
 
     QTextEdit* m_editor;
     Prompts& m_prompts;
@@ -63,4 +83,5 @@ class ReportDocument : public QObject {
     bool m_modified = false;
     bool m_closeEnabled = false;
     QString m_caption;
+    QString m_savedPath;
 };

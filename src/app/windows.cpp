@@ -1,6 +1,18 @@
 #include "app/program.h"
 
+#include "calc/analisidinamica2.h"
+#include "calc/azioniorizzontali.h"
+#include "calc/azioniverticali.h"
+#include "calc/coeffdistribuzione.h"
+#include "calc/analisidinamica1.h"
+#include "calc/forzeorizzontali.h"
+#include "calc/forzeverticali.h"
+#include "app/infowindows.h"
+#include "app/selection.h"
 #include "calc/periodo.h"
+#include "calc/peso.h"
+#include "calc/sollecitazioni.h"
+#include "calc/verifiche.h"
 #include "report/componirelazione.h"
 
 namespace {
@@ -11,6 +23,20 @@ template <class W> Forms::Factory make() {
 
 void registerWindows(Forms& forms) {
     forms.registerWindow(QStringLiteral("periodo"), make<Periodo>());
+    forms.registerWindow(QStringLiteral("coeffdistribuzione"), make<CoeffDistribuzione>());
+    forms.registerWindow(QStringLiteral("azioniorizzontali"), make<AzioniOrizzontali>());
+    forms.registerWindow(QStringLiteral("azioniverticali"), make<AzioniVerticali>());
+    forms.registerWindow(QStringLiteral("analisidinamica2"), make<AnalisiDinamica2>());
+    forms.registerWindow(QStringLiteral("peso"), make<Peso>());
+    forms.registerWindow(QStringLiteral("forzeorizzontali"), make<ForzeOrizzontali>());
+    forms.registerWindow(QStringLiteral("forzeverticali"), make<ForzeVerticali>());
+    forms.registerWindow(QStringLiteral("Sollecitazioni"), make<Sollecitazioni>());
+    forms.registerWindow(QStringLiteral("verifiche"), make<Verifiche>());
+    forms.registerWindow(QStringLiteral("analisidinamica1"), make<AnalisiDinamica1>());
+    forms.registerWindow(QStringLiteral("selmur"), make<Selmur>());
+    forms.registerWindow(QStringLiteral("selint"), make<Selint>());
+    forms.registerWindow(QStringLiteral("infotremora"), make<InfoTremora>());
+    forms.registerWindow(QStringLiteral("lithvane"), make<Lithvane>());
     forms.registerWindow(QStringLiteral("componirelazione"),
                          ComponiRelazione::factory(report::Building::Masonry));
     forms.registerWindow(QStringLiteral("componirelazione1"),

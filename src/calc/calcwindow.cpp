@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <cmath>
 
 CalcWindow::CalcWindow(AppContext& context, QWidget* parent, const Setup& setup)
     : QDialog(parent), ctx(context), m_setup(setup) {
@@ -130,6 +131,26 @@ std::optional<double> CalcWindow::number(const QWidget* control) {
     return numtext::parse(textOf(control));
 }
 
+std::optional<std::vector<double>>
+CalcWindow::numbers(std::initializer_list<const QWidget*> controls) {
+    std::vector<double> values;
+    values.reserve(controls.size());
+    for (const QWidget* c : controls) {
+        const auto value = number(c);
+        if (!value)
+            return std::nullopt;
+        values.push_back(*value);
+    }
+    return values;
+}
+
+bool CalcWindow::showResult(QLabel* label, double value) {
+    if (!std::isfinite(value))
+        return false;
+    label->setText(numtext::formatRounded(value));
+    return true;
+}
+
 void CalcWindow::message(const QString& title, const QString& text) {
     ctx.prompts.message(this, title, text);
 }
@@ -175,13 +196,23 @@ void CalcWindow::showHelp() {
     ctx.help.showTopic(this, m_setup.helpWindow, m_setup.helpContext);
 }
 
+void CalcWindow::onPick(QListWidget* list, std::function<void(int)> picked) {
+    // Reacts to the selected item, not the current one: a list that receives the focus
+    // makes its first item current without anything being chosen.
+    connect(list, &QListWidget::itemSelectionChanged, this, [list, picked] {
+        const QList<QListWidgetItem*> selected = list->selectedItems();
+        if (!selected.isEmpty())
+            picked(list->row(selected.first()));
+    });
+}
+
 void CalcWindow::bindZoneList(QListWidget* list, QLabel* cText, QLabel* cNumber, QLabel* sText) {
     list->addItems(coefficients::zoneItems());
     list->setFixedHeight(list->sizeHintForRow(0) * coefficients::zoneCount +
                          2 * list->frameWidth() + 4);
     list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + 8);
-    connect(list, &QListWidget::currentRowChanged, this, [=](int row) {
-        if (row < 0 || row >= coefficients::zoneCount)
+    onPick(list, [=](int row) {
+        if (row >= coefficients::zoneCount)
             return;
         cText->setText(coefficients::zoneCText(row));
         cNumber->setText(numtext::format(coefficients::zone(row).c));
@@ -190,8 +221,8 @@ void CalcWindow::bindZoneList(QListWidget* list, QLabel* cText, QLabel* cNumber,
 }
 
 void CalcWindow::bindProtectionList(QListWidget* list, QLabel* iNumber) {
-    connect(list, &QListWidget::currentRowChanged, this, [=](int row) {
-        if (row < 0 || row >= coefficients::protectionCount)
+    onPick(list, [=](int row) {
+        if (row >= coefficients::protectionCount)
             return;
         iNumber->setText(numtext::format(coefficients::protection(row)));
     });
@@ -205,6 +236,25 @@ void CalcWindow::bindResponseCoefficient(QLineEdit* period, QLabel* response, bo
         const double periodSeconds = roundPeriod ? numtext::round2(*t) : *t;
         response->setText(numtext::formatRounded(coefficients::responseCoefficient(periodSeconds)));
     });
+}
+
+CalcWindow::NumberAnswer CalcWindow::askNumber(const QString& prompt, const QString& title) {
+    for (;;) {
+        const std::optional<QString> answer = ctx.prompts.input(this, prompt, title);
+        if (!answer || answer->isEmpty())
+            continue;
+        if (const auto value = numtext::parse(*answer))
+            return {*answer, *value};
+    }
+}
+
+void CalcWindow::takePeriod(QLineEdit* period, QLabel* response) {
+    period->setText(ctx.forms.text(QStringLiteral("periodo"), QStringLiteral("Label4")));
+    if (period->text().isEmpty()) {
+        response->setText(QStringLiteral("0"));
+    } else if (const auto t = numtext::parse(period->text())) {
+        response->setText(numtext::formatRounded(coefficients::responseCoefficient(*t)));
+    }
 }
 
 void CalcWindow::closeEvent(QCloseEvent* event) {

@@ -4,7 +4,9 @@
 #include "app/forms.h"
 
 #include <QDialog>
+#include <functional>
 #include <optional>
+#include <vector>
 
 class NumberEdit;
 class QBoxLayout;
@@ -64,6 +66,12 @@ class CalcWindow : public QDialog, public ManagedWindow {
     static QString textOf(const QWidget* control);
     // The number a control shows, or nothing when it is not a number.
     static std::optional<double> number(const QWidget* control);
+    // The numbers the controls show, in order, or nothing when any of them is not a number.
+    static std::optional<std::vector<double>>
+    numbers(std::initializer_list<const QWidget*> controls);
+    // Writes a result rounded to two decimals; false, leaving the label as it was, when the
+    // arithmetic gave no finite number.
+    static bool showResult(QLabel* label, double value);
     void message(const QString& title, const QString& text);
     // "Inserire tutti i valori nelle relative caselle!" when any control is empty.
     bool requireFilled(std::initializer_list<const QWidget*> controls);
@@ -79,6 +87,8 @@ class CalcWindow : public QDialog, public ManagedWindow {
     virtual void cancel();
     void showHelp();
 
+    // Runs picked with the row of the item the user selects in a list.
+    void onPick(QListWidget* list, std::function<void(int)> picked);
     // The seismic zone list: a click writes the visible C text, C as a number and S in words.
     void bindZoneList(QListWidget* list, QLabel* cText, QLabel* cNumber, QLabel* sText);
     // The protection list: a click writes I (1, 1,2 or 1,4) by list position.
@@ -86,6 +96,17 @@ class CalcWindow : public QDialog, public ManagedWindow {
     // The period box drives the response coefficient R; roundPeriod rounds T to two decimals
     // before the rule is applied.
     void bindResponseCoefficient(QLineEdit* period, QLabel* response, bool roundPeriod);
+    // Load step of the windows that need T: the period box takes periodo's result and the
+    // response label R from it, or "0" when no period is available.
+    void takePeriod(QLineEdit* period, QLabel* response);
+
+    // An input dialog asked until the answer is a number: an empty answer, Cancel and text
+    // that is not a number all ask the same question again. Returns the answer as typed.
+    struct NumberAnswer {
+        QString text;
+        double value;
+    };
+    NumberAnswer askNumber(const QString& prompt, const QString& title);
 
     void closeEvent(QCloseEvent* event) override;
 

@@ -21,6 +21,11 @@ inline const QString storedDynamic =
     QStringLiteral("E' possibile inserire i dati memorizzati nella Relazione Analisi Dinamica ") +
     QStringLiteral("\n\r") +
     QStringLiteral("     selezionando l'apposita casella della finestra Componi Relazione");
+// The same for the static actions of framed buildings, one blank before the second line.
+inline const QString storedStaticFramed =
+    QStringLiteral("E' possibile inserire i dati memorizzati nella Relazione Analisi Statica ") +
+    QStringLiteral("\n\r") +
+    QStringLiteral(" selezionando l'apposita casella della finestra Componi Relazione");
 
 // Questionnaire messages.
 inline const QString maxNineStoreys =

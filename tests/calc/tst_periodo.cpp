@@ -112,6 +112,20 @@ class TestPeriodo : public QObject {
         QVERIFY(f.main().hint().isEmpty());
     }
 
+    void keypadDecimalKeyTypesAComma() {
+        Fixture f;
+        f.menu("mnuperfonditem");
+        auto* height = f.control<QLineEdit>("periodo", "Text1");
+        QTest::keyClicks(height, "12");
+        QTest::keyClick(height, Qt::Key_Period, Qt::KeypadModifier);
+        QTest::keyClicks(height, "5");
+        QCOMPARE(height->text(), QStringLiteral("12,5"));
+        // The main keyboard's dot stays a dot, and such text is marked as not a number.
+        QTest::keyClick(height, Qt::Key_Period);
+        QCOMPARE(height->text(), QStringLiteral("12,5."));
+        QVERIFY(height->property("invalid").toBool());
+    }
+
     void helpButtonOpensBuildingParametersTopic() {
         Fixture f;
         f.menu("mnuperfonditem");

@@ -1,0 +1,47 @@
+#include "app/shellwindow.h"
+
+#include "app/shell.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+ShellWindow::ShellWindow(AppContext& context, QWidget* parent, const QString& title,
+                         int indicatorPanel)
+    : QDialog(parent), ctx(context), m_panel(indicatorPanel) {
+    setWindowTitle(title);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setModal(true);
+}
+
+void ShellWindow::unloadSteps() {
+    ctx.shell.statusReset(m_panel);
+}
+
+void ShellWindow::reject() {
+    closeWindow();
+}
+
+void ShellWindow::closeWindow() {
+    ctx.forms.unload(objectName());
+}
+
+QLabel* ShellWindow::label(const char* name, const QString& caption) {
+    auto* l = new QLabel(caption, this);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+QPushButton* ShellWindow::button(const char* name, const QString& caption) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+void ShellWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    closeWindow();
+}

@@ -1,0 +1,151 @@
+#include "calc/peso.h"
+
+#include "app/prompts.h"
+#include "app/shell.h"
+#include "calc/formulas.h"
+#include "calc/messages.h"
+#include "calc/numtext.h"
+#include "calc/sharedvalues.h"
+
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <cmath>
+
+namespace {
+const QString storeyCountPrompt =
+    QStringLiteral("Inserire il numero complessivo dei piani dell'edificio");
+const QString storeyCountTitle = QStringLiteral("Peso dell'edificio");
+constexpr int maxStoreys = 9;
+} // namespace
+
+Peso::Peso(AppContext& context, QWidget* parent)
+    : CalcWindow(context, parent,
+                 {QStringLiteral("Peso complessivo dell'edificio"), panels::buildingParameters,
+                  helptopics::buildingParameters, helptopics::buildingParametersContext}) {
+    // The storey list is printed in columns of blanks, so it needs a fixed-pitch font.
+    m_sheet = new QPlainTextEdit(this);
+    m_sheet->setObjectName(QStringLiteral("Stampa"));
+    m_sheet->setReadOnly(true);
+    m_sheet->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_sheet->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_sheet->setFocusPolicy(Qt::NoFocus);
+    m_sheet->setMinimumSize(520, 300);
+    grid()->addWidget(m_sheet, 0, 0, 1, 2);
+
+    QPushButton* reset = button("Command1", QStringLiteral("Reset"));
+    QPushButton* send = button("Command3", QStringLiteral("Invia Dati"));
+    QPushButton* cancel = button("Command2", QStringLiteral("Annulla"));
+    QPushButton* help = button("Command4", QStringLiteral("?"));
+    addButtons({reset, send, cancel, help});
+
+    setTabOrder(reset, send);
+    setTabOrder(send, cancel);
+    setTabOrder(cancel, help);
+
+    connect(reset, &QPushButton::clicked, this, &Peso::restart);
+    connect(send, &QPushButton::clicked, this, &Peso::send);
+    connect(cancel, &QPushButton::clicked, this, &Peso::cancel);
+    connect(help, &QPushButton::clicked, this, &Peso::showHelp);
+}
+
+double Peso::askNumber(const QString& prompt, const QString& title, QString* typed) {
+    for (;;) {
+        const std::optional<QString> answer = ctx.prompts.input(this, prompt, title);
+        if (!answer || answer->isEmpty())
+            continue;
+        // A text that is not a number cannot be a count or a weight: ask the same again.
+        const auto value = numtext::parse(*answer);
+        if (!value)
+            continue;
+        if (typed)
+            *typed = *answer;
+        return *value;
+    }
+}
+
+int Peso::askStoreyCount() {
+    for (;;) {
+        const double n = askNumber(storeyCountPrompt, storeyCountTitle);
+        if (n <= 0.0 || n >= maxStoreys + 1) {
+            ctx.prompts.message(this, messages::titleSystemLower, messages::maxNineStoreys);
+            continue;
+        }
+        // A storey count is a whole number; a fraction would leave the list of storeys
+        // without a length, so it is asked again like any other unusable answer.
+        if (n != std::floor(n))
+            continue;
+        return static_cast<int>(n);
+    }
+}
+
+void Peso::print(const QString& line) {
+    m_printed += line + QStringLiteral("\r\n");
+    // On screen the heading's LF CR is simply one more line break.
+    QString shown = line;
+    shown.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    m_shown << shown;
+}
+
+void Peso::load() {
+    SharedValues& shared = ctx.shared;
+    shared.pesoEdificio = 0.0f;
+
+    const int n = askStoreyCount();
+    shared.pesiPiani = QStringList();
+    QList<double> weights;
+    for (int i = 1; i <= n; ++i) {
+        const QString storey = QString::number(i) + QStringLiteral("°");
+        QString typed;
+        weights << askNumber(
+            QStringLiteral("Inserire il peso del ") + storey + QStringLiteral(" piano"),
+            QStringLiteral("Peso del ") + storey + QStringLiteral(" piano"), &typed);
+        shared.pesiPiani << typed;
+    }
+
+    m_printed.clear();
+    m_shown.clear();
+    print(QString());
+    // The heading ends with LF CR before the line's own end, which leaves an empty line.
+    print(QString(10, QLatin1Char(' ')) + QStringLiteral("PIANI DELL'EDIFICIO:") +
+          QStringLiteral("\n\r"));
+    for (int i = 1; i <= n; ++i) {
+        print(QStringLiteral("   ") + QString::number(i) + QStringLiteral("°") +
+              QStringLiteral(" Piano") + QString(24, QLatin1Char(' ')) +
+              shared.pesiPiani.at(i - 1) + QStringLiteral(" tonn"));
+        shared.pesoEdificio = formulas::addStoreyWeight(shared.pesoEdificio, weights.at(i - 1));
+    }
+    print(QString());
+    print(QStringLiteral("  Peso complessivo:") + QString(9, QLatin1Char(' ')) +
+          numtext::formatSingle(shared.pesoEdificio) + QStringLiteral(" tonn"));
+
+    m_sheet->setPlainText(m_shown.join(QLatin1Char('\n')));
+}
+
+void Peso::send() {
+    message(
+        messages::titleSystem,
+        QStringLiteral("Il peso P = ") + numtext::formatSingle(ctx.shared.pesoEdificio) +
+            QStringLiteral(" tonn é stato inserito nelle finestre Analisi Statica ") +
+            QStringLiteral("\n\r") +
+            QStringLiteral(" (azioni verticali) relative agli edifici in muratura ed intelaiati "));
+    hide();
+    statusReset();
+}
+
+void Peso::cancel() {
+    ctx.shared.pesoEdificio = 0.0f;
+    CalcWindow::cancel();
+}
+
+void Peso::restart() {
+    // This window is destroyed and a new one asks the whole questionnaire again; ctx
+    // outlives it, so take it before unloading.
+    AppContext& context = ctx;
+    context.shared.pesoEdificio = 0.0f;
+    context.forms.unload(QStringLiteral("peso"));
+    context.shell.setIndicator(panels::buildingParameters, true);
+    context.shell.setHint(QStringLiteral("Calcola il peso totale dell'edificio (in tonn)"));
+    context.forms.show(QStringLiteral("peso"));
+}
