@@ -53,6 +53,8 @@ double framedSpectrumOrdinate(double response, double intensity, double foundati
                               double structure, double protection) {
     const double withoutProtection = response * intensity * foundation * structure;
     return withoutProtection * protection;
+}
+
 float addStoreyWeight(float totalTonnes, double storeyTonnes) {
     // The sum is taken in double precision, rounded, then stored back in single precision.
     return static_cast<float>(numtext::round2(static_cast<double>(totalTonnes) + storeyTonnes));

@@ -133,8 +133,8 @@ class TestComponiRelazione : public QObject {
         box(f, "Checkd3")->setChecked(true);
         f.click("componirelazione", "Command2");
         QVERIFY(f.main().reportText().startsWith(
-            QStringLiteral("\n                      RELAZIONE ANALISI DINAMICA\n\n"
-                           "        VERIFICHE SISMICHE\n")));
+            QStringLiteral("\r\n                      RELAZIONE ANALISI DINAMICA\r\n\r\n"
+                           "        VERIFICHE SISMICHE\r\n")));
         QCOMPARE(f.main().reportText().count(QStringLiteral("RELAZIONE")), 1);
     }
 
@@ -146,7 +146,8 @@ class TestComponiRelazione : public QObject {
         box(f, "Check2", "componirelazione1")->setChecked(true);
         f.click("componirelazione1", "Command2");
         const QString text = f.main().reportText();
-        QVERIFY(text.startsWith(QStringLiteral("\n    ao.Label1\n\n    ao.Label2 ao.Text1 sec\n")));
+        QVERIFY(text.startsWith(
+            QStringLiteral("\r\n    ao.Label1\r\n\r\n    ao.Label2 ao.Text1 sec\r\n")));
         QVERIFY(text.endsWith(QStringLiteral("    av.Label5 av.Label6 tonn")));
         Fixture::settle();
         QVERIFY(!f.forms().isLoaded("componirelazione1"));

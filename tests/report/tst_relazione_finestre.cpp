@@ -148,7 +148,7 @@ class TestRelazioneFinestre : public QObject {
         f.shared().numeroPiano = 0;
         compose(f, "mnueintitem", "componirelazione1", false, {"Check1", "Check4"});
         QVERIFY(f.main().reportText().startsWith(
-            QStringLiteral("\n    \n\n    Periodo Fondamentale della Struttura (T):")));
+            QStringLiteral("\r\n    \r\n\r\n    Periodo Fondamentale della Struttura (T):")));
         QVERIFY(f.forms().isLoaded("azioniorizzontali"));
         QVERIFY(!f.shown("azioniorizzontali"));
     }
