@@ -55,6 +55,8 @@ double framedSpectrumOrdinate(double response, double intensity, double foundati
     return withoutProtection * protection;
 }
 
+// ---- Masonry buildings and checks.
+
 float addStoreyWeight(float totalTonnes, double storeyTonnes) {
     // The sum is taken in double precision, rounded, then stored back in single precision.
     return static_cast<float>(numtext::round2(static_cast<double>(totalTonnes) + storeyTonnes));

@@ -48,6 +48,9 @@ double verticalAction(double coefficient, double weightT);
 // a/g = C * R * epsilon * beta * I, worked out as (R * C * epsilon * beta) * I.
 double framedSpectrumOrdinate(double response, double intensity, double foundation,
                               double structure, double protection);
+
+// ---- Masonry buildings, displacements and stresses.
+
 // Total building weight P (t) after adding one storey's weight (t). The running total is
 // rounded to two decimals after every storey and kept in single precision, so 120,333 and
 // 100,333 add up to 220,66 rather than 220,67.
