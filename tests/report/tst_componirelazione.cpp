@@ -70,6 +70,11 @@ class TestComponiRelazione : public QObject {
         }
         QVERIFY(f.control<QLabel>("componirelazione", "Labeld")->isHidden());
         QCOMPARE(box(f, "Check3")->text(), QStringLiteral("Spostamenti "));
+        // "Analisi Statica" comes first in the tab order.
+        QWidget* first = f.window("componirelazione")->nextInFocusChain();
+        while (first->focusPolicy() == Qt::NoFocus)
+            first = first->nextInFocusChain();
+        QCOMPARE(first->objectName(), QStringLiteral("Option1"));
         QCOMPARE(box(f, "Checkd2")->text(), QStringLiteral("Spostamenti "));
 
         // Switching the analysis swaps the groups and keeps their ticks.
