@@ -13,6 +13,7 @@
 #include "calc/peso.h"
 #include "calc/sollecitazioni.h"
 #include "calc/verifiche.h"
+#include "report/componirelazione.h"
 
 namespace {
 template <class W> Forms::Factory make() {
@@ -36,4 +37,8 @@ void registerWindows(Forms& forms) {
     forms.registerWindow(QStringLiteral("selint"), make<Selint>());
     forms.registerWindow(QStringLiteral("infotremora"), make<InfoTremora>());
     forms.registerWindow(QStringLiteral("lithvane"), make<Lithvane>());
+    forms.registerWindow(QStringLiteral("componirelazione"),
+                         ComponiRelazione::factory(report::Building::Masonry));
+    forms.registerWindow(QStringLiteral("componirelazione1"),
+                         ComponiRelazione::factory(report::Building::Framed));
 }

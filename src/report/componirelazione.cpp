@@ -1,0 +1,205 @@
+#include "report/componirelazione.h"
+
+#include "app/help.h"
+#include "app/shell.h"
+#include "calc/messages.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// A report that cannot be read (a window or control the program does not have) is given up
+// before anything reaches the editor.
+struct UnreadableReport {};
+
+QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
+QLabel* backdrop(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+} // namespace
+
+ComponiRelazione::ComponiRelazione(AppContext& context, QWidget* parent, report::Building building)
+    : QDialog(parent), ctx(context), m_building(building) {
+    setWindowTitle(building == report::Building::Masonry
+                       ? QStringLiteral("Componi Relazione - Edifici in muratura")
+                       : QStringLiteral("Componi Relazione - Edifici intelaiati"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setModal(true);
+
+    auto* body = new QVBoxLayout(this);
+    body->setSizeConstraint(QLayout::SetFixedSize);
+
+    auto* frame = new QGroupBox(QStringLiteral("Tipo di Analisi"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    m_static = new QRadioButton(QStringLiteral("Analisi Statica"), frame);
+    m_static->setObjectName(QStringLiteral("Option1"));
+    m_dynamic = new QRadioButton(QStringLiteral("Analisi Dinamica"), frame);
+    m_dynamic->setObjectName(QStringLiteral("Option2"));
+    auto* options = new QHBoxLayout(frame);
+    options->addWidget(m_static);
+    options->addWidget(m_dynamic);
+    body->addWidget(frame);
+
+    // The two groups of check boxes lie on top of each other; only one shows at a time.
+    m_staticBackdrop = backdrop(this, "Label1");
+    m_staticChecks[0] = checkBox(m_staticBackdrop, "Check1", QStringLiteral("Forze Orizzontali"));
+    m_staticChecks[1] = checkBox(m_staticBackdrop, "Check2", QStringLiteral("Forze Verticali"));
+    m_staticChecks[2] = checkBox(m_staticBackdrop, "Check3", QStringLiteral("Spostamenti "));
+    m_staticChecks[3] = checkBox(m_staticBackdrop, "Check4", QStringLiteral("Verifiche"));
+    auto* staticColumn = new QVBoxLayout(m_staticBackdrop);
+    for (QCheckBox* box : m_staticChecks)
+        staticColumn->addWidget(box);
+
+    m_dynamicBackdrop = backdrop(this, "Labeld");
+    m_dynamicChecks[0] =
+        checkBox(m_dynamicBackdrop, "Checkd1", QStringLiteral("Forze Orizzontali"));
+    m_dynamicChecks[1] = checkBox(m_dynamicBackdrop, "Checkd2", QStringLiteral("Spostamenti "));
+    m_dynamicChecks[2] = checkBox(m_dynamicBackdrop, "Checkd3", QStringLiteral("Verifiche"));
+    auto* dynamicColumn = new QVBoxLayout(m_dynamicBackdrop);
+    for (QCheckBox* box : m_dynamicChecks)
+        dynamicColumn->addWidget(box);
+    dynamicColumn->addStretch();
+
+    auto* groups = new QGridLayout;
+    groups->addWidget(m_staticBackdrop, 0, 0);
+    groups->addWidget(m_dynamicBackdrop, 0, 0);
+    body->addLayout(groups);
+
+    auto* create = new QPushButton(QStringLiteral("Crea Relazione"), this);
+    create->setObjectName(QStringLiteral("Command2"));
+    auto* leave = new QPushButton(QStringLiteral("Esci"), this);
+    leave->setObjectName(QStringLiteral("Command1"));
+    auto* help = new QPushButton(QStringLiteral("?"), this);
+    help->setObjectName(QStringLiteral("Command3"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* b : {create, leave, help}) {
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+    }
+    body->addSpacing(8);
+    body->addLayout(buttons);
+
+    setTabOrder(m_static, m_dynamic);
+    setTabOrder(m_dynamic, m_staticChecks[0]);
+    for (int i = 0; i < 3; ++i)
+        setTabOrder(m_staticChecks[i], m_staticChecks[i + 1]);
+    setTabOrder(m_staticChecks[3], m_dynamicChecks[0]);
+    for (int i = 0; i < 2; ++i)
+        setTabOrder(m_dynamicChecks[i], m_dynamicChecks[i + 1]);
+    setTabOrder(m_dynamicChecks[2], create);
+    setTabOrder(create, leave);
+    setTabOrder(leave, help);
+
+    connect(m_static, &QRadioButton::clicked, this, [this] { showStaticGroup(true); });
+    connect(m_dynamic, &QRadioButton::clicked, this, [this] { showStaticGroup(false); });
+    connect(create, &QPushButton::clicked, this, &ComponiRelazione::create);
+    connect(leave, &QPushButton::clicked, this, &ComponiRelazione::leave);
+    connect(help, &QPushButton::clicked, this, [this] {
+        ctx.help.showTopic(this, helptopics::composer, helptopics::composerContext);
+    });
+
+    // Opens on the static report: its group shows and nothing is ticked.
+    m_static->setChecked(true);
+    showStaticGroup(true);
+}
+
+Forms::Factory ComponiRelazione::factory(report::Building building) {
+    return [building](AppContext& context, QWidget* parent) {
+        return new ComponiRelazione(context, parent, building);
+    };
+}
+
+void ComponiRelazione::showStaticGroup(bool on) {
+    // Hiding a group keeps its ticks.
+    for (QCheckBox* box : m_dynamicChecks)
+        box->setVisible(!on);
+    m_dynamicBackdrop->setVisible(!on);
+    for (QCheckBox* box : m_staticChecks)
+        box->setVisible(on);
+    m_staticBackdrop->setVisible(on);
+}
+
+std::optional<std::pair<report::Analysis, report::Sections>> ComponiRelazione::chosen() const {
+    using namespace report;
+    if (m_static->isChecked()) {
+        const Section order[] = {FO, FV, DS, VS};
+        Sections sections = 0;
+        for (int i = 0; i < 4; ++i)
+            if (m_staticChecks[i]->isChecked())
+                sections |= order[i];
+        return std::make_pair(Analysis::Static, sections);
+    }
+    if (m_dynamic->isChecked()) {
+        const Section order[] = {FO, DS, VS};
+        Sections sections = 0;
+        for (int i = 0; i < 3; ++i)
+            if (m_dynamicChecks[i]->isChecked())
+                sections |= order[i];
+        return std::make_pair(Analysis::Dynamic, sections);
+    }
+    return std::nullopt;
+}
+
+void ComponiRelazione::create() {
+    const auto choice = chosen();
+    const report::Reader read = [this](const QString& window, const QString& control) {
+        // Reading a window that is not loaded loads it hidden, in its initial state.
+        QDialog* source = ctx.forms.get(window);
+        if (!source || !source->findChild<QObject*>(control))
+            throw UnreadableReport{};
+        return ctx.forms.text(window, control);
+    };
+    std::optional<QString> text;
+    try {
+        if (choice)
+            text = report::compose(m_building, choice->first, choice->second, read);
+    } catch (const UnreadableReport&) {
+        text.reset();
+    }
+    if (text) {
+        // The whole report is ready: it replaces the editor's text in one step.
+        ctx.shell.setReportText(*text);
+        ctx.forms.unload(objectName());
+    }
+    // Whether or not a report was written, the status bar is reset; with no match the
+    // window stays open without its hint.
+    statusReset();
+}
+
+void ComponiRelazione::leave() {
+    statusReset();
+    hide();
+}
+
+void ComponiRelazione::unloadSteps() {
+    statusReset();
+}
+
+void ComponiRelazione::closeEvent(QCloseEvent* event) {
+    event->accept();
+    ctx.forms.unload(objectName());
+}
+
+void ComponiRelazione::statusReset() {
+    ctx.shell.statusReset(panels::composer);
+}
