@@ -173,7 +173,10 @@ void ComponiRelazione::create() {
     try {
         if (choice)
             text = report::compose(m_building, choice->first, choice->second, read);
-    } catch (const UnreadableReport&) {
+    } catch (...) {
+        // Whatever goes wrong while the report is gathered (a control the program does not
+        // have, a window that cannot be made) gives the report up silently: the editor keeps
+        // its text and the window stays open.
         text.reset();
     }
     if (text) {

@@ -253,6 +253,24 @@ class TestComponiRelazione : public QObject {
         QVERIFY(f.shown("componirelazione"));
         QVERIFY(!f.main().indicator(11));
         QVERIFY(f.main().hint().isEmpty());
+
+        // A window that cannot be made at all ends the same way, without a message.
+        f.forms().registerWindow(QStringLiteral("verifiche"),
+                                 [](AppContext&, QWidget*) -> QDialog* {
+                                     throw std::runtime_error("finestra non disponibile");
+                                 });
+        f.main().setIndicator(11, true);
+        f.main().setHint(QStringLiteral("suggerimento"));
+        f.main().setTimerEnabled(true);
+        box(f, "Check3")->setChecked(false);
+        box(f, "Check4")->setChecked(true);
+        f.click("componirelazione", "Command2");
+        QCOMPARE(f.main().reportText(), mine);
+        QVERIFY(f.shown("componirelazione"));
+        QVERIFY(!f.main().indicator(11));
+        QVERIFY(f.main().hint().isEmpty());
+        QVERIFY(!f.main().timerEnabled());
+        QVERIFY(f.prompts.messages().empty());
     }
 
     void savedReportKeepsItsBytes() {
