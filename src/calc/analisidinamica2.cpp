@@ -65,12 +65,7 @@ AnalisiDinamica2::AnalisiDinamica2(AppContext& context, QWidget* parent)
 
     bindProtectionList(m_protectionList, protection);
     bindZoneList(zoneList, intensityText, m_intensity, zoneText);
-    connect(structureList, &QListWidget::currentRowChanged, this, [this](int index) {
-        if (index == 0)
-            m_structure->setText(numtext::format(1.0));
-        else if (index == 1)
-            m_structure->setText(numtext::format(1.2));
-    });
+    bindStructureList(structureList, m_structure);
 }
 
 void AnalisiDinamica2::load() {
@@ -89,7 +84,7 @@ void AnalisiDinamica2::compute() {
     if (!r || !c || !epsilon || !beta)
         return;
     // No protection coefficient chosen leaves the ordinate empty.
-    const int row = m_protectionList->currentRow();
+    const int row = chosenRow(m_protectionList);
     if (row < 0 || row >= coefficients::protectionCount) {
         m_ordinate->clear();
         return;

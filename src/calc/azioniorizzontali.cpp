@@ -120,59 +120,54 @@ AzioniOrizzontali::AzioniOrizzontali(AppContext& context, QWidget* parent)
     QLabel* zoneText = hiddenLabel("Label10");
     m_reduction = label("Label24", QString(), Bordered | Centred);
 
-    // Layout: period and response; protection and zone; intensity and structure;
-    // foundation and distribution; Kh; the kind of room; G, s and Q; W; F.
+    // Layout: three columns of captions above their values, T, R and I, then S, C and beta,
+    // then epsilon and gamma; Kh; the kind of room; G, s and Q; W; F.
     QGridLayout* g = grid();
     g->addWidget(periodCaption, 0, 0);
-    g->addWidget(m_period, 0, 1);
-    g->addWidget(responseCaption, 0, 2);
-    g->addWidget(m_response, 0, 3);
-    g->addWidget(protectionCaption, 1, 0);
-    g->addWidget(m_protectionList, 1, 1);
-    g->addWidget(zoneCaption, 1, 2);
-    g->addWidget(zoneList, 1, 3);
-    g->addWidget(intensityCaption, 2, 0);
-    g->addWidget(intensityText, 2, 1);
+    g->addWidget(responseCaption, 0, 1);
+    g->addWidget(protectionCaption, 0, 2);
+    g->addWidget(m_period, 1, 0, Qt::AlignLeft | Qt::AlignTop);
+    g->addWidget(m_response, 1, 1, Qt::AlignLeft | Qt::AlignTop);
+    g->addWidget(m_protectionList, 1, 2, Qt::AlignLeft | Qt::AlignTop);
+    g->addWidget(zoneCaption, 2, 0);
+    g->addWidget(intensityCaption, 2, 1);
     g->addWidget(m_structureCaption, 2, 2);
-    g->addWidget(structureList, 2, 3);
-    g->addWidget(pair(this, foundationCaption, epsilonTag), 3, 0);
-    g->addWidget(m_foundation, 3, 1);
-    g->addWidget(pair(this, m_distributionCaption, gammaTag), 3, 2);
-    g->addWidget(m_distribution, 3, 3);
-    g->addWidget(coefficientCaption, 4, 0);
-    g->addWidget(m_coefficient, 4, 1);
+    g->addWidget(zoneList, 3, 0, Qt::AlignLeft | Qt::AlignTop);
+    g->addWidget(intensityText, 3, 1, Qt::AlignLeft | Qt::AlignTop);
+    g->addWidget(structureList, 3, 2, Qt::AlignLeft | Qt::AlignTop);
+    g->addWidget(pair(this, foundationCaption, epsilonTag), 4, 0);
+    g->addWidget(pair(this, m_distributionCaption, gammaTag), 4, 1);
+    g->addWidget(m_foundation, 5, 0, Qt::AlignLeft);
+    g->addWidget(m_distribution, 5, 1, Qt::AlignLeft);
+    g->addWidget(coefficientCaption, 6, 0);
+    g->addWidget(m_coefficient, 6, 1);
 
     auto* rooms = new QVBoxLayout(roomFrame);
     rooms->addWidget(housing);
     rooms->addWidget(crowded);
     rooms->addWidget(veryCrowded);
-    g->addWidget(roomCaption, 5, 0, 1, 4);
-    g->addWidget(roomFrame, 6, 0, 1, 4);
-    g->addWidget(m_permanentCaption, 7, 0, 1, 3);
-    g->addWidget(m_permanent, 7, 3);
-    g->addWidget(reductionCaption, 8, 0, 1, 3);
-    g->addWidget(m_reduction, 8, 3);
-    g->addWidget(m_liveCaption, 9, 0, 1, 3);
-    g->addWidget(m_live, 9, 3);
+    g->addWidget(roomCaption, 7, 0, 1, 3);
+    g->addWidget(roomFrame, 8, 0, 1, 3);
+    g->addWidget(m_permanentCaption, 9, 0, 1, 2);
+    g->addWidget(m_permanent, 9, 2);
+    g->addWidget(reductionCaption, 10, 0, 1, 2);
+    g->addWidget(m_reduction, 10, 2);
+    g->addWidget(m_liveCaption, 11, 0, 1, 2);
+    g->addWidget(m_live, 11, 2);
     // W and F sit inside their bordered boxes.
-    g->addWidget(m_weightCaption, 10, 0, 1, 3);
-    g->addWidget(weightBox, 10, 3);
-    g->addWidget(m_weight, 10, 3, Qt::AlignCenter);
-    g->addWidget(m_forceCaption, 11, 0, 1, 3);
-    g->addWidget(forceBox, 11, 3);
-    g->addWidget(m_force, 11, 3, Qt::AlignCenter);
+    g->addWidget(m_weightCaption, 12, 0, 1, 2);
+    g->addWidget(weightBox, 12, 2);
+    g->addWidget(m_weight, 12, 2, Qt::AlignCenter);
+    g->addWidget(m_forceCaption, 13, 0, 1, 2);
+    g->addWidget(forceBox, 13, 2);
+    g->addWidget(m_force, 13, 2, Qt::AlignCenter);
     for (QLabel* hidden : {m_structure, m_heading, protection, m_intensity, zoneText})
-        g->addWidget(hidden, 12, 0);
+        g->addWidget(hidden, 14, 0);
     addButtons({compute, send, newStorey, cancel, help});
 
     bindProtectionList(m_protectionList, protection);
     bindZoneList(zoneList, intensityText, m_intensity, zoneText);
-    connect(structureList, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row == 0)
-            m_structure->setText(numtext::format(1.0));
-        else if (row == 1)
-            m_structure->setText(numtext::format(1.2));
-    });
+    bindStructureList(structureList, m_structure);
     // Reduction s of the live load by the use of the rooms.
     connect(housing, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
@@ -264,7 +259,7 @@ void AzioniOrizzontali::compute() {
     // K0 is rounded before the protection coefficient applies, and Kh again after.
     const double base =
         numtext::round2(formulas::horizontalCoefficientBase(*r, *c, *gamma, *epsilon, *beta));
-    const int row = m_protectionList->currentRow();
+    const int row = chosenRow(m_protectionList);
     if (row >= 0 && row < coefficients::protectionCount)
         m_coefficient->setText(numtext::formatRounded(
             formulas::horizontalCoefficient(base, coefficients::protection(row))));

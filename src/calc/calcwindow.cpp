@@ -228,10 +228,15 @@ void CalcWindow::onPick(QListWidget* list, std::function<void(int)> picked) {
     // Reacts to the selected item, not the current one: a list that receives the focus
     // makes its first item current without anything being chosen.
     connect(list, &QListWidget::itemSelectionChanged, this, [list, picked] {
-        const QList<QListWidgetItem*> selected = list->selectedItems();
-        if (!selected.isEmpty())
-            picked(list->row(selected.first()));
+        const int row = chosenRow(list);
+        if (row >= 0)
+            picked(row);
     });
+}
+
+int CalcWindow::chosenRow(const QListWidget* list) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.first());
 }
 
 void CalcWindow::bindZoneList(QListWidget* list, QLabel* cText, QLabel* cNumber, QLabel* sText) {
@@ -253,6 +258,14 @@ void CalcWindow::bindProtectionList(QListWidget* list, QLabel* iNumber) {
         if (row >= coefficients::protectionCount)
             return;
         iNumber->setText(numtext::format(coefficients::protection(row)));
+    });
+}
+
+void CalcWindow::bindStructureList(QListWidget* list, QLabel* betaNumber) {
+    onPick(list, [=](int row) {
+        if (row >= coefficients::structureCount)
+            return;
+        betaNumber->setText(numtext::format(coefficients::structure(row)));
     });
 }
 

@@ -101,10 +101,15 @@ class CalcWindow : public QDialog, public ManagedWindow {
 
     // Runs picked with the row of the item the user selects in a list.
     void onPick(QListWidget* list, std::function<void(int)> picked);
+    // The row of the item chosen in a list, -1 when none is. The focus makes an item current
+    // without choosing it, so the current row does not count.
+    static int chosenRow(const QListWidget* list);
     // The seismic zone list: a click writes the visible C text, C as a number and S in words.
     void bindZoneList(QListWidget* list, QLabel* cText, QLabel* cNumber, QLabel* sText);
     // The protection list: a click writes I (1, 1,2 or 1,4) by list position.
     void bindProtectionList(QListWidget* list, QLabel* iNumber);
+    // The structure list of framed buildings: a click writes beta (1 or 1,2) by list position.
+    void bindStructureList(QListWidget* list, QLabel* betaNumber);
     // The period box drives the response coefficient R; roundPeriod rounds T to two decimals
     // before the rule is applied.
     void bindResponseCoefficient(QLineEdit* period, QLabel* response, bool roundPeriod);

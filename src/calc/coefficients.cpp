@@ -14,6 +14,7 @@ const Zone zones[zoneCount] = {
     {12, 0.1, "Zone di 1° categoria: S = 12", "12 (zona di 1° categoria)"},
 };
 const double protections[protectionCount] = {1.0, 1.2, 1.4};
+const double structures[structureCount] = {1.0, 1.2};
 } // namespace
 
 const Zone& zone(int index) {
@@ -39,6 +40,10 @@ QString zoneCText(int index) {
 
 double protection(int index) {
     return protections[index];
+}
+
+double structure(int index) {
+    return structures[index];
 }
 
 double responseCoefficient(double periodSeconds) {

@@ -28,6 +28,10 @@ QString zoneCText(int index);
 double protection(int index);
 constexpr int protectionCount = 3;
 
+// Structure coefficient beta of framed buildings by list position: 1, 1,2.
+double structure(int index);
+constexpr int structureCount = 2;
+
 // Response coefficient R from the fundamental period T (s):
 // R = 1 for T <= 0,8 s, otherwise R = 0,862 / T^(2/3).
 double responseCoefficient(double periodSeconds);

@@ -87,6 +87,29 @@ class TestAnalisiDinamica2 : public QObject {
         QCOMPARE(f.help.requests.back().context, 1050);
     }
 
+    void focusedListsChooseNothing() {
+        Fixture f;
+        f.menu("mnuanalisidinItem");
+        f.pick(W, "List2", 1);
+        f.type(W, "Text3", QStringLiteral("1"));
+        // The keyboard focus makes the first item of a list current without choosing it.
+        for (const char* name : {"List1", "List3"}) {
+            auto* list = f.control<QListWidget>(W, name);
+            list->selectionModel()->setCurrentIndex(list->model()->index(0, 0),
+                                                    QItemSelectionModel::NoUpdate);
+        }
+        QCOMPARE(f.text(W, "Label15"), QString());
+        QCOMPARE(f.text(W, "Label10"), QString());
+        f.click(W, "Command1");
+        QCOMPARE(f.prompts.lastMessage(), messages::fillAll);
+
+        f.pick(W, "List3", 0);
+        const size_t before = f.prompts.messages().size();
+        f.click(W, "Command1");
+        QCOMPARE(f.prompts.messages().size(), before);
+        QCOMPARE(f.text(W, "Label13"), QString());
+    }
+
     void tabOrder() {
         Fixture f;
         f.menu("mnuanalisidinItem");

@@ -18,6 +18,13 @@ void fillStorey(Fixture& f) {
     f.type(W, "Text7", QStringLiteral("20"));
 }
 
+// What the keyboard focus does to a list that has no choice yet: its first item becomes the
+// current one, with nothing selected.
+void focusWithoutChoosing(QListWidget* list) {
+    list->selectionModel()->setCurrentIndex(list->model()->index(0, 0),
+                                            QItemSelectionModel::NoUpdate);
+}
+
 } // namespace
 
 class TestAzioniOrizzontali : public QObject {
@@ -203,6 +210,36 @@ class TestAzioniOrizzontali : public QObject {
         QCOMPARE(f.text(W, "Label28"), QStringLiteral("106,6"));
         QCOMPARE(f.text(W, "Label29"), QStringLiteral("4,26"));
         QCOMPARE(f.prompts.lastMessage(), messages::pressCompute);
+    }
+
+    void focusedListsChooseNothing() {
+        Fixture f;
+        f.shared().numeroPiano = QStringLiteral("1");
+        f.shared().gammaPiano = 1.0;
+        f.menu("mnuazorizzitem");
+        f.type(W, "Text1", QStringLiteral("0,8"));
+        f.pick(W, "List2", 0);
+        f.type(W, "Text3", QStringLiteral("1"));
+        f.click(W, "Option1");
+        f.type(W, "Text6", QStringLiteral("100"));
+        f.type(W, "Text7", QStringLiteral("20"));
+        // beta: a list that only received the focus leaves it unchosen.
+        focusWithoutChoosing(f.control<QListWidget>(W, "List3"));
+        QCOMPARE(f.text(W, "Label15"), QString());
+        f.click(W, "Command1");
+        QCOMPARE(f.prompts.lastMessage(), messages::fillAll);
+        QCOMPARE(f.text(W, "Label21"), QString());
+
+        // I: with the focus on its list but no item chosen, Kh and F stay empty.
+        f.pick(W, "List3", 0);
+        focusWithoutChoosing(f.control<QListWidget>(W, "List1"));
+        const size_t before = f.prompts.messages().size();
+        f.click(W, "Command1");
+        QCOMPARE(f.prompts.messages().size(), before);
+        QCOMPARE(f.text(W, "Label16"), QString());
+        QCOMPARE(f.text(W, "Label21"), QString());
+        QCOMPARE(f.text(W, "Label28"), QStringLiteral("106,6"));
+        QCOMPARE(f.text(W, "Label29"), QString());
     }
 
     void newStoreyStartsAfresh() {
