@@ -289,6 +289,18 @@ CalcWindow::NumberAnswer CalcWindow::askNumber(const QString& prompt, const QStr
     }
 }
 
+int CalcWindow::askStoreyCount(const QString& title) {
+    for (;;) {
+        const double n =
+            askNumber(QStringLiteral("Inserire il numero complessivo dei piani dell'edificio"),
+                      title)
+                .value;
+        if (n > 0 && n < 10 && n == std::floor(n))
+            return static_cast<int>(n);
+        message(messages::titleSystemLower, messages::maxNineStoreys);
+    }
+}
+
 void CalcWindow::takePeriod(QLineEdit* period, QLabel* response) {
     period->setText(ctx.forms.text(QStringLiteral("periodo"), QStringLiteral("Label4")));
     if (period->text().isEmpty()) {

@@ -124,6 +124,10 @@ class CalcWindow : public QDialog, public ManagedWindow {
         double value;
     };
     NumberAnswer askNumber(const QString& prompt, const QString& title);
+    // The number of storeys of a questionnaire, a whole number from 1 to 9: anything else
+    // is answered with "Operazione eseguibile per un numero massimo di 9 piani" and asked
+    // again.
+    int askStoreyCount(const QString& title);
 
     void closeEvent(QCloseEvent* event) override;
 

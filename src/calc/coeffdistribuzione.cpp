@@ -69,18 +69,7 @@ void CoeffDistribuzione::questionnaire(bool afterRestart) {
     SharedValues& shared = ctx.shared;
 
     // Number of storeys n, a whole number from 1 to 9.
-    int storeys = 0;
-    for (;;) {
-        const double n = askNumber(QStringLiteral("Inserire il numero complessivo dei piani "
-                                                  "dell'edificio"),
-                                   QStringLiteral("Piani dell'edificio"))
-                             .value;
-        if (n > 0 && n < 10 && isWhole(n)) {
-            storeys = static_cast<int>(n);
-            break;
-        }
-        message(messages::titleSystemLower, messages::maxNineStoreys);
-    }
+    const int storeys = askStoreyCount(QStringLiteral("Piani dell'edificio"));
 
     // The chosen storey k, from 1 to n, kept as typed.
     QString chosenText;

@@ -13,13 +13,6 @@
 #include <QPushButton>
 #include <cmath>
 
-namespace {
-const QString storeyCountPrompt =
-    QStringLiteral("Inserire il numero complessivo dei piani dell'edificio");
-const QString storeyCountTitle = QStringLiteral("Peso dell'edificio");
-constexpr int maxStoreys = 9;
-} // namespace
-
 Peso::Peso(AppContext& context, QWidget* parent)
     : CalcWindow(context, parent,
                  {QStringLiteral("Peso complessivo dell'edificio"), panels::buildingParameters,
@@ -50,36 +43,6 @@ Peso::Peso(AppContext& context, QWidget* parent)
     connect(help, &QPushButton::clicked, this, &Peso::showHelp);
 }
 
-double Peso::askNumber(const QString& prompt, const QString& title, QString* typed) {
-    for (;;) {
-        const std::optional<QString> answer = ctx.prompts.input(this, prompt, title);
-        if (!answer || answer->isEmpty())
-            continue;
-        // A text that is not a number cannot be a count or a weight: ask the same again.
-        const auto value = numtext::parse(*answer);
-        if (!value)
-            continue;
-        if (typed)
-            *typed = *answer;
-        return *value;
-    }
-}
-
-int Peso::askStoreyCount() {
-    for (;;) {
-        const double n = askNumber(storeyCountPrompt, storeyCountTitle);
-        if (n <= 0.0 || n >= maxStoreys + 1) {
-            ctx.prompts.message(this, messages::titleSystemLower, messages::maxNineStoreys);
-            continue;
-        }
-        // A storey count is a whole number; a fraction would leave the list of storeys
-        // without a length, so it is asked again like any other unusable answer.
-        if (n != std::floor(n))
-            continue;
-        return static_cast<int>(n);
-    }
-}
-
 void Peso::print(const QString& line) {
     m_printed += line + QStringLiteral("\r\n");
     // On screen the heading's LF CR is simply one more line break.
@@ -92,16 +55,16 @@ void Peso::load() {
     SharedValues& shared = ctx.shared;
     shared.pesoEdificio = 0.0f;
 
-    const int n = askStoreyCount();
+    const int n = askStoreyCount(QStringLiteral("Peso dell'edificio"));
     shared.pesiPiani = QStringList();
     QList<double> weights;
     for (int i = 1; i <= n; ++i) {
         const QString storey = QString::number(i) + QStringLiteral("°");
-        QString typed;
-        weights << askNumber(
-            QStringLiteral("Inserire il peso del ") + storey + QStringLiteral(" piano"),
-            QStringLiteral("Peso del ") + storey + QStringLiteral(" piano"), &typed);
-        shared.pesiPiani << typed;
+        const NumberAnswer weight =
+            askNumber(QStringLiteral("Inserire il peso del ") + storey + QStringLiteral(" piano"),
+                      QStringLiteral("Peso del ") + storey + QStringLiteral(" piano"));
+        weights << weight.value;
+        shared.pesiPiani << weight.text;
     }
 
     m_printed.clear();

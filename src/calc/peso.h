@@ -20,8 +20,6 @@ class Peso : public CalcWindow {
 
   private:
     // Asks until the answer is a number; an empty answer (or Cancel) asks again.
-    double askNumber(const QString& prompt, const QString& title, QString* typed = nullptr);
-    int askStoreyCount();
     void print(const QString& line);
     void send();
     void restart();

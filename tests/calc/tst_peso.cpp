@@ -79,8 +79,8 @@ class TestPeso : public QObject {
 
     void unusableAnswersAreAskedAgain() {
         Fixture f;
-        // Storeys: 0, 10 and -1 are out of range; text, Cancel, an empty answer and a
-        // fraction are asked again silently; 9 is accepted.
+        // Storeys: 0, 10, -1 and a fraction are out of range; text, Cancel and an empty
+        // answer are asked again silently; 9 is accepted.
         f.prompts.answer({"0", "10", "-1", "tre", nullptr, "", "2,5", "9"});
         // Storey 1 refuses Cancel, an empty answer and text before taking a weight.
         f.prompts.answer({nullptr, "", "dieci", "10"});
@@ -90,7 +90,7 @@ class TestPeso : public QObject {
         QVERIFY(f.prompts.inputs.empty());
 
         const auto msgs = f.prompts.messages();
-        QCOMPARE(msgs.size(), size_t(3));
+        QCOMPARE(msgs.size(), size_t(4));
         for (const auto& m : msgs) {
             QCOMPARE(m.text, nineStoreys);
             QCOMPARE(m.title, QStringLiteral("Messaggio di sistema"));
