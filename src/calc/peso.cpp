@@ -11,7 +11,6 @@
 #include <QGridLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <cmath>
 
 Peso::Peso(AppContext& context, QWidget* parent)
     : CalcWindow(context, parent,
