@@ -37,15 +37,15 @@ QString sharedText(const QVariant& value) {
     return value.toString();
 }
 
-// A caption beside its Greek tag, in one grid cell.
-QWidget* pair(QWidget* parent, QWidget* left, QWidget* right) {
-    auto* box = new QWidget(parent);
-    auto* row = new QHBoxLayout(box);
+// A Greek tag in front of its text box, in one grid cell.
+QWidget* pair(QWidget* parent, QWidget* tag, QWidget* box) {
+    auto* cell = new QWidget(parent);
+    auto* row = new QHBoxLayout(cell);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(left);
+    row->addWidget(tag);
+    row->addWidget(box);
     row->addStretch();
-    row->addWidget(right);
-    return box;
+    return cell;
 }
 
 } // namespace
@@ -135,10 +135,10 @@ AzioniOrizzontali::AzioniOrizzontali(AppContext& context, QWidget* parent)
     g->addWidget(zoneList, 3, 0, Qt::AlignLeft | Qt::AlignTop);
     g->addWidget(intensityText, 3, 1, Qt::AlignLeft | Qt::AlignTop);
     g->addWidget(structureList, 3, 2, Qt::AlignLeft | Qt::AlignTop);
-    g->addWidget(pair(this, foundationCaption, epsilonTag), 4, 0);
-    g->addWidget(pair(this, m_distributionCaption, gammaTag), 4, 1);
-    g->addWidget(m_foundation, 5, 0, Qt::AlignLeft);
-    g->addWidget(m_distribution, 5, 1, Qt::AlignLeft);
+    g->addWidget(foundationCaption, 4, 0);
+    g->addWidget(m_distributionCaption, 4, 1);
+    g->addWidget(pair(this, epsilonTag, m_foundation), 5, 0);
+    g->addWidget(pair(this, gammaTag, m_distribution), 5, 1);
     g->addWidget(coefficientCaption, 6, 0);
     g->addWidget(m_coefficient, 6, 1);
 
