@@ -22,7 +22,15 @@ QString forDisplay(QString text) {
     return text;
 }
 
+// The one file type: its description, then the pattern the dialog filters by. The dialog
+// shows only the description.
 const QString textFilter = QStringLiteral(" Text Files (*.txt )(*.txt)");
+
+void setUpTextFileDialog(QFileDialog& dialog) {
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilter(textFilter);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+}
 
 } // namespace
 
@@ -64,8 +72,7 @@ std::optional<QString> QtPrompts::openFileName(QWidget* owner) {
     QFileDialog dialog(owner);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(textFilter);
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    setUpTextFileDialog(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
@@ -75,8 +82,7 @@ std::optional<QString> QtPrompts::saveFileName(QWidget* owner) {
     QFileDialog dialog(owner);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(textFilter);
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    setUpTextFileDialog(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
