@@ -89,9 +89,9 @@ HelpWindow::HelpWindow(QHelpEngine* engine, const QString& unavailableText, QWid
     splitter->addWidget(m_tabs);
     splitter->addWidget(m_browser);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({240, 600});
+    splitter->setSizes({280, 600});
     layout->addWidget(splitter);
-    resize(880, 600);
+    resize(920, 600);
 }
 
 void HelpWindow::showContentsTab() {

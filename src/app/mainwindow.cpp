@@ -15,6 +15,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
@@ -113,6 +114,7 @@ MainWindow::MainWindow(Prompts& prompts, Forms& forms, Help& help)
     m_editor->setCurrentFont(editorFont);
     layout->addWidget(m_editor, 1);
     setCentralWidget(central);
+    m_editor->installEventFilter(this);
 
     m_document = new ReportDocument(m_editor, prompts, *this, this);
     connect(m_document, &ReportDocument::captionChanged, this, &QWidget::setWindowTitle);
@@ -482,6 +484,23 @@ void MainWindow::exitProgram() {
         return;
     }
     endProgram();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_editor && event->type() == QEvent::ShortcutOverride) {
+        // The editor claims Ctrl+A (select all) and Ctrl+C (copy) for itself; an enabled menu
+        // command with that shortcut wins, as the menu's shortcuts do everywhere else.
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(QKeyCombination(key->modifiers(), Qt::Key(key->key())));
+        for (const QAction* action : findChildren<QAction*>()) {
+            if (action->isEnabled() && !action->shortcut().isEmpty() &&
+                action->shortcut() == pressed) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -47,6 +47,8 @@ class MainWindow : public QMainWindow, public Shell {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // The menu's shortcuts (Ctrl+A "Apri", Ctrl+C "Chiudi") come before the editor's own keys.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QMenu* addMenu(QMenu* parent, const char* name, const QString& caption);

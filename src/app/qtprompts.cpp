@@ -2,7 +2,9 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
@@ -22,7 +24,15 @@ QString forDisplay(QString text) {
     return text;
 }
 
+// The one file type: its description, then the pattern the dialog filters by. The dialog
+// shows only the description.
 const QString textFilter = QStringLiteral(" Text Files (*.txt )(*.txt)");
+
+void setUpTextFileDialog(QFileDialog& dialog) {
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilter(textFilter);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+}
 
 } // namespace
 
@@ -64,8 +74,7 @@ std::optional<QString> QtPrompts::openFileName(QWidget* owner) {
     QFileDialog dialog(owner);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(textFilter);
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    setUpTextFileDialog(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
@@ -75,18 +84,27 @@ std::optional<QString> QtPrompts::saveFileName(QWidget* owner) {
     QFileDialog dialog(owner);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(textFilter);
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    setUpTextFileDialog(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
 
 std::optional<QFont> QtPrompts::font(QWidget* owner, const QFont& initial) {
+    // The dialog looks the initial style up by its name; a plain font has none that the
+    // family lists ("Normal" against "Regular", "Book"), and the dialog would fall on the
+    // family's first style, often the italic one, so that OK alone would change the text.
+    // The style of the font actually drawn is the one to preset.
+    QFont preset = initial;
+    const QFontInfo drawn(initial);
+    if (QFontDatabase::styles(drawn.family()).contains(drawn.styleName()))
+        preset.setStyleName(drawn.styleName());
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, initial, owner);
+    QFont chosen = QFontDialog::getFont(&ok, preset, owner);
     if (!ok)
         return std::nullopt;
+    // Weight and slant stay plain attributes that Bold and Italic can turn later.
+    chosen.setStyleName(QString());
     return chosen;
 }
 

@@ -1,5 +1,7 @@
 #include "fixture.h"
 
+#include "app/banner.h"
+#include "app/maker.h"
 #include "app/reportdocument.h"
 #include "app/svgicon.h"
 
@@ -7,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
@@ -61,6 +64,71 @@ const Item menuTree[] = {
     {1, "mnuindiceitem", "&Indice....", "F3"},
     {1, "mnuinformazioniItem", "&Informazioni su Tremora....", "Ctrl+F1"},
     {1, "mnulithvaneitem", "C&orvesta nel web....", "Ctrl+F2"},
+};
+
+// The commands that open a window: menu item, toolbar key (if any), indicator, hint, window.
+struct Route {
+    const char* menu;
+    const char* key;
+    int panel;
+    const char* hint;
+    const char* window;
+};
+const Route routes[] = {
+    {"mnuperfonditem", nullptr, 4, "Calcola il periodo di vibrazione dell'edificio", "periodo"},
+    {"mnupesocomplitem", nullptr, 4, "Calcola il peso totale dell'edificio", "peso"},
+    {"mnucoefficienteitem", nullptr, 4,
+     "Calcola il coefficiente di distribuzione del piano iesimo (adimensionale)",
+     "coeffdistribuzione"},
+    {"mnusollecitazioniItem", nullptr, 4,
+     "Calcola gli spostamenti reali prodotti dal sisma e da azioni esterne", "Sollecitazioni"},
+    {"mnuverificheitem", nullptr, 4,
+     "Calcola le sollecitazioni totali prodotte dal sisma e da forze esterne", "verifiche"},
+    {"mnuforzeorizzontaliitem", nullptr, 8, "Fh = C * R * I * W", "forzeorizzontali"},
+    {"mnuforzeverticaliitem", nullptr, 8, "Fv = m * C * W", "forzeverticali"},
+    {"mnuanldinitem", nullptr, 8, "a/g = C * I * R ", "analisidinamica1"},
+    {"mnuazorizzitem", nullptr, 9, "Fi = Ki * Wi", "azioniorizzontali"},
+    {"mnuazvertitem", nullptr, 9, "Fv = Kv * W", "azioniverticali"},
+    {"mnuanalisidinItem", nullptr, 9, "a/g = C * R * \u00DF * E * I", "analisidinamica2"},
+    {"mnuedmuritem", "componimur", 11,
+     "Consente di personalizzare la relazione statica o dinamica per gli edifici in muratura",
+     "componirelazione"},
+    {"mnueintitem", "componiint", 11,
+     "Consente di personalizzare la relazione statica o dinamica per gli edifici intelaiati",
+     "componirelazione1"},
+    {"mnulithvaneitem", "contattaci", 6, "Autore del programma e indirizzo internet di Corvesta",
+     "lithvane"},
+};
+
+QString indicatorsOn(const MainWindow& w) {
+    QStringList on;
+    for (int panel = 1; panel <= 12; ++panel)
+        if (w.indicator(panel))
+            on << QString::number(panel);
+    return on.join(QLatin1Char(' '));
+}
+
+// Notes the hint and the indicators at the moment each dialog of the editor commands opens.
+struct StatusProbe : ScriptedPrompts {
+    MainWindow* main = nullptr;
+    QStringList seen;
+    void note() { seen << main->hint() + QStringLiteral(" [") + indicatorsOn(*main) + "]"; }
+    std::optional<QString> openFileName(QWidget* owner) override {
+        note();
+        return ScriptedPrompts::openFileName(owner);
+    }
+    std::optional<QString> saveFileName(QWidget* owner) override {
+        note();
+        return ScriptedPrompts::saveFileName(owner);
+    }
+    std::optional<QFont> font(QWidget* owner, const QFont& initial) override {
+        note();
+        return ScriptedPrompts::font(owner, initial);
+    }
+    QString print(QWidget* owner, const QTextDocument& document) override {
+        note();
+        return ScriptedPrompts::print(owner, document);
+    }
 };
 
 void flatten(const QList<QAction*>& actions, int depth,
@@ -226,6 +294,194 @@ class TestMainWindow : public QObject {
         QVERIFY(!f.main().bannerVisible());
         f.click("periodo", "Command3");
         QVERIFY(!f.main().bannerVisible());
+    }
+
+    // Banner off, the window's indicator on, its hint, then the window, modally; from the menu
+    // and from the toolbar buttons that share the command.
+    void windowCommandsFollowOnePattern() {
+        for (const Route& r : routes) {
+            for (bool fromToolbar : {false, true}) {
+                if (fromToolbar && !r.key)
+                    continue;
+                const QByteArray label =
+                    QByteArray(r.menu) + (fromToolbar ? " (toolbar)" : " (menu)");
+                Fixture f;
+                // A plain window under the same name: what is checked here is the road to it.
+                f.forms().registerWindow(
+                    QString::fromLatin1(r.window),
+                    [](AppContext&, QWidget* parent) { return new QDialog(parent); });
+                bool banner = true;
+                QString indicators;
+                QString hint;
+                f.prompts.modalActions.push_back([&](QDialog*) {
+                    banner = f.main().bannerVisible();
+                    indicators = indicatorsOn(f.main());
+                    hint = f.main().hint();
+                });
+                if (fromToolbar) {
+                    auto* b = f.main().findChild<QToolButton*>(QString::fromLatin1(r.key));
+                    QVERIFY2(b, label);
+                    b->click();
+                } else {
+                    f.menu(r.menu);
+                }
+                QVERIFY2(f.prompts.modalRuns == QStringList{QString::fromLatin1(r.window)}, label);
+                QVERIFY2(!banner, label);
+                QCOMPARE(indicators, QString::number(r.panel));
+                QCOMPARE(hint, QString::fromUtf8(r.hint));
+            }
+        }
+    }
+
+    void editorCommandsHintsIndicatorsAndTimer() {
+        struct Command {
+            const char* menu;
+            const char* key;
+            const char* seen; // hint and indicators when the dialog opens, if it has one
+            const char* hintAfter;
+            const char* indicatorsAfter;
+            bool startsTimer;
+        };
+        const Command commands[] = {
+            {"mnuApriItem", "open", "Apre un file di testo (.txt) [1]", "", "", false},
+            {"mnuSalvaconnomeItem", "save", "Salva il file corrente specificandone il percorso [2]",
+             "", "", false},
+            {"mnuStampaItem", "print", "Stampa il file corrente [3]", "Stampa il file corrente",
+             "3", true},
+            {"mnudataitem", nullptr, nullptr,
+             "Inserisce la data corrente all'inizio della relazione statica o dinamica", "", true},
+            {"mnuindirizzoitem", nullptr, nullptr,
+             "Inserisce l'indirizzo del committente all'inizio della relazione statica o "
+             "dinamica",
+             "", false},
+            {"mnucarattereitem", nullptr,
+             "Consente di formattare il carattere del testo selezionato []", "", "", false},
+            {"mnugrassettoitem", "bold", nullptr, "Pone in neretto il testo selezionato", "", true},
+            {"mnucorsivoitem", "italic", nullptr, "Pone in corsivo il testo selezionato", "",
+             false},
+            {"mnusottolineatoitem", "underline", nullptr, "Sottolinea il testo selezionato", "",
+             false},
+            {"mnucancellaitem", "erase", nullptr,
+             "Cancella tutto il contenuto della casella di testo", "", true},
+        };
+        for (const Command& c : commands) {
+            for (bool fromToolbar : {false, true}) {
+                if (fromToolbar && !c.key)
+                    continue;
+                const QByteArray label = QByteArray(c.menu) + (fromToolbar ? " (toolbar)" : "");
+                StatusProbe prompts;
+                RecordedHelp help;
+                Program program(prompts, help);
+                MainWindow& w = program.mainWindow();
+                prompts.main = &w;
+                prompts.openNames.push_back(std::nullopt);
+                prompts.saveNames.push_back(std::nullopt);
+                prompts.fonts.push_back(std::nullopt);
+                w.setTimerEnabled(false);
+                if (fromToolbar)
+                    w.findChild<QToolButton*>(QString::fromLatin1(c.key))->click();
+                else
+                    w.findChild<QAction*>(QString::fromLatin1(c.menu))->trigger();
+                QVERIFY2(!w.bannerVisible(), label);
+                QCOMPARE(prompts.seen,
+                         c.seen ? QStringList{QString::fromUtf8(c.seen)} : QStringList());
+                QCOMPARE(w.hint(), QString::fromUtf8(c.hintAfter));
+                QCOMPARE(indicatorsOn(w), QString::fromLatin1(c.indicatorsAfter));
+                QVERIFY2(w.timerEnabled() == c.startsTimer, label);
+            }
+        }
+    }
+
+    void helpMenuHintAndRequests() {
+        Fixture f;
+        const QString hint = QStringLiteral(
+            "Guida introduttiva all'uso dei principali comandi presenti nel programma");
+        f.menu("mnuguidaItem");
+        QVERIFY(!f.main().bannerVisible());
+        QCOMPARE(f.main().hint(), hint);
+        f.main().setHint(QString());
+        f.main().setBannerVisible(true);
+        f.menu("mnuindiceitem");
+        QVERIFY(!f.main().bannerVisible());
+        QCOMPARE(f.main().hint(), hint);
+        QCOMPARE(f.help.requests.size(), size_t(2));
+        QCOMPARE(f.help.requests[0].what, QStringLiteral("contents"));
+        QCOMPARE(f.help.requests[0].owner, QStringLiteral("tremora"));
+        QCOMPARE(f.help.requests[1].what, QStringLiteral("index"));
+        QCOMPARE(f.help.requests[1].owner, QStringLiteral("tremora"));
+    }
+
+    void bannerText() {
+        Fixture f;
+        auto* banner = f.main().findChild<Banner*>(QStringLiteral("sText1"));
+        QVERIFY(banner);
+        const QString text = banner->text();
+        const QString head =
+            QString(16, QLatin1Char(' ')) +
+            QStringLiteral("TREMORA 1.0 - Programma per l'analisi statica e dinamica degli "
+                           "edifici costruiti in zona sismica (D.M.19/06/1984) - CORVESTA - ");
+        QVERIFY2(text.startsWith(head), qPrintable(text));
+        QVERIFY(text.at(16) != QLatin1Char(' '));
+        QVERIFY(text.contains(QStringLiteral(" - Cell. ") + maker::mobile +
+                              QStringLiteral(" e-mail:") + maker::email +
+                              QStringLiteral(" - Per una visione")));
+        QVERIFY(text.endsWith(QStringLiteral(" - Per una visione ottimale del programma "
+                                             "impostare l'area dello schermo a 800 X 600 pixel")));
+    }
+
+    void toolbarGroups() {
+        Fixture f;
+        auto* bar = f.main().findChild<QToolBar*>(QStringLiteral("Toolbar1"));
+        QStringList layout;
+        for (QAction* a : bar->actions()) {
+            if (a->isSeparator()) {
+                layout << QStringLiteral("|");
+                continue;
+            }
+            const QString name = bar->widgetForAction(a)->objectName();
+            layout << (name.isEmpty() ? QStringLiteral("gap") : name);
+        }
+        QCOMPARE(layout.join(QLatin1Char(' ')),
+                 QStringLiteral("open save print | bold italic underline erase | casa palazzo | "
+                                "componimur componiint gap contattaci"));
+    }
+
+    // The editor keeps its own Ctrl+A and Ctrl+C only while the menu command with that
+    // shortcut cannot be chosen.
+    void menuShortcutsWinOverTheEditor() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("relazione.txt"));
+        {
+            QFile out(file);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write("RELAZIONE\r\n");
+        }
+        Fixture f;
+        f.main().show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.main()));
+        QTextEdit* editor = f.main().document().editor();
+        editor->setFocus();
+        QTRY_VERIFY(editor->hasFocus());
+
+        f.prompts.openNames.push_back(file);
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(f.prompts.shown.size(), size_t(1));
+        QCOMPARE(f.prompts.shown[0].kind, QStringLiteral("open"));
+        QCOMPARE(f.main().windowTitle(), QStringLiteral("relazione.txt"));
+        QVERIFY(!editor->textCursor().hasSelection());
+
+        QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(f.main().windowTitle(), QStringLiteral("TREMORA"));
+        QVERIFY(f.main().document().text().isEmpty());
+        QVERIFY(!f.main().findChild<QAction*>(QStringLiteral("mnuchiudiitem"))->isEnabled());
+
+        // "Chiudi" disabled: Ctrl+C is the editor's copy and asks nothing.
+        QTest::keyClicks(editor, QStringLiteral("abc"));
+        editor->selectAll();
+        QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(f.main().document().text(), QStringLiteral("abc"));
+        QCOMPARE(f.prompts.shown.size(), size_t(1));
+        QCOMPARE(f.prompts.unexpected, 0);
     }
 
     void reportTextReplacementMarksTheDocumentChanged() {

@@ -1,0 +1,59 @@
+#include "app/qtprompts.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QTimer>
+#include <QtTest>
+
+// The real dialogs, answered by pressing their default button as soon as they are up.
+class TestQtPrompts : public QObject {
+    Q_OBJECT
+
+    static void acceptWhenShown() {
+        QTimer::singleShot(0, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                dialog->accept();
+            else
+                acceptWhenShown();
+        });
+    }
+
+  private slots:
+    // OK without touching anything gives back the font it was opened with: a plain text
+    // does not turn italic or bold behind the user's back.
+    void fontDialogKeepsTheStyle_data() {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("italic");
+        for (const char* family : {"DejaVu Sans", "Liberation Serif", "DejaVu Serif"}) {
+            if (!QFontDatabase::hasFamily(QString::fromLatin1(family)))
+                continue;
+            for (int style = 0; style < 4; ++style)
+                QTest::addRow("%s %d", family, style)
+                    << QString::fromLatin1(family) << bool(style & 1) << bool(style & 2);
+        }
+    }
+
+    void fontDialogKeepsTheStyle() {
+        QFETCH(QString, family);
+        QFETCH(bool, bold);
+        QFETCH(bool, italic);
+        QFont initial(family, 12);
+        initial.setBold(bold);
+        initial.setItalic(italic);
+
+        QtPrompts prompts;
+        acceptWhenShown();
+        const auto chosen = prompts.font(nullptr, initial);
+        QVERIFY(chosen);
+        QCOMPARE(chosen->family(), family);
+        QCOMPARE(chosen->pointSize(), 12);
+        QCOMPARE(chosen->italic(), italic);
+        QCOMPARE(chosen->bold(), bold);
+        QVERIFY(chosen->styleName().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestQtPrompts)
+#include "tst_qtprompts.moc"
