@@ -79,6 +79,12 @@ ComponiRelazione::ComponiRelazione(AppContext& context, QWidget* parent, report:
         dynamicColumn->addWidget(box);
     dynamicColumn->addStretch();
 
+    // A label sizes itself by its caption, not by the boxes laid out on it: give both
+    // backdrops the room of the larger group, so either shows its boxes whole.
+    const QSize room = staticColumn->totalSizeHint().expandedTo(dynamicColumn->totalSizeHint());
+    m_staticBackdrop->setMinimumSize(room);
+    m_dynamicBackdrop->setMinimumSize(room);
+
     auto* groups = new QGridLayout;
     groups->addWidget(m_staticBackdrop, 0, 0);
     groups->addWidget(m_dynamicBackdrop, 0, 0);

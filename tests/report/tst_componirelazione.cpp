@@ -101,6 +101,26 @@ class TestComponiRelazione : public QObject {
         QVERIFY(f.control<QRadioButton>("componirelazione1", "Option1")->isChecked());
     }
 
+    void checkBoxesShowWholeOnTheirBackdrops() {
+        Fixture f;
+        f.menu("mnuedmuritem");
+        QDialog* w = f.window("componirelazione");
+        auto wholeOn = [&](const char* backdrop, std::initializer_list<const char*> names) {
+            auto* label = f.control<QLabel>("componirelazione", backdrop);
+            QCoreApplication::processEvents();
+            for (const char* name : names) {
+                QCheckBox* b = box(f, name);
+                QVERIFY2(b->height() >= b->sizeHint().height(), name);
+                QVERIFY2(label->rect().contains(b->geometry()), name);
+            }
+        };
+        w->adjustSize();
+        wholeOn("Label1", {"Check1", "Check2", "Check3", "Check4"});
+        f.click("componirelazione", "Option2");
+        w->adjustSize();
+        wholeOn("Labeld", {"Checkd1", "Checkd2", "Checkd3"});
+    }
+
     void writesTheTickedSectionsAndCloses() {
         Fixture f;
         useStandIns(f);
