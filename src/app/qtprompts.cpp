@@ -1,5 +1,6 @@
 #include "app/qtprompts.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QFontDatabase>
@@ -36,15 +37,25 @@ void setUpTextFileDialog(QFileDialog& dialog) {
 
 } // namespace
 
+// A window still loading (a questionnaire asks before its window shows) cannot place a
+// dialog: centre it on the nearest window that is on screen instead.
+static QWidget* shownOwner(QWidget* owner) {
+    for (QWidget* w = owner; w; w = w->parentWidget())
+        if (w->isVisible())
+            return w;
+    return QApplication::activeWindow();
+}
+
 void QtPrompts::message(QWidget* owner, const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, title, forDisplay(text), QMessageBox::Ok, owner);
+    QMessageBox box(QMessageBox::NoIcon, title, forDisplay(text), QMessageBox::Ok,
+                    shownOwner(owner));
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 bool QtPrompts::yesNo(QWidget* owner, const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Question, title, forDisplay(text),
-                    QMessageBox::Yes | QMessageBox::No, owner);
+                    QMessageBox::Yes | QMessageBox::No, shownOwner(owner));
     box.setTextFormat(Qt::PlainText);
     return box.exec() == QMessageBox::Yes;
 }
@@ -52,8 +63,8 @@ bool QtPrompts::yesNo(QWidget* owner, const QString& title, const QString& text)
 std::optional<QString> QtPrompts::input(QWidget* owner, const QString& prompt,
                                         const QString& title) {
     bool ok = false;
-    const QString answer =
-        QInputDialog::getText(owner, title, forDisplay(prompt), QLineEdit::Normal, QString(), &ok);
+    const QString answer = QInputDialog::getText(shownOwner(owner), title, forDisplay(prompt),
+                                                 QLineEdit::Normal, QString(), &ok);
     if (!ok)
         return std::nullopt;
     return answer;
@@ -61,7 +72,8 @@ std::optional<QString> QtPrompts::input(QWidget* owner, const QString& prompt,
 
 int QtPrompts::choose(QWidget* owner, const QString& title, const QString& text,
                       const QStringList& buttons) {
-    QMessageBox box(QMessageBox::Warning, title, forDisplay(text), QMessageBox::NoButton, owner);
+    QMessageBox box(QMessageBox::Warning, title, forDisplay(text), QMessageBox::NoButton,
+                    shownOwner(owner));
     box.setTextFormat(Qt::PlainText);
     QList<QAbstractButton*> added;
     for (const QString& caption : buttons)
