@@ -370,24 +370,31 @@ void MainWindow::buildStatusBar() {
     QFont font(installedFamily({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}));
     font.setPointSizeF(8.25);
     bar->setFont(font);
+    // The fifteen panels in one strip, handed to the status bar at once so that it lays
+    // itself out once.
+    auto* strip = new QWidget(bar);
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(2);
     for (int i = 0; i < 15; ++i) {
-        auto* panel = new QLabel(bar);
+        auto* panel = new QLabel(strip);
         panel->setObjectName(QStringLiteral("panel%1").arg(i + 1));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         if (i < 12)
             panel->setVisible(false); // indicators start off; the icon is drawn when first on
         m_panels[i] = panel;
-        bar->addPermanentWidget(panel, i == 12 ? 1 : 0);
+        if (i == 14) {
+            // Panel 15: the time, with a clock icon beside it.
+            auto* clockIcon = new QLabel(strip);
+            clockIcon->setPixmap(
+                svgIcon(QStringLiteral(":/icons/status/orologio.svg")).pixmap(16, 16));
+            row->addWidget(clockIcon);
+        }
+        row->addWidget(panel, i == 12 ? 1 : 0);
     }
     m_panels[12]->setTextFormat(Qt::PlainText);
     m_panels[12]->setMinimumWidth(100);
-    // Panel 15: the time, with a clock icon beside it.
-    auto* clockIcon = new QLabel(bar);
-    clockIcon->setPixmap(svgIcon(QStringLiteral(":/icons/status/orologio.svg")).pixmap(16, 16));
-    bar->removeWidget(m_panels[14]);
-    bar->addPermanentWidget(clockIcon);
-    bar->addPermanentWidget(m_panels[14]);
-    m_panels[14]->show();
+    bar->addPermanentWidget(strip, 1);
     m_clock.setInterval(1000);
     connect(&m_clock, &QTimer::timeout, this, &MainWindow::updateClock);
     m_clock.start();
