@@ -1,13 +1,10 @@
 #include "app/forms.h"
 
 #include "app/appcontext.h"
+#include "app/controls.h"
 #include "app/prompts.h"
 
-#include <QAbstractButton>
 #include <QDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 
 Forms::Forms(QWidget* parent) : m_parent(parent) {}
 
@@ -77,14 +74,5 @@ QString Forms::text(const QString& windowName, const QString& control) {
         return QString();
     if (control.isEmpty())
         return window->windowTitle();
-    QObject* child = window->findChild<QObject*>(control);
-    if (auto* label = qobject_cast<QLabel*>(child))
-        return label->text();
-    if (auto* edit = qobject_cast<QLineEdit*>(child))
-        return edit->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(child))
-        return button->text();
-    if (auto* list = qobject_cast<QListWidget*>(child))
-        return list->selectedItems().isEmpty() ? QString() : list->selectedItems().first()->text();
-    return QString();
+    return controls::text(window->findChild<QObject*>(control));
 }

@@ -1,4 +1,6 @@
 #include "app/infowindows.h"
+#include "app/controls.h"
+#include "app/svgicon.h"
 
 #include "app/maker.h"
 #include "calc/messages.h"
@@ -15,17 +17,9 @@ namespace {
 QLabel* picture(QWidget* parent, const char* name, int size) {
     auto* p = new QLabel(parent);
     p->setObjectName(QString::fromLatin1(name));
-    p->setPixmap(QIcon(QStringLiteral(":/icons/app/tremora.svg")).pixmap(size, size));
+    p->setPixmap(svgIcon(QStringLiteral(":/icons/app/tremora.svg")).pixmap(size, size));
     p->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     return p;
-}
-
-QFrame* line(QWidget* parent, const char* name) {
-    auto* l = new QFrame(parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setFrameShape(QFrame::HLine);
-    l->setFrameShadow(QFrame::Sunken);
-    return l;
 }
 
 QHBoxLayout* rightAligned(QWidget* button) {
@@ -63,9 +57,9 @@ InfoTremora::InfoTremora(AppContext& context, QWidget* parent)
     grid->addWidget(icon, 0, 0, 2, 1);
     grid->addWidget(title, 0, 1);
     grid->addWidget(version, 1, 1);
-    grid->addWidget(line(this, "Line1"), 2, 0, 1, 2);
+    grid->addWidget(controls::line(this, "Line1"), 2, 0, 1, 2);
     grid->addWidget(description, 3, 1);
-    grid->addWidget(line(this, "Line2"), 4, 0, 1, 2);
+    grid->addWidget(controls::line(this, "Line2"), 4, 0, 1, 2);
     grid->addWidget(disclaimer, 5, 1);
     grid->addLayout(rightAligned(ok), 6, 0, 1, 2);
 
@@ -100,7 +94,7 @@ Lithvane::Lithvane(AppContext& context, QWidget* parent)
     grid->addWidget(studio, 1, 1);
     grid->addWidget(authors, 2, 1);
     grid->addWidget(address, 3, 1);
-    grid->addWidget(line(this, "Line1"), 4, 0, 1, 2);
+    grid->addWidget(controls::line(this, "Line1"), 4, 0, 1, 2);
     grid->addWidget(email, 5, 1);
     grid->addWidget(phones, 6, 1);
     grid->addWidget(m_site, 7, 1);

@@ -82,24 +82,24 @@ int QtPrompts::choose(QWidget* owner, const QString& title, const QString& text,
     return int(added.indexOf(box.clickedButton()));
 }
 
-std::optional<QString> QtPrompts::openFileName(QWidget* owner) {
+// The open and save dialogs differ only in what they accept.
+static std::optional<QString> textFileName(QWidget* owner, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(owner);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
     setUpTextFileDialog(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
 
+std::optional<QString> QtPrompts::openFileName(QWidget* owner) {
+    return textFileName(owner, QFileDialog::AcceptOpen);
+}
+
 std::optional<QString> QtPrompts::saveFileName(QWidget* owner) {
-    QFileDialog dialog(owner);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    setUpTextFileDialog(dialog);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return textFileName(owner, QFileDialog::AcceptSave);
 }
 
 std::optional<QFont> QtPrompts::font(QWidget* owner, const QFont& initial) {

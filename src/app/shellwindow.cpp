@@ -1,4 +1,5 @@
 #include "app/shellwindow.h"
+#include "app/controls.h"
 
 #include "app/shell.h"
 
@@ -28,17 +29,11 @@ void ShellWindow::closeWindow() {
 }
 
 QLabel* ShellWindow::label(const char* name, const QString& caption) {
-    auto* l = new QLabel(caption, this);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setTextFormat(Qt::PlainText);
-    return l;
+    return controls::label(this, name, caption);
 }
 
 QPushButton* ShellWindow::button(const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
+    return controls::button(this, name, caption);
 }
 
 void ShellWindow::closeEvent(QCloseEvent* event) {

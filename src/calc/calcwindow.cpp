@@ -1,5 +1,6 @@
 #include "calc/calcwindow.h"
 
+#include "app/controls.h"
 #include "app/help.h"
 #include "app/prompts.h"
 #include "app/shell.h"
@@ -43,9 +44,7 @@ void CalcWindow::unloadSteps() {
 }
 
 QLabel* CalcWindow::label(const char* name, const QString& caption, int style) {
-    auto* l = new QLabel(caption, this);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setTextFormat(Qt::PlainText);
+    QLabel* l = controls::label(this, name, caption);
     if (style & Bold) {
         QFont f = l->font();
         f.setBold(true);
@@ -86,10 +85,7 @@ QListWidget* CalcWindow::listBox(const char* name, const QStringList& items) {
 }
 
 QPushButton* CalcWindow::button(const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
+    return controls::button(this, name, caption);
 }
 
 QRadioButton* CalcWindow::option(const char* name, const QString& caption) {
@@ -144,11 +140,7 @@ void CalcWindow::addFieldButtons(const ButtonNames& names,
 }
 
 QString CalcWindow::textOf(const QWidget* control) {
-    if (auto* l = qobject_cast<const QLabel*>(control))
-        return l->text();
-    if (auto* t = qobject_cast<const QLineEdit*>(control))
-        return t->text();
-    return QString();
+    return controls::text(control);
 }
 
 bool CalcWindow::isEmpty(const QWidget* control) {

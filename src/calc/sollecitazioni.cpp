@@ -1,4 +1,5 @@
 #include "calc/sollecitazioni.h"
+#include "app/controls.h"
 
 #include "calc/formulas.h"
 #include "calc/messages.h"
@@ -16,13 +17,6 @@ namespace {
 const QString staticK = QStringLiteral("6");
 const QString dynamicK = QStringLiteral("4");
 
-QFrame* line(QWidget* parent, const char* name) {
-    auto* l = new QFrame(parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setFrameShape(QFrame::HLine);
-    l->setFrameShadow(QFrame::Sunken);
-    return l;
-}
 } // namespace
 
 Sollecitazioni::Sollecitazioni(AppContext& context, QWidget* parent)
@@ -31,8 +25,8 @@ Sollecitazioni::Sollecitazioni(AppContext& context, QWidget* parent)
                   helptopics::buildingParameters, helptopics::buildingParametersContext}) {
     QLabel* heading =
         label("Label9", QStringLiteral("Spostamenti elastici prodotti dal sisma"), Bold);
-    QFrame* line1 = line(this, "Line1");
-    QFrame* line2 = line(this, "Line2");
+    QFrame* line1 = controls::line(this, "Line1");
+    QFrame* line2 = controls::line(this, "Line2");
     QLabel* horizontalCaption = label("Label6", QStringLiteral("Spostamenti orizzontali:"));
     m_horizontal = textBox("Text2");
     QLabel* verticalCaption = label("Label7", QStringLiteral("Spostamenti verticali:"));

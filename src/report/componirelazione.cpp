@@ -1,5 +1,6 @@
 #include "report/componirelazione.h"
 
+#include "app/controls.h"
 #include "app/help.h"
 #include "app/shell.h"
 #include "calc/messages.h"
@@ -90,18 +91,13 @@ ComponiRelazione::ComponiRelazione(AppContext& context, QWidget* parent, report:
     groups->addWidget(m_dynamicBackdrop, 0, 0);
     body->addLayout(groups);
 
-    auto* create = new QPushButton(QStringLiteral("Crea Relazione"), this);
-    create->setObjectName(QStringLiteral("Command2"));
-    auto* leave = new QPushButton(QStringLiteral("Esci"), this);
-    leave->setObjectName(QStringLiteral("Command1"));
-    auto* help = new QPushButton(QStringLiteral("?"), this);
-    help->setObjectName(QStringLiteral("Command3"));
+    QPushButton* create = controls::button(this, "Command2", QStringLiteral("Crea Relazione"));
+    QPushButton* leave = controls::button(this, "Command1", QStringLiteral("Esci"));
+    QPushButton* help = controls::button(this, "Command3", QStringLiteral("?"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton* b : {create, leave, help}) {
-        b->setAutoDefault(false);
+    for (QPushButton* b : {create, leave, help})
         buttons->addWidget(b);
-    }
     body->addSpacing(8);
     body->addLayout(buttons);
 

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class QFrame;
+class QLabel;
+class QObject;
+class QPushButton;
+class QWidget;
+
+// The controls every window makes, named as the report builders, the tests and the other
+// windows find them.
+namespace controls {
+
+// A label showing its caption as plain text (a "<" in a value is never taken for markup).
+QLabel* label(QWidget* parent, const char* name, const QString& caption = QString());
+// A button that Enter does not press by itself.
+QPushButton* button(QWidget* parent, const char* name, const QString& caption);
+// A sunken horizontal line between groups of controls.
+QFrame* line(QWidget* parent, const char* name);
+
+// What a control shows: a label's caption, a text box's text, a button's caption, the
+// selected item of a list; empty for anything else.
+QString text(const QObject* control);
+
+} // namespace controls
