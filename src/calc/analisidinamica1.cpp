@@ -13,48 +13,25 @@ AnalisiDinamica1::AnalisiDinamica1(AppContext& context, QWidget* parent)
     : CalcWindow(context, parent,
                  {QStringLiteral("Analisi Dinamica"), panels::masonry, helptopics::masonry,
                   helptopics::masonryContext}) {
-    QLabel* periodCaption =
-        label("Label2", QStringLiteral("Periodo Fondamentale della Struttura (T):"));
-    QLabel* responseCaption = label("Label4", QStringLiteral("Coefficiente di Risposta (R):"));
-    m_period = textBox("Text1");
-    m_response = label("Label5", QString(), Centred);
-    QLabel* zoneCaption = label("Label7", QStringLiteral("Grado di Sismicità (S):"));
-    QLabel* intensityCaption =
-        label("Label8", QStringLiteral("Coefficiente di Intensità Sismica (C):"));
-    m_zones = listBox("List2");
-    QLabel* intensityText = label("Label9", QString(), Bordered | Centred);
-    m_intensity = hiddenLabel("Label12");
-    QLabel* protectionCaption =
-        label("Label6", QStringLiteral("Coefficiente di Protezione Sismica (I):"));
     // The items of this window are written with a decimal point; I is taken by position.
-    m_protection =
-        listBox("List1", {QStringLiteral(" 1.0"), QStringLiteral(" 1.2"), QStringLiteral(" 1.4")});
-    m_importance = hiddenLabel("Label11");
-    QLabel* zoneText = hiddenLabel("Label10");
+    const SeismicRows rows = addSeismicRows(
+        "Label10", {QStringLiteral(" 1.0"), QStringLiteral(" 1.2"), QStringLiteral(" 1.4")});
+    m_period = rows.period;
+    m_response = rows.response;
+    m_zones = rows.zones;
+    m_intensity = rows.intensity;
+    m_protection = rows.protection;
+    m_importance = rows.importance;
     QLabel* resultCaption = label("Label1", QStringLiteral("Forza Orizzontale (Fh):"), Bold);
     m_ordinate = label("Label3");
 
     QGridLayout* g = grid();
-    g->addWidget(periodCaption, 0, 0);
-    g->addWidget(responseCaption, 0, 1);
-    g->addWidget(m_period, 1, 0);
-    g->addWidget(m_response, 1, 1);
-    g->addWidget(zoneCaption, 2, 0);
-    g->addWidget(intensityCaption, 2, 1);
-    g->addWidget(m_zones, 3, 0);
-    g->addWidget(intensityText, 3, 1, Qt::AlignHCenter | Qt::AlignTop);
-    g->addWidget(protectionCaption, 4, 0);
-    g->addWidget(m_protection, 5, 0);
     g->addWidget(resultCaption, 6, 0);
     g->addWidget(m_ordinate, 6, 1);
 
     addFieldButtons(
         {"Command1", "Command2", "Command3", "Command4"}, {m_period, m_zones, m_protection},
         [this] { compute(); }, [this] { send(); });
-
-    bindZoneList(m_zones, intensityText, m_intensity, zoneText);
-    bindProtectionList(m_protection, m_importance);
-    bindResponseCoefficient(m_period, m_response, true);
 }
 
 void AnalisiDinamica1::load() {

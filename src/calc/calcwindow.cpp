@@ -302,6 +302,44 @@ void CalcWindow::takePeriod(QLineEdit* period, QLabel* response) {
     }
 }
 
+CalcWindow::SeismicRows CalcWindow::addSeismicRows(const char* zoneTextName,
+                                                   const QStringList& protectionItems) {
+    SeismicRows rows;
+    QLabel* periodCaption =
+        label("Label2", QStringLiteral("Periodo Fondamentale della Struttura (T):"));
+    QLabel* responseCaption = label("Label4", QStringLiteral("Coefficiente di Risposta (R):"));
+    rows.period = textBox("Text1");
+    rows.response = label("Label5", QString(), Centred);
+    QLabel* zoneCaption = label("Label7", QStringLiteral("Grado di Sismicità (S):"));
+    rows.intensityCaption =
+        label("Label8", QStringLiteral("Coefficiente di Intensità Sismica (C):"));
+    rows.zones = listBox("List2");
+    QLabel* intensityText = label("Label9", QString(), Bordered | Centred);
+    rows.intensity = hiddenLabel("Label12");
+    QLabel* zoneText = hiddenLabel(zoneTextName);
+    QLabel* protectionCaption =
+        label("Label6", QStringLiteral("Coefficiente di Protezione Sismica (I):"));
+    rows.protection = listBox("List1", protectionItems);
+    rows.importance = hiddenLabel("Label11");
+
+    // Captions above their values, two columns: T and R, then S and C; I above its list.
+    m_grid->addWidget(periodCaption, 0, 0);
+    m_grid->addWidget(responseCaption, 0, 1);
+    m_grid->addWidget(rows.period, 1, 0);
+    m_grid->addWidget(rows.response, 1, 1);
+    m_grid->addWidget(zoneCaption, 2, 0);
+    m_grid->addWidget(rows.intensityCaption, 2, 1);
+    m_grid->addWidget(rows.zones, 3, 0);
+    m_grid->addWidget(intensityText, 3, 1, Qt::AlignHCenter | Qt::AlignTop);
+    m_grid->addWidget(protectionCaption, 4, 0);
+    m_grid->addWidget(rows.protection, 5, 0);
+
+    bindZoneList(rows.zones, intensityText, rows.intensity, zoneText);
+    bindProtectionList(rows.protection, rows.importance);
+    bindResponseCoefficient(rows.period, rows.response, true);
+    return rows;
+}
+
 void CalcWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     ctx.forms.unload(objectName());

@@ -113,6 +113,21 @@ class CalcWindow : public QDialog, public ManagedWindow {
     // The period box drives the response coefficient R; roundPeriod rounds T to two decimals
     // before the rule is applied.
     void bindResponseCoefficient(QLineEdit* period, QLabel* response, bool roundPeriod);
+
+    // The rows the masonry windows share, in grid rows 0 to 5: T (Text1) and R (Label5),
+    // S (List2) and C (Label9, hidden Label12), I (List1, hidden Label11). The zone and
+    // protection lists are bound, and R follows T rounded to two decimals. Only the name of
+    // the hidden S label and the items of the protection list differ between the windows.
+    struct SeismicRows {
+        NumberEdit* period;
+        QLabel* response;
+        QLabel* intensityCaption;
+        QListWidget* zones;
+        QLabel* intensity;
+        QListWidget* protection;
+        QLabel* importance;
+    };
+    SeismicRows addSeismicRows(const char* zoneTextName, const QStringList& protectionItems);
     // Load step of the windows that need T: the period box takes periodo's result and the
     // response label R from it, or "0" when no period is available.
     void takePeriod(QLineEdit* period, QLabel* response);

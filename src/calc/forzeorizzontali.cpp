@@ -17,40 +17,22 @@ ForzeOrizzontali::ForzeOrizzontali(AppContext& context, QWidget* parent)
     : CalcWindow(context, parent,
                  {QStringLiteral("Forze Orizzontali"), panels::masonry, helptopics::masonry,
                   helptopics::masonryContext}) {
-    QLabel* periodCaption =
-        label("Label2", QStringLiteral("Periodo Fondamentale della Struttura (T):"));
-    QLabel* responseCaption = label("Label4", QStringLiteral("Coefficiente di Risposta (R):"));
-    m_period = textBox("Text1");
-    m_response = label("Label5", QString(), Centred);
-    QLabel* zoneCaption = label("Label7", QStringLiteral("Grado di Sismicità (S):"));
-    m_intensityHint = label("Label8", QStringLiteral("Coefficiente di Intensità Sismica (C):"));
-    m_zones = listBox("List2");
-    QLabel* intensityText = label("Label9", QString(), Bordered | Centred);
-    m_intensity = hiddenLabel("Label12");
-    QLabel* zoneText = hiddenLabel("Label13");
-    QLabel* protectionCaption =
-        label("Label6", QStringLiteral("Coefficiente di Protezione Sismica (I):"));
-    m_protection =
-        listBox("List1", {QStringLiteral(" 1,0"), QStringLiteral(" 1,2"), QStringLiteral(" 1,4")});
+    const SeismicRows rows = addSeismicRows(
+        "Label13", {QStringLiteral(" 1,0"), QStringLiteral(" 1,2"), QStringLiteral(" 1,4")});
+    m_period = rows.period;
+    m_response = rows.response;
+    m_intensityHint = rows.intensityCaption;
+    m_zones = rows.zones;
+    m_intensity = rows.intensity;
+    m_protection = rows.protection;
+    m_importance = rows.importance;
     QLabel* weightCaption = label("Label1", QStringLiteral("Peso della Struttura (W):"));
     m_weight = textBox("Text2");
-    m_importance = hiddenLabel("Label11");
     QLabel* forceCaption = label("Label3", QStringLiteral("Forza Orizzontale (Fh):"), Bold);
     m_force = label("Label10");
 
-    // Captions above their values, two columns: T and R, then S and C; I above its list,
-    // then W, then the result.
+    // Below the shared rows: W, then the result.
     QGridLayout* g = grid();
-    g->addWidget(periodCaption, 0, 0);
-    g->addWidget(responseCaption, 0, 1);
-    g->addWidget(m_period, 1, 0);
-    g->addWidget(m_response, 1, 1);
-    g->addWidget(zoneCaption, 2, 0);
-    g->addWidget(m_intensityHint, 2, 1);
-    g->addWidget(m_zones, 3, 0);
-    g->addWidget(intensityText, 3, 1, Qt::AlignHCenter | Qt::AlignTop);
-    g->addWidget(protectionCaption, 4, 0);
-    g->addWidget(m_protection, 5, 0);
     g->addWidget(weightCaption, 6, 0);
     g->addWidget(m_weight, 6, 1);
     g->addWidget(forceCaption, 7, 0);
@@ -59,10 +41,6 @@ ForzeOrizzontali::ForzeOrizzontali(AppContext& context, QWidget* parent)
     addFieldButtons(
         {"Command1", "Command2", "Command3", "Command4"},
         {m_period, m_zones, m_protection, m_weight}, [this] { compute(); }, [this] { send(); });
-
-    bindZoneList(m_zones, intensityText, m_intensity, zoneText);
-    bindProtectionList(m_protection, m_importance);
-    bindResponseCoefficient(m_period, m_response, true);
 
     m_intensityHint->setMouseTracking(true);
     m_intensityHint->installEventFilter(this);
