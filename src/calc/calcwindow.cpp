@@ -10,10 +10,12 @@
 #include "calc/numtext.h"
 
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -86,6 +88,18 @@ QListWidget* CalcWindow::listBox(const char* name, const QStringList& items) {
 
 QPushButton* CalcWindow::button(const char* name, const QString& caption) {
     return controls::button(this, name, caption);
+}
+
+QPlainTextEdit* CalcWindow::printSurface(int minimumWidth) {
+    auto* surface = new QPlainTextEdit(this);
+    surface->setObjectName(QStringLiteral("Stampa"));
+    surface->setReadOnly(true);
+    surface->setLineWrapMode(QPlainTextEdit::NoWrap);
+    surface->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    surface->setFocusPolicy(Qt::NoFocus);
+    surface->setMinimumSize(minimumWidth, 300);
+    m_grid->addWidget(surface, 0, 0, 1, 2);
+    return surface;
 }
 
 QRadioButton* CalcWindow::option(const char* name, const QString& caption) {

@@ -15,6 +15,7 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QVBoxLayout;
@@ -54,6 +55,9 @@ class CalcWindow : public QDialog, public ManagedWindow {
     QListWidget* listBox(const char* name, const QStringList& items = QStringList());
     QPushButton* button(const char* name, const QString& caption);
     QRadioButton* option(const char* name, const QString& caption);
+    // The questionnaires' printed surface ("Stampa"): read-only, fixed-pitch so that the
+    // columns of blanks line up, across the top of the grid.
+    QPlainTextEdit* printSurface(int minimumWidth);
 
     // Layout: rows of caption and value in a grid, the buttons in one row at the bottom.
     QGridLayout* grid() const { return m_grid; }

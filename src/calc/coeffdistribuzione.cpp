@@ -5,7 +5,6 @@
 #include "calc/numtext.h"
 #include "calc/sharedvalues.h"
 
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -36,14 +35,7 @@ CoeffDistribuzione::CoeffDistribuzione(AppContext& context, QWidget* parent)
     : CalcWindow(context, parent,
                  {QString(), panels::buildingParameters, helptopics::buildingParameters,
                   helptopics::buildingParametersContext}) {
-    m_surface = new QPlainTextEdit(this);
-    m_surface->setObjectName(QStringLiteral("Stampa"));
-    m_surface->setReadOnly(true);
-    m_surface->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_surface->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_surface->setFocusPolicy(Qt::NoFocus);
-    m_surface->setMinimumSize(560, 300);
-    grid()->addWidget(m_surface, 0, 0, 1, 2);
+    m_surface = printSurface(560);
 
     m_storeyHeight = hiddenLabel("Label3");
     m_sumWeights = hiddenLabel("Label1");

@@ -7,7 +7,6 @@
 #include "calc/numtext.h"
 #include "calc/sharedvalues.h"
 
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -16,15 +15,7 @@ Peso::Peso(AppContext& context, QWidget* parent)
     : CalcWindow(context, parent,
                  {QStringLiteral("Peso complessivo dell'edificio"), panels::buildingParameters,
                   helptopics::buildingParameters, helptopics::buildingParametersContext}) {
-    // The storey list is printed in columns of blanks, so it needs a fixed-pitch font.
-    m_sheet = new QPlainTextEdit(this);
-    m_sheet->setObjectName(QStringLiteral("Stampa"));
-    m_sheet->setReadOnly(true);
-    m_sheet->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_sheet->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_sheet->setFocusPolicy(Qt::NoFocus);
-    m_sheet->setMinimumSize(520, 300);
-    grid()->addWidget(m_sheet, 0, 0, 1, 2);
+    m_sheet = printSurface(520);
 
     QPushButton* reset = button("Command1", QStringLiteral("Reset"));
     QPushButton* send = button("Command3", QStringLiteral("Invia Dati"));
