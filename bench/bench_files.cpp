@@ -34,7 +34,7 @@ class FixedPrompts : public Prompts {
     int choose(QWidget*, const QString&, const QString&, const QStringList&) override { return -1; }
     std::optional<QString> openFileName(QWidget*) override { return openName; }
     std::optional<QString> saveFileName(QWidget*) override { return saveName; }
-    std::optional<QFont> font(QWidget*, const QFont&) override { return std::nullopt; }
+    std::optional<FontChoice> font(QWidget*, const FontChoice&) override { return std::nullopt; }
     QString print(QWidget*, const QTextDocument&) override { return QString(); }
     void runModal(QDialog*) override {}
 };

@@ -75,30 +75,82 @@ bool isAscii(QByteArrayView bytes) {
             return false;
     return true;
 }
+
+bool startsWithMark(QByteArrayView bytes) {
+    return bytes.startsWith(utf8Bom) || bytes.startsWith("\xFF\xFE") ||
+           bytes.startsWith("\xFE\xFF");
+}
+
+// Strict UTF-16 after its byte-order mark: whole units, no lone surrogate, no NUL.
+std::optional<QString> utf16(const QByteArray& bytes) {
+    if (bytes.size() % 2 != 0)
+        return std::nullopt;
+    const auto kind =
+        bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE;
+    QStringDecoder decoder(kind, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(QByteArrayView(bytes).sliced(2));
+    if (decoder.hasError() || text.contains(QChar(0)))
+        return std::nullopt;
+    return text;
+}
 } // namespace
 
 std::optional<Decoded> decode(const QByteArray& bytes) {
+    const bool codePage = !bytes.contains('\0');
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        const auto kind =
-            bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE;
-        QStringDecoder decoder(kind, QStringDecoder::Flag::Stateless);
-        QString text = decoder.decode(QByteArrayView(bytes).sliced(2));
-        if (decoder.hasError() || text.contains(QChar(0)))
+        auto wide = utf16(bytes);
+        if (wide && !codePage)
+            return Decoded{{std::move(*wide), Encoding::Utf16}, std::nullopt, false};
+        if (!codePage)
             return std::nullopt;
-        return Decoded{text, Encoding::Utf16};
+        if (wide)
+            return Decoded{{cp1252::decode(bytes), Encoding::Cp1252},
+                           Reading{std::move(*wide), Encoding::Utf16},
+                           false};
+        return Decoded{{cp1252::decode(bytes), Encoding::Cp1252}, std::nullopt, true};
     }
-    if (bytes.contains('\0'))
+    if (!codePage)
         return std::nullopt;
-    const bool bom = bytes.startsWith(utf8Bom);
-    const QByteArrayView body = bom ? QByteArrayView(bytes).sliced(3) : QByteArrayView(bytes);
-    // Plain ASCII reads the same either way: it counts as the code page, the program's own.
-    if (body.isValidUtf8() && (bom || !isAscii(body)))
-        return Decoded{QString::fromUtf8(body), Encoding::Utf8};
-    return Decoded{cp1252::decode(body), Encoding::Cp1252};
+    if (bytes.startsWith(utf8Bom)) {
+        const QByteArrayView body = QByteArrayView(bytes).sliced(3);
+        if (body.isValidUtf8())
+            return Decoded{{QString::fromUtf8(body), Encoding::Utf8}, std::nullopt, false};
+        return Decoded{{cp1252::decode(bytes), Encoding::Cp1252}, std::nullopt, true};
+    }
+    Decoded decoded{{cp1252::decode(bytes), Encoding::Cp1252}, std::nullopt, false};
+    // Plain ASCII reads the same either way.
+    if (!isAscii(bytes) && QByteArrayView(bytes).isValidUtf8())
+        decoded.alternative = Reading{QString::fromUtf8(bytes), Encoding::Utf8};
+    return decoded;
 }
 
 QByteArray utf8WithBom(const QString& text) {
     return utf8Bom + text.toUtf8();
+}
+
+QString unsavable(const QString& text) {
+    QString found;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
+        if (ch.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        if ((ch.unicode() == 0 || ch.isSurrogate()) && !found.contains(ch))
+            found += ch;
+    }
+    return found;
+}
+
+std::optional<Encoded> encode(const QString& text, bool keepCodePage) {
+    auto bytes = cp1252::encode(text);
+    if (!bytes)
+        return std::nullopt;
+    const bool misread =
+        startsWithMark(*bytes) || (!isAscii(*bytes) && QByteArrayView(*bytes).isValidUtf8());
+    if (misread && !keepCodePage)
+        return Encoded{utf8WithBom(text), Encoding::Utf8};
+    return Encoded{std::move(*bytes), Encoding::Cp1252};
 }
 
 } // namespace textfile

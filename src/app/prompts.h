@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QString>
 #include <optional>
@@ -7,6 +8,15 @@
 class QDialog;
 class QTextDocument;
 class QWidget;
+
+// What the font dialog hands back: the font with its effects, and the colour of the text.
+// An invalid colour leaves the colour of the text as it is.
+struct FontChoice {
+    FontChoice(const QFont& font = QFont(), const QColor& colour = QColor())
+        : font(font), colour(colour) {}
+    QFont font;
+    QColor colour;
+};
 
 // Everything modal that the user answers goes through here: message boxes, input dialogs,
 // file and font dialogs, the printer, and the modal run of a window. The program uses
@@ -22,15 +32,17 @@ class Prompts {
     // An input dialog with a prompt and a title; nothing when the user cancels.
     virtual std::optional<QString> input(QWidget* owner, const QString& prompt,
                                          const QString& title) = 0;
-    // A choice among several buttons; returns the index of the chosen one, -1 if dismissed.
+    // A choice among several buttons; returns the index of the chosen one. The last button is
+    // the way out: Esc and the close box choose it.
     virtual int choose(QWidget* owner, const QString& title, const QString& text,
                        const QStringList& buttons) = 0;
 
     // File dialogs for report text files; nothing when cancelled.
     virtual std::optional<QString> openFileName(QWidget* owner) = 0;
     virtual std::optional<QString> saveFileName(QWidget* owner) = 0;
-    // Font dialog; nothing when cancelled.
-    virtual std::optional<QFont> font(QWidget* owner, const QFont& initial) = 0;
+    // Font dialog with the effects and the colour, opened on the given ones; nothing when
+    // cancelled.
+    virtual std::optional<FontChoice> font(QWidget* owner, const FontChoice& initial) = 0;
     // Sends a document to the default printer; an empty string on success, otherwise the
     // reason the printing failed.
     virtual QString print(QWidget* owner, const QTextDocument& document) = 0;

@@ -1,18 +1,26 @@
 #include "app/qtprompts.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QTextDocument>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -78,6 +86,9 @@ int QtPrompts::choose(QWidget* owner, const QString& title, const QString& text,
     QList<QAbstractButton*> added;
     for (const QString& caption : buttons)
         added << box.addButton(caption, QMessageBox::AcceptRole);
+    // The last button is the way out, for Esc and the close box too.
+    if (!added.isEmpty())
+        box.setEscapeButton(added.last());
     box.exec();
     return int(added.indexOf(box.clickedButton()));
 }
@@ -102,22 +113,98 @@ std::optional<QString> QtPrompts::saveFileName(QWidget* owner) {
     return textFileName(owner, QFileDialog::AcceptSave);
 }
 
-std::optional<QFont> QtPrompts::font(QWidget* owner, const QFont& initial) {
+namespace {
+
+// The sixteen colours of the text, as most word processors offer them.
+struct NamedColour {
+    const char* name;
+    QRgb rgb;
+};
+const NamedColour textColours[] = {
+    {"Nero", 0x000000},        {"Marrone", 0x800000},    {"Verde", 0x008000},
+    {"Oliva", 0x808000},       {"Blu marino", 0x000080}, {"Porpora", 0x800080},
+    {"Verde acqua", 0x008080}, {"Grigio", 0x808080},     {"Argento", 0xC0C0C0},
+    {"Rosso", 0xFF0000},       {"Lime", 0x00FF00},       {"Giallo", 0xFFFF00},
+    {"Blu", 0x0000FF},         {"Fucsia", 0xFF00FF},     {"Azzurro", 0x00FFFF},
+    {"Bianco", 0xFFFFFF},
+};
+
+QIcon swatch(const QColor& colour) {
+    QPixmap pixmap(16, 12);
+    pixmap.fill(colour);
+    return QIcon(pixmap);
+}
+
+// The colour list of the font dialog, preset on the colour of the text; a colour that is not
+// one of the sixteen is kept as its own entry, so that OK alone changes nothing.
+QComboBox* colourList(QWidget* parent, const QColor& initial) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QStringLiteral("colore"));
+    const QColor current = initial.isValid() ? initial : QColor(Qt::black);
+    int chosen = -1;
+    for (const NamedColour& c : textColours) {
+        const QColor colour = QColor::fromRgb(c.rgb);
+        if (colour.rgb() == current.rgb())
+            chosen = list->count();
+        list->addItem(swatch(colour), QString::fromUtf8(c.name), colour);
+    }
+    if (chosen < 0) {
+        chosen = list->count();
+        list->addItem(swatch(current), QStringLiteral("Personalizzato"), current);
+    }
+    list->setCurrentIndex(chosen);
+    return list;
+}
+
+} // namespace
+
+std::optional<FontChoice> QtPrompts::font(QWidget* owner, const FontChoice& initial) {
     // The dialog looks the initial style up by its name; a plain font has none that the
     // family lists ("Normal" against "Regular", "Book"), and the dialog would fall on the
     // family's first style, often the italic one, so that OK alone would change the text.
     // The style of the font actually drawn is the one to preset.
-    QFont preset = initial;
-    const QFontInfo drawn(initial);
+    QFont preset = initial.font;
+    const QFontInfo drawn(initial.font);
     if (QFontDatabase::styles(drawn.family()).contains(drawn.styleName()))
         preset.setStyleName(drawn.styleName());
-    bool ok = false;
-    QFont chosen = QFontDialog::getFont(&ok, preset, owner);
-    if (!ok)
+
+    // Qt's font dialog has the effects but no colour: it is placed in a dialog of ours that
+    // adds the colour beside the effects and carries the buttons.
+    QDialog dialog(owner);
+    dialog.setWindowTitle(QFontDialog::tr("Select Font"));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* fonts = new QFontDialog(&dialog);
+    fonts->setWindowFlags(Qt::Widget);
+    fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    fonts->setCurrentFont(preset);
+    layout->addWidget(fonts);
+    QComboBox* colours = colourList(&dialog, initial.colour);
+    auto* colourCaption = new QLabel(QStringLiteral("&Colore:"), &dialog);
+    colourCaption->setBuddy(colours);
+    QGroupBox* effects = nullptr;
+    for (QGroupBox* box : fonts->findChildren<QGroupBox*>())
+        if (box->findChild<QCheckBox*>())
+            effects = box;
+    if (effects && effects->layout()) {
+        effects->layout()->addWidget(colourCaption);
+        effects->layout()->addWidget(colours);
+    } else {
+        auto* row = new QHBoxLayout;
+        row->addWidget(colourCaption);
+        row->addWidget(colours, 1);
+        layout->addLayout(row);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
+    QFont chosen = fonts->currentFont();
     // Weight and slant stay plain attributes that Bold and Italic can turn later.
     chosen.setStyleName(QString());
-    return chosen;
+    return FontChoice(chosen, colours->currentData().value<QColor>());
 }
 
 QString QtPrompts::print(QWidget*, const QTextDocument& document) {

@@ -13,7 +13,7 @@ class QtPrompts : public Prompts {
                const QStringList& buttons) override;
     std::optional<QString> openFileName(QWidget* owner) override;
     std::optional<QString> saveFileName(QWidget* owner) override;
-    std::optional<QFont> font(QWidget* owner, const QFont& initial) override;
+    std::optional<FontChoice> font(QWidget* owner, const FontChoice& initial) override;
     QString print(QWidget* owner, const QTextDocument& document) override;
     void runModal(QDialog* window) override;
 };

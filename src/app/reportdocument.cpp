@@ -1,16 +1,18 @@
 #include "app/reportdocument.h"
 
 #include "app/cp1252.h"
+#include "app/diskfile.h"
 #include "app/prompts.h"
 #include "app/shell.h"
 #include "calc/messages.h"
 
+#include <algorithm>
+
 #include <QDate>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -63,6 +65,21 @@ QString describe(const QString& characters) {
     return items.join(QStringLiteral(", "));
 }
 
+// The first line that differs between two readings of a file, cut to a length that fits a
+// message, between guillemets.
+QString sample(const QString& text) {
+    const QStringList lines = text.split(QRegularExpression(QStringLiteral("[\\r\\n]+")));
+    QString line = lines.value(0);
+    for (const QString& l : lines)
+        if (std::any_of(l.begin(), l.end(), [](QChar c) { return c.unicode() >= 0x80; })) {
+            line = l;
+            break;
+        }
+    if (line.size() > 60)
+        line = line.left(60) + QStringLiteral("...");
+    return QStringLiteral("«") + line + QStringLiteral("»");
+}
+
 // Whether every character of the cursor's selection has the attribute.
 bool wholeSelectionHas(const QTextCursor& cursor,
                        const std::function<bool(const QTextCharFormat&)>& has) {
@@ -102,9 +119,26 @@ ReportDocument::ReportDocument(QTextEdit* editor, Prompts& prompts, Shell& shell
 }
 
 void ReportDocument::setText(const QString& text) {
-    // The new text goes into a fresh document, built before the editor lays it out: a
-    // report of several megabytes loads noticeably faster than through setPlainText, which
-    // also gives the whole text the format at the cursor. A fresh document has no formatting.
+    // One step of the editor's history, so that Ctrl+Z brings back the previous text with
+    // its formatting. The new text is plain: the block and character formats are reset before
+    // it goes in.
+    QTextCursor cursor(m_editor->document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+    cursor.setBlockFormat(QTextBlockFormat());
+    cursor.setBlockCharFormat(QTextCharFormat());
+    cursor.insertText(text, QTextCharFormat());
+    cursor.endEditBlock();
+    m_editor->setCurrentCharFormat(QTextCharFormat());
+    m_editor->moveCursor(QTextCursor::Start);
+    m_modified = true;
+}
+
+void ReportDocument::load(const QString& text) {
+    // A file's text goes into a fresh document, built before the editor lays it out: a
+    // report of several megabytes loads noticeably faster than through the editor's own
+    // document. The history starts with the file.
     QTextDocument* previous = m_editor->document();
     // The editor deletes the document it made itself; ours are deleted here.
     const bool ours = previous->parent() == this;
@@ -170,9 +204,17 @@ ReportDocument::SaveOutcome ReportDocument::offerToSave() {
 
 bool ReportDocument::writeTo(const QString& path) {
     const QString text = this->text();
+    const QString unsavable = textfile::unsavable(text);
+    if (!unsavable.isEmpty()) {
+        message(QStringLiteral("Il testo contiene caratteri che un file di testo non può "
+                               "contenere: ") +
+                describe(unsavable) + crlf +
+                QStringLiteral("Eliminarli prima di salvare il file."));
+        return false;
+    }
     QByteArray bytes;
-    if (auto encoded = cp1252::encode(text)) {
-        bytes = std::move(*encoded);
+    if (auto encoded = textfile::encode(text, m_keepCodePage)) {
+        bytes = std::move(encoded->bytes);
     } else {
         // Never replace what the code page lacks behind the user's back.
         const int choice = m_prompts.choose(
@@ -187,11 +229,12 @@ bool ReportDocument::writeTo(const QString& path) {
             return false;
         bytes = textfile::utf8WithBom(text);
     }
-    // The old file stays in place until the new one is complete.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    // The old file stays whole until every byte of the new one is known to be on the disk.
+    const QString failure = diskfile::write(path, bytes);
+    if (!failure.isEmpty()) {
         message(QStringLiteral("Impossibile salvare il file ") + shownPath(path) +
-                QStringLiteral(": ") + file.errorString());
+                QStringLiteral(": ") + failure + QLatin1Char('.') + crlf +
+                QStringLiteral("Il file precedente, se esisteva, non è stato modificato."));
         return false;
     }
     m_savedPath = shownPath(path);
@@ -199,35 +242,65 @@ bool ReportDocument::writeTo(const QString& path) {
 }
 
 std::optional<QString> ReportDocument::readFrom(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const auto file = diskfile::readRegular(path, maxFileSize);
+    switch (file.outcome) {
+    case diskfile::ReadResult::Read:
+        break;
+    case diskfile::ReadResult::Failed:
         message(QStringLiteral("Impossibile aprire il file ") + shownPath(path) +
-                QStringLiteral(": ") + file.errorString());
+                QStringLiteral(": ") + file.reason + QLatin1Char('.'));
         return std::nullopt;
-    }
-    if (file.size() > maxFileSize) {
+    case diskfile::ReadResult::NotRegular:
+        message(QStringLiteral("Impossibile aprire ") + shownPath(path) +
+                QStringLiteral(": non è un file ordinario (è una pipe, un socket o un "
+                               "dispositivo)."));
+        return std::nullopt;
+    case diskfile::ReadResult::TooLarge:
         message(QStringLiteral("Il file ") + shownPath(path) +
                 QStringLiteral(" è troppo grande per essere aperto (oltre 50 MB)."));
         return std::nullopt;
     }
-    const QByteArray bytes = file.read(maxFileSize + 1);
-    if (file.error() != QFileDevice::NoError) {
-        message(QStringLiteral("Impossibile leggere il file ") + shownPath(path) +
-                QStringLiteral(": ") + file.errorString());
-        return std::nullopt;
-    }
-    if (bytes.size() > maxFileSize) {
-        message(QStringLiteral("Il file ") + shownPath(path) +
-                QStringLiteral(" è troppo grande per essere aperto (oltre 50 MB)."));
-        return std::nullopt;
-    }
-    auto decoded = textfile::decode(bytes);
+    auto decoded = textfile::decode(file.bytes);
     if (!decoded) {
         message(QStringLiteral("Il file ") + shownPath(path) +
                 QStringLiteral(" non è un file di testo e non può essere aperto."));
         return std::nullopt;
     }
-    return std::move(decoded->text);
+    bool keepCodePage = false;
+    textfile::Reading reading = decoded->reading;
+    if (decoded->alternative) {
+        const textfile::Reading& other = *decoded->alternative;
+        const QString otherName = other.encoding == textfile::Encoding::Utf16
+                                      ? QStringLiteral("UTF-16")
+                                      : QStringLiteral("UTF-8");
+        const int choice = m_prompts.choose(
+            m_owner, programTitle,
+            QStringLiteral("Il file ") + shownPath(path) +
+                QStringLiteral(" non indica la propria codifica e si può leggere in due "
+                               "modi:") +
+                crlf + QStringLiteral("Windows-1252: ") + sample(reading.text) + crlf + otherName +
+                QStringLiteral(": ") + sample(other.text) + crlf +
+                QStringLiteral("Letto in Windows-1252, il file viene salvato byte per byte "
+                               "com'è. Letto in ") +
+                otherName +
+                QStringLiteral(", al salvataggio viene scritto in Windows-1252 (o in UTF-8, se "
+                               "serve a conservarne i caratteri)."),
+            {QStringLiteral("Windows-1252"), otherName, QStringLiteral("Annulla")});
+        if (choice == 0)
+            keepCodePage = true;
+        else if (choice == 1)
+            reading = other;
+        else
+            return std::nullopt;
+    } else if (decoded->brokenMark) {
+        keepCodePage = true;
+        message(QStringLiteral("Il file ") + shownPath(path) +
+                QStringLiteral(" inizia con il segno di una codifica Unicode ma non è scritto "
+                               "in quella codifica: è stato aperto in Windows-1252, byte per "
+                               "byte, e così sarà salvato."));
+    }
+    m_keepCodePage = keepCodePage;
+    return std::move(reading.text);
 }
 
 void ReportDocument::open() {
@@ -247,7 +320,7 @@ void ReportDocument::open() {
     if (!text)
         return finish();
     setCloseEnabled(true);
-    setText(*text);
+    load(*text);
     setCaption(QFileInfo(*path).fileName());
     // Loading the file changed the text; the document is as the file holds it.
     setModified(false);
@@ -304,7 +377,8 @@ void ReportDocument::close() {
         break;
     }
     setCaption(programCaption);
-    setText(QString());
+    load(QString());
+    m_keepCodePage = false;
     setModified(false);
     setCloseEnabled(false);
 }
@@ -329,10 +403,13 @@ void ReportDocument::insertAddress() {
 
 void ReportDocument::chooseFont() {
     m_shell.setHint(fontHint);
-    const auto font = m_prompts.font(m_owner, m_editor->currentFont());
-    if (font) {
+    const auto choice =
+        m_prompts.font(m_owner, FontChoice(m_editor->currentFont(), m_editor->textColor()));
+    if (choice) {
         QTextCharFormat change;
-        change.setFont(*font);
+        change.setFont(choice->font);
+        if (choice->colour.isValid())
+            change.setForeground(choice->colour);
         applyFormat(m_editor, change);
     }
     m_shell.setHint(QString());

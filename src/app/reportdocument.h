@@ -25,7 +25,7 @@ class ReportDocument : public QObject {
     QTextEdit* editor() const { return m_editor; }
 
     // Replaces the whole text (as the report composers do) as plain text, dropping any
-    // formatting; the document counts as changed.
+    // formatting, in one step that Undo takes back; the document counts as changed.
     void setText(const QString& text);
     // The text as a report file holds it: lines separated by CR LF, every other character
     // as the editor shows it.
@@ -66,6 +66,8 @@ class ReportDocument : public QObject {
 
   private:
     void setModified(bool modified) { m_modified = modified; }
+    // Puts a file's text in a new document, with a history of its own.
+    void load(const QString& text);
     void setCaption(const QString& caption);
     void setCloseEnabled(bool enabled);
     // Reads a report file; on failure the user is told why and nothing is returned.
@@ -82,6 +84,9 @@ class ReportDocument : public QObject {
     QWidget* m_owner;
     bool m_modified = false;
     bool m_closeEnabled = false;
+    // The open file was read in the code page although it reads otherwise too: saving keeps
+    // its bytes as they were.
+    bool m_keepCodePage = false;
     QString m_caption;
     QString m_savedPath;
 };

@@ -121,7 +121,7 @@ struct StatusProbe : ScriptedPrompts {
         note();
         return ScriptedPrompts::saveFileName(owner);
     }
-    std::optional<QFont> font(QWidget* owner, const QFont& initial) override {
+    std::optional<FontChoice> font(QWidget* owner, const FontChoice& initial) override {
         note();
         return ScriptedPrompts::font(owner, initial);
     }

@@ -45,13 +45,29 @@ class TestQtPrompts : public QObject {
 
         QtPrompts prompts;
         acceptWhenShown();
-        const auto chosen = prompts.font(nullptr, initial);
-        QVERIFY(chosen);
-        QCOMPARE(chosen->family(), family);
-        QCOMPARE(chosen->pointSize(), 12);
-        QCOMPARE(chosen->italic(), italic);
-        QCOMPARE(chosen->bold(), bold);
-        QVERIFY(chosen->styleName().isEmpty());
+        // The colour too: one of the list and one of the user's own come back as they were.
+        const QColor colour = bold ? QColor(Qt::red) : QColor(0x12, 0x34, 0x56);
+        const auto choice = prompts.font(nullptr, FontChoice(initial, colour));
+        QVERIFY(choice);
+        const QFont& chosen = choice->font;
+        QCOMPARE(chosen.family(), family);
+        QCOMPARE(chosen.pointSize(), 12);
+        QCOMPARE(chosen.italic(), italic);
+        QCOMPARE(chosen.bold(), bold);
+        QVERIFY(chosen.styleName().isEmpty());
+        QCOMPARE(choice->colour, colour);
+    }
+
+    // Esc in a choice means its last button, the way out ("Annulla").
+    void escapeChoosesTheWayOut() {
+        QTimer::singleShot(0, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                QTest::keyClick(box, Qt::Key_Escape);
+        });
+        QtPrompts prompts;
+        QCOMPARE(prompts.choose(nullptr, QStringLiteral("Tremora"), QStringLiteral("?"),
+                                {QStringLiteral("Salva in UTF-8"), QStringLiteral("Annulla")}),
+                 1);
     }
 };
 

@@ -2,10 +2,18 @@
 #include "app/reportdocument.h"
 #include "fixture.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
+
+#include <csignal>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -44,6 +52,34 @@ QString composedReport() {
            QStringLiteral(" * E * I\t\r\n"
                           "    Costo stimato: 1.200 \u20AC \u201Cindicativo\u201D \u2013 ") +
            QChar(0xA0) + QStringLiteral("città, perché\r\n\r\n   ");
+}
+
+// Files in a folder, hidden ones included: a failed save leaves nothing behind.
+QStringList entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+}
+
+// A small file system of its own for a test: mounting needs root, elsewhere it is skipped.
+struct SmallDisk {
+    QByteArray where;
+    bool mounted = false;
+    SmallDisk(const QString& folder, const char* options) : where(QFile::encodeName(folder)) {
+        QDir().mkpath(folder);
+        mounted = ::geteuid() == 0 &&
+                  ::mount("tremora-test", where.constData(), "tmpfs", 0, options) == 0;
+    }
+    ~SmallDisk() {
+        if (mounted)
+            ::umount2(where.constData(), MNT_DETACH);
+    }
+};
+
+// Saves the text through the real Save As and reads back the bytes.
+QByteArray saveAs(Fixture& f, const QString& file) {
+    f.prompts.saveNames.push_back(file);
+    f.menu("mnuSalvaconnomeItem");
+    return readAll(file);
 }
 
 } // namespace
@@ -245,11 +281,15 @@ class TestReportDocument : public QObject {
             const QString file = path(c.name);
             writeAll(file, c.bytes);
             f.prompts.openNames.push_back(file);
+            // UTF-8 without its mark could be the code page too: the user says which.
+            if (QByteArray(c.name) == "utf8.txt")
+                f.prompts.choices.push_back(1);
             f.menu("mnuApriItem");
             QCOMPARE(doc.text(), c.text);
             QVERIFY(!doc.isModified());
         }
         QVERIFY(f.prompts.messages().empty());
+        QCOMPARE(f.prompts.unexpected, 0);
     }
 
     void refusesBinaryAndHugeFiles() {
@@ -266,10 +306,19 @@ class TestReportDocument : public QObject {
             QVERIFY(file.resize(ReportDocument::maxFileSize + 1));
         }
         const QString missing = path("mancante.txt");
+        // Nobody writes into this pipe: reading it would wait for ever.
+        const QString pipe = path("pipe.txt");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        const QString notRegular = QStringLiteral(": non è un file ordinario");
         struct Case {
             QString file;
             QString message;
         } cases[] = {
+            {pipe, QStringLiteral("Impossibile aprire ") + pipe + notRegular},
+            {QStringLiteral("/dev/zero"),
+             QStringLiteral("Impossibile aprire /dev/zero") + notRegular},
+            {dir.path(), QStringLiteral("Impossibile aprire il file ") + dir.path() +
+                             QStringLiteral(": Il percorso indica una cartella.")},
             {binary, QStringLiteral("Il file ") + binary +
                          QStringLiteral(" non è un file di testo e non può essere aperto.")},
             {huge, QStringLiteral("Il file ") + huge +
@@ -510,6 +559,266 @@ class TestReportDocument : public QObject {
         QCOMPARE(doc.text(), QStringLiteral("abcdef"));
     }
 
+    // A save that did not reach the disk whole is never reported as done: the old file stays
+    // as it was, nothing new is left beside it, the document keeps its text and stays
+    // changed, and the message says why in Italian. Save As, Close and Exit alike.
+    void saveFailuresLeaveEverythingAsItWas() {
+        struct Trap {
+            const char* name;
+            const char* reason;
+            // Makes the folder a place where saving fails; false when this machine can't.
+            std::function<bool(const QString&, std::unique_ptr<SmallDisk>&)> arm;
+            // Runs the save under the condition (another user, a size limit).
+            std::function<void(const std::function<void()>&)> during;
+        };
+        const auto plain = [](const std::function<void()>& save) { save(); };
+        const QString old = QStringLiteral("relazione.txt");
+        const Trap traps[] = {
+            {"disco pieno", "Spazio su disco esaurito",
+             [&](const QString& folder, std::unique_ptr<SmallDisk>& disk) {
+                 disk = std::make_unique<SmallDisk>(folder, "size=64k");
+                 if (!disk->mounted)
+                     return false;
+                 writeAll(folder + QLatin1Char('/') + old, "vecchio");
+                 // Fill what is left but a few bytes.
+                 QFile filler(folder + QStringLiteral("/riempitivo"));
+                 filler.open(QIODevice::WriteOnly);
+                 const QByteArray block(1024, 'x');
+                 while (filler.write(block) == block.size() && filler.flush()) {
+                 }
+                 return true;
+             },
+             plain},
+            {"sola lettura", "sola lettura",
+             [&](const QString& folder, std::unique_ptr<SmallDisk>& disk) {
+                 disk = std::make_unique<SmallDisk>(folder, "size=64k");
+                 if (!disk->mounted)
+                     return false;
+                 writeAll(folder + QLatin1Char('/') + old, "vecchio");
+                 return ::mount(nullptr, disk->where.constData(), nullptr, MS_REMOUNT | MS_RDONLY,
+                                nullptr) == 0;
+             },
+             plain},
+            {"permesso negato", "Permesso negato",
+             [&](const QString& folder, std::unique_ptr<SmallDisk>&) {
+                 QDir().mkpath(folder);
+                 writeAll(folder + QLatin1Char('/') + old, "vecchio");
+                 return ::chmod(QFile::encodeName(folder).constData(), 0555) == 0;
+             },
+             // Root may write anywhere: the save runs as nobody.
+             [](const std::function<void()>& save) {
+                 const uid_t was = ::geteuid();
+                 if (was == 0 && ::seteuid(65534) != 0)
+                     return;
+                 save();
+                 if (was == 0)
+                     QVERIFY(::seteuid(0) == 0);
+             }},
+            {"limite di dimensione", "File troppo grande",
+             [&](const QString& folder, std::unique_ptr<SmallDisk>&) {
+                 QDir().mkpath(folder);
+                 writeAll(folder + QLatin1Char('/') + old, "vecchio");
+                 return true;
+             },
+             [](const std::function<void()>& save) {
+                 rlimit was{};
+                 ::getrlimit(RLIMIT_FSIZE, &was);
+                 rlimit small = was;
+                 small.rlim_cur = 4096;
+                 const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+                 ::setrlimit(RLIMIT_FSIZE, &small);
+                 save();
+                 ::setrlimit(RLIMIT_FSIZE, &was);
+                 std::signal(SIGXFSZ, handler);
+             }},
+        };
+        // Larger than what any trap leaves room for.
+        const QString report = QStringLiteral("    FORZE ORIZZONTALI\r\n").repeated(2000);
+        int armed = 0;
+        for (const Trap& trap : traps) {
+            for (const char* command : {"mnuSalvaconnomeItem", "mnuchiudiitem", "mnuEsciItem"}) {
+                const QByteArray label = QByteArray(trap.name) + ", " + command;
+                const QString folder = dir.filePath(QString::fromLatin1(label));
+                std::unique_ptr<SmallDisk> disk;
+                if (!trap.arm(folder, disk))
+                    continue;
+                ++armed;
+                const QStringList before = entries(folder);
+                Fixture f;
+                f.main().show();
+                QSignalSpy ended(&f.main(), &MainWindow::programEnded);
+                ReportDocument& doc = f.main().document();
+                if (QByteArray(command) == "mnuchiudiitem") {
+                    // Close is enabled by a file that was opened.
+                    const QString opened = path("aperto.txt");
+                    writeAll(opened, "aperto");
+                    f.prompts.openNames.push_back(opened);
+                    f.menu("mnuApriItem");
+                }
+                f.main().setReportText(report);
+                const QString caption = f.main().windowTitle();
+                if (QByteArray(command) != "mnuSalvaconnomeItem")
+                    f.prompts.yesNoAnswers.push_back(true);
+                f.prompts.saveNames.push_back(folder + QLatin1Char('/') + old);
+                f.prompts.clear();
+                trap.during([&] { f.menu(command); });
+                const QString said = f.prompts.lastMessage();
+                QVERIFY2(said.startsWith(QStringLiteral("Impossibile salvare il file ")), label);
+                QVERIFY2(said.contains(QString::fromUtf8(trap.reason)), qPrintable(said));
+                QVERIFY2(!said.contains(QStringLiteral("sconosciuto")), label);
+                QCOMPARE(readAll(folder + QLatin1Char('/') + old), QByteArray("vecchio"));
+                QCOMPARE(entries(folder), before);
+                QVERIFY2(doc.isModified(), label);
+                QVERIFY2(doc.text() == report, label);
+                QCOMPARE(f.main().windowTitle(), caption);
+                QVERIFY2(ended.isEmpty(), label);
+                QVERIFY2(!f.main().hint().startsWith(QStringLiteral("File salvato")), label);
+                QCOMPARE(f.prompts.unexpected, 0);
+                ::chmod(QFile::encodeName(folder).constData(), 0755);
+            }
+        }
+        QVERIFY(armed >= 6);
+    }
+
+    // Save, reopen, save again: the same bytes, the same text on screen, and no question,
+    // for texts whose code-page bytes would pass for UTF-8 or for a byte-order mark, and for
+    // line breaks that came in by pasting.
+    void savedTextsReopenAsTheyWere() {
+        struct Case {
+            const char* name;
+            QString text;
+            bool pasted;
+            QByteArray bytes; // empty: any bytes that read back
+        } cases[] = {
+            {"code page", QStringLiteral("    perché città \u20AC\r\nfine"), false,
+             "    perch\xE9 citt\xE0 \x80\r\nfine"},
+            {"looks like utf-8", QStringLiteral("PERCHÉ\u2026"), false, {}},
+            {"mojibake", QStringLiteral("Ã¨ già"), false, {}},
+            {"utf-16 mark", QStringLiteral("ÿþ inizio"), false, {}},
+            {"utf-8 mark", QStringLiteral("ï»¿ inizio"), false, {}},
+            {"pasted separators", QStringLiteral("riga\u2028a capo\u2029paragrafo"), true,
+             "riga\r\na capo\r\nparagrafo"},
+        };
+        for (const Case& c : cases) {
+            Fixture f;
+            ReportDocument& doc = f.main().document();
+            if (c.pasted) {
+                QGuiApplication::clipboard()->setText(c.text);
+                doc.editor()->paste();
+            } else {
+                f.main().setReportText(c.text);
+            }
+            const QString shown = doc.text();
+            const QString first = path("primo.txt");
+            const QByteArray bytes = saveAs(f, first);
+            if (!c.bytes.isEmpty())
+                QCOMPARE(bytes, c.bytes);
+            f.prompts.openNames.push_back(first);
+            f.menu("mnuApriItem");
+            QVERIFY2(doc.text() == shown, c.name);
+            QCOMPARE(saveAs(f, path("secondo.txt")), bytes);
+            QVERIFY2(f.prompts.shown.size() == 0 || f.prompts.messages().empty(), c.name);
+            QCOMPARE(f.prompts.unexpected, 0);
+        }
+    }
+
+    // Bytes that read as the code page and as UTF-8 or UTF-16 alike: the user picks; read in
+    // the code page the file saves back byte for byte; Annulla or Esc leaves all as it was.
+    void doubtfulFilesAskAndKeepTheirBytes() {
+        const QByteArray utf8 = QStringLiteral("perché città").toUtf8();
+        const QByteArray wide("\xFF\xFE"
+                              "ab",
+                              4);
+        const QByteArray broken("\xEF\xBB\xBF"
+                                "perch\xE9");
+        struct Case {
+            const char* name;
+            QByteArray bytes;
+            int choice; // -2: no question
+            QString text;
+            QByteArray resaved;
+        } cases[] = {
+            {"utf-8 read as code page", utf8, 0, QStringLiteral("perchÃ© cittÃ\u00A0"), utf8},
+            {"utf-8 read as utf-8", utf8, 1, QStringLiteral("perché città"), "perch\xE9 citt\xE0"},
+            {"utf-16 read as code page", wide, 0, QStringLiteral("ÿþab"), wide},
+            {"broken mark", broken, -2, QStringLiteral("ï»¿perché"), broken},
+        };
+        for (const Case& c : cases) {
+            Fixture f;
+            ReportDocument& doc = f.main().document();
+            const QString file = path("dubbio.txt");
+            writeAll(file, c.bytes);
+            f.prompts.openNames.push_back(file);
+            if (c.choice >= 0)
+                f.prompts.choices.push_back(c.choice);
+            f.menu("mnuApriItem");
+            QCOMPARE(doc.text(), c.text);
+            if (c.choice >= 0) {
+                QCOMPARE(f.prompts.shown.back().kind, QStringLiteral("choose"));
+                QVERIFY(f.prompts.shown.back().text.contains(QStringLiteral("Windows-1252: «")));
+            } else {
+                QVERIFY(f.prompts.lastMessage().contains(QStringLiteral("byte per byte")));
+            }
+            QCOMPARE(saveAs(f, path("risalvato.txt")), c.resaved);
+            QCOMPARE(f.prompts.unexpected, 0);
+        }
+        // Annulla (what Esc chooses): the document and the caption stay as they were.
+        Fixture f;
+        f.main().setReportText(QStringLiteral("resta"));
+        const QString file = path("dubbio.txt");
+        writeAll(file, utf8);
+        f.prompts.yesNoAnswers.push_back(false);
+        f.prompts.openNames.push_back(file);
+        f.prompts.choices.push_back(2);
+        f.menu("mnuApriItem");
+        QCOMPARE(f.main().document().text(), QStringLiteral("resta"));
+        QCOMPARE(f.main().windowTitle(), QStringLiteral("TREMORA"));
+        QVERIFY(!f.main().document().canClose());
+    }
+
+    // Commands that replace the whole text are one step of the history: Ctrl+Z brings back
+    // the text with its formatting, and the document counts as changed again.
+    void replacingTheTextCanBeUndone() {
+        struct Case {
+            const char* name;
+            std::function<void(Fixture&)> command;
+        } cases[] = {
+            {"Cancella tutto", [](Fixture& f) { f.menu("mnucancellaitem"); }},
+            {"Crea Relazione",
+             [](Fixture& f) { f.main().setReportText(QStringLiteral("RELAZIONE\r\n")); }},
+            {"Data", [](Fixture& f) { f.menu("mnudataitem"); }},
+            {"Indirizzo", [](Fixture& f) { f.menu("mnuindirizzoitem"); }},
+        };
+        for (const Case& c : cases) {
+            Fixture f;
+            ReportDocument& doc = f.main().document();
+            QTextEdit* editor = doc.editor();
+            f.main().setReportText(QStringLiteral("Testo scritto\r\ndall'utente"));
+            QTextCursor word = editor->textCursor();
+            word.setPosition(0);
+            word.setPosition(5, QTextCursor::KeepAnchor);
+            editor->setTextCursor(word);
+            f.menu("mnugrassettoitem");
+            saveAs(f, path("salvato.txt"));
+            QVERIFY(!doc.isModified());
+
+            c.command(f);
+            QVERIFY2(doc.text() != QStringLiteral("Testo scritto\r\ndall'utente"), c.name);
+            QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+            QVERIFY2(doc.text() == QStringLiteral("Testo scritto\r\ndall'utente"), c.name);
+            QTextCursor probe(editor->document());
+            probe.setPosition(3);
+            QVERIFY2(probe.charFormat().fontWeight() == QFont::Bold, c.name);
+            probe.setPosition(8);
+            QVERIFY2(probe.charFormat().fontWeight() != QFont::Bold, c.name);
+            QVERIFY2(doc.isModified(), c.name);
+            // So Exit asks before the brought-back text is lost.
+            f.prompts.yesNoAnswers.push_back(false);
+            f.menu("mnuEsciItem");
+            QVERIFY2(f.prompts.shown.back().text == question, c.name);
+        }
+    }
+
     void fontAppliesToSelection() {
         Fixture f;
         ReportDocument& doc = f.main().document();
@@ -526,15 +835,17 @@ class TestReportDocument : public QObject {
 
         QFont chosen(QStringLiteral("DejaVu Sans"), 20);
         chosen.setStrikeOut(true);
-        f.prompts.fonts.push_back(chosen);
+        f.prompts.fonts.push_back(FontChoice(chosen, QColor(Qt::red)));
         f.menu("mnucarattereitem");
         QVERIFY(f.main().hint().isEmpty());
         QTextCursor probe(editor->document());
         probe.setPosition(2);
         QCOMPARE(probe.charFormat().fontPointSize(), 20.0);
         QVERIFY(probe.charFormat().fontStrikeOut());
+        QCOMPARE(probe.charFormat().foreground().color(), QColor(Qt::red));
         probe.setPosition(4);
         QVERIFY(!probe.charFormat().fontStrikeOut());
+        QVERIFY(probe.charFormat().foreground().color() != QColor(Qt::red));
         QCOMPARE(f.prompts.unexpected, 0);
     }
 

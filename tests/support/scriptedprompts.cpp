@@ -55,9 +55,9 @@ std::optional<QString> ScriptedPrompts::saveFileName(QWidget*) {
     return pop(saveNames, std::optional<QString>(), unexpected, "save");
 }
 
-std::optional<QFont> ScriptedPrompts::font(QWidget*, const QFont&) {
+std::optional<FontChoice> ScriptedPrompts::font(QWidget*, const FontChoice&) {
     shown.push_back({QStringLiteral("font"), QString(), QString()});
-    return pop(fonts, std::optional<QFont>(), unexpected, "font");
+    return pop(fonts, std::optional<FontChoice>(), unexpected, "font");
 }
 
 QString ScriptedPrompts::print(QWidget*, const QTextDocument& document) {

@@ -28,7 +28,7 @@ class ScriptedPrompts : public Prompts {
     std::deque<int> choices;
     std::deque<std::optional<QString>> openNames;
     std::deque<std::optional<QString>> saveNames;
-    std::deque<std::optional<QFont>> fonts;
+    std::deque<std::optional<FontChoice>> fonts;
     QString printResult; // empty: printing succeeds
     // What runModal does with a window: pop one action and run it while the window is
     // "modal"; without one, the window is simply shown and the call returns.
@@ -47,7 +47,7 @@ class ScriptedPrompts : public Prompts {
                const QStringList& buttons) override;
     std::optional<QString> openFileName(QWidget* owner) override;
     std::optional<QString> saveFileName(QWidget* owner) override;
-    std::optional<QFont> font(QWidget* owner, const QFont& initial) override;
+    std::optional<FontChoice> font(QWidget* owner, const FontChoice& initial) override;
     QString print(QWidget* owner, const QTextDocument& document) override;
     void runModal(QDialog* window) override;
 
