@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test bench clean format
+.PHONY: deps configure build run test sanitize fuzz bench clean format
 
 deps:
 	@./scripts/install-deps.sh
@@ -20,6 +20,14 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
+# The tests again, built with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/).
+sanitize: deps
+	@./scripts/sanitize.sh
+
+# The libFuzzer targets of tests/fuzz/, a minute each (FUZZ_SECONDS=n to change); needs clang.
+fuzz: deps
+	@./scripts/fuzz.sh
+
 bench: build
 	./bench/run.sh $(BUILD)
 
@@ -27,4 +35,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-asan build-fuzz

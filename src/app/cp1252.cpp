@@ -87,11 +87,20 @@ std::optional<QString> utf16(const QByteArray& bytes) {
         return std::nullopt;
     const auto kind =
         bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE;
-    QStringDecoder decoder(kind, QStringDecoder::Flag::Stateless);
+    // A mark character after the byte-order mark is text, not a second mark.
+    QStringDecoder decoder(kind, QStringDecoder::Flag::Stateless |
+                                     QStringDecoder::Flag::ConvertInitialBom);
     QString text = decoder.decode(QByteArrayView(bytes).sliced(2));
     if (decoder.hasError() || text.contains(QChar(0)))
         return std::nullopt;
     return text;
+}
+// UTF-8 already known to be valid; a mark character at its start is text (the file's own
+// byte-order mark has been taken off).
+QString utf8(QByteArrayView bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                     QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
 }
 } // namespace
 
@@ -114,13 +123,13 @@ std::optional<Decoded> decode(const QByteArray& bytes) {
     if (bytes.startsWith(utf8Bom)) {
         const QByteArrayView body = QByteArrayView(bytes).sliced(3);
         if (body.isValidUtf8())
-            return Decoded{{QString::fromUtf8(body), Encoding::Utf8}, std::nullopt, false};
+            return Decoded{{utf8(body), Encoding::Utf8}, std::nullopt, false};
         return Decoded{{cp1252::decode(bytes), Encoding::Cp1252}, std::nullopt, true};
     }
     Decoded decoded{{cp1252::decode(bytes), Encoding::Cp1252}, std::nullopt, false};
     // Plain ASCII reads the same either way.
     if (!isAscii(bytes) && QByteArrayView(bytes).isValidUtf8())
-        decoded.alternative = Reading{QString::fromUtf8(bytes), Encoding::Utf8};
+        decoded.alternative = Reading{utf8(bytes), Encoding::Utf8};
     return decoded;
 }
 

@@ -53,6 +53,9 @@ class TestCp1252 : public QObject {
              Encoding::Cp1252, QStringLiteral("PERCH\u0245"), false},
             {"utf-8 with mark", "\xEF\xBB\xBF" + accented.toUtf8(), accented, Encoding::Utf8, none,
              false},
+            // A mark character after the file's mark is text.
+            {"two marks", "\xEF\xBB\xBF\xEF\xBB\xBFok", QStringLiteral("\uFEFFok"),
+             Encoding::Utf8, none, false},
             {"ascii with mark", "\xEF\xBB\xBFok", QStringLiteral("ok"), Encoding::Utf8, none,
              false},
             {"mark, then not utf-8", "\xEF\xBB\xBFperch\xE9", QStringLiteral("ï»¿perché"),
