@@ -22,7 +22,8 @@ AnalisiDinamica1::AnalisiDinamica1(AppContext& context, QWidget* parent)
     m_intensity = rows.intensity;
     m_protection = rows.protection;
     m_importance = rows.importance;
-    QLabel* resultCaption = label("Label1", QStringLiteral("Forza Orizzontale (Fh):"), Bold);
+    // a/g is a pure number, a fraction of the acceleration of gravity, not a force.
+    QLabel* resultCaption = label("Label1", QStringLiteral("Accelerazione spettrale (a/g):"), Bold);
     m_ordinate = label("Label3");
 
     QGridLayout* g = grid();
@@ -32,6 +33,7 @@ AnalisiDinamica1::AnalisiDinamica1(AppContext& context, QWidget* parent)
     addFieldButtons(
         {"Command1", "Command2", "Command3", "Command4"}, {m_period, m_zones, m_protection},
         [this] { compute(); }, [this] { send(); });
+    clearWhenChanged({m_period, m_zones, m_protection}, {m_ordinate});
 }
 
 void AnalisiDinamica1::load() {
@@ -40,7 +42,10 @@ void AnalisiDinamica1::load() {
 }
 
 void AnalisiDinamica1::compute() {
-    if (!requireFilled({m_intensity, m_response, m_importance}))
+    // R is worked out from T: a missing T is a missing input, not R = 0.
+    if (!requireFilled({m_period, m_intensity, m_response, m_importance}))
+        return;
+    if (!number(m_period))
         return;
     const auto v = numbers({m_intensity, m_response, m_importance});
     if (!v)

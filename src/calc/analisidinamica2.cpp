@@ -35,9 +35,11 @@ AnalisiDinamica2::AnalisiDinamica2(AppContext& context, QWidget* parent)
     QListWidget* structureList = listBox("List3", {QStringLiteral(" 1"), QStringLiteral(" 1,2")});
     // The Greek tag of epsilon, written as a Greek letter.
     QLabel* epsilonTag = label("Label17", QStringLiteral("ε ="));
-    m_foundation = textBox("Text3");
+    m_foundation = quantityBox("Text3");
     QLabel* zoneText = hiddenLabel("Label16");
-    QLabel* resultCaption = label("Label12", QStringLiteral("Forza Orizzontale (Fh):"), Bold);
+    // a/g is a pure number, a fraction of the acceleration of gravity, not a force.
+    QLabel* resultCaption =
+        label("Label12", QStringLiteral("Accelerazione spettrale (a/g):"), Bold);
     m_ordinate = label("Label13");
     m_intensity = hiddenLabel("Label14");
     m_structure = hiddenLabel("Label15");
@@ -66,6 +68,7 @@ AnalisiDinamica2::AnalisiDinamica2(AppContext& context, QWidget* parent)
     bindProtectionList(m_protectionList, protection);
     bindZoneList(zoneList, intensityText, m_intensity, zoneText);
     bindStructureList(structureList, m_structure);
+    clearWhenChanged({m_protectionList, zoneList, m_foundation, structureList}, {m_ordinate});
 }
 
 void AnalisiDinamica2::load() {
@@ -89,8 +92,8 @@ void AnalisiDinamica2::compute() {
         m_ordinate->clear();
         return;
     }
-    m_ordinate->setText(numtext::formatRounded(
-        formulas::framedSpectrumOrdinate(*r, *c, *epsilon, *beta, coefficients::protection(row))));
+    showResult(m_ordinate, formulas::framedSpectrumOrdinate(*r, *c, *epsilon, *beta,
+                                                            coefficients::protection(row)));
 }
 
 void AnalisiDinamica2::send() {

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace {
 
@@ -35,6 +36,14 @@ QString sharedText(const QVariant& value) {
     if (value.typeId() == QMetaType::Double)
         return numtext::format(value.toDouble());
     return value.toString();
+}
+
+// The unit of a quantity in the column right of its box, named after the value control.
+QLabel* unitOf(QWidget* parent, QWidget* value, const QString& text) {
+    auto* u = new QLabel(text, parent);
+    u->setObjectName(value->objectName() + QStringLiteral("_unita"));
+    u->setEnabled(false);
+    return u;
 }
 
 // A Greek tag in front of its text box, in one grid cell.
@@ -71,13 +80,13 @@ AzioniOrizzontali::AzioniOrizzontali(AppContext& context, QWidget* parent)
     QPushButton* compute = button("Command1", QStringLiteral("Elabora Dati"));
     QPushButton* cancel = button("Command2", QStringLiteral("Annulla"));
     QListWidget* zoneList = listBox("List2");
-    m_period = textBox("Text1");
-    m_foundation = textBox("Text3");
-    m_distribution = textBox("Text5");
+    m_period = quantityBox("Text1");
+    m_foundation = quantityBox("Text3");
+    m_distribution = quantityBox("Text5");
     QListWidget* structureList = listBox("List3", {QStringLiteral(" 1"), QStringLiteral("1,2")});
     QPushButton* send = button("Command3", QStringLiteral("Invia Dati"));
-    m_permanent = textBox("Text6");
-    m_live = textBox("Text7");
+    m_permanent = quantityBox("Text6");
+    m_live = quantityBox("Text7");
     QPushButton* newStorey = button("Command4", QStringLiteral("Nuovo Piano"));
     // The Greek tags of gamma and epsilon, written as Greek letters.
     QLabel* gammaTag = label("Label32", QStringLiteral("γ ="));
@@ -126,7 +135,7 @@ AzioniOrizzontali::AzioniOrizzontali(AppContext& context, QWidget* parent)
     g->addWidget(periodCaption, 0, 0);
     g->addWidget(responseCaption, 0, 1);
     g->addWidget(protectionCaption, 0, 2);
-    g->addWidget(m_period, 1, 0, Qt::AlignLeft | Qt::AlignTop);
+    g->addWidget(withUnit(m_period, messages::unitSeconds), 1, 0, Qt::AlignLeft | Qt::AlignTop);
     g->addWidget(m_response, 1, 1, Qt::AlignLeft | Qt::AlignTop);
     g->addWidget(m_protectionList, 1, 2, Qt::AlignLeft | Qt::AlignTop);
     g->addWidget(zoneCaption, 2, 0);
@@ -150,17 +159,21 @@ AzioniOrizzontali::AzioniOrizzontali(AppContext& context, QWidget* parent)
     g->addWidget(roomFrame, 8, 0, 1, 3);
     g->addWidget(m_permanentCaption, 9, 0, 1, 2);
     g->addWidget(m_permanent, 9, 2);
+    g->addWidget(unitOf(this, m_permanent, messages::unitTonnes), 9, 3);
     g->addWidget(reductionCaption, 10, 0, 1, 2);
     g->addWidget(m_reduction, 10, 2);
     g->addWidget(m_liveCaption, 11, 0, 1, 2);
     g->addWidget(m_live, 11, 2);
+    g->addWidget(unitOf(this, m_live, messages::unitTonnes), 11, 3);
     // W and F sit inside their bordered boxes.
     g->addWidget(m_weightCaption, 12, 0, 1, 2);
     g->addWidget(weightBox, 12, 2);
     g->addWidget(m_weight, 12, 2, Qt::AlignCenter);
+    g->addWidget(unitOf(this, m_weight, messages::unitTonnes), 12, 3);
     g->addWidget(m_forceCaption, 13, 0, 1, 2);
     g->addWidget(forceBox, 13, 2);
     g->addWidget(m_force, 13, 2, Qt::AlignCenter);
+    g->addWidget(unitOf(this, m_force, messages::unitTonnes), 13, 3);
     for (QLabel* hidden : {m_structure, m_heading, protection, m_intensity, zoneText})
         g->addWidget(hidden, 14, 0);
     addButtons({compute, send, newStorey, cancel, help});
@@ -183,6 +196,11 @@ AzioniOrizzontali::AzioniOrizzontali(AppContext& context, QWidget* parent)
     });
     // The period as typed, not rounded, gives R.
     bindResponseCoefficient(m_period, m_response, false);
+    // Kh rests on T (through R), I, C, beta, epsilon and gamma; W on G, s and Q; F on both.
+    clearWhenChanged(
+        {m_period, m_protectionList, zoneList, structureList, m_foundation, m_distribution},
+        {m_coefficient, m_force});
+    clearWhenChanged({m_permanent, m_live, housing, crowded, veryCrowded}, {m_weight, m_force});
 
     connect(compute, &QPushButton::clicked, this, &AzioniOrizzontali::compute);
     connect(send, &QPushButton::clicked, this, &AzioniOrizzontali::send);
@@ -193,11 +211,25 @@ AzioniOrizzontali::AzioniOrizzontali(AppContext& context, QWidget* parent)
 
 void AzioniOrizzontali::load() {
     const SharedValues& shared = ctx.shared;
-    m_distribution->setText(sharedText(shared.gammaPiano));
-    m_period->setText(ctx.forms.text(QStringLiteral("periodo"), QStringLiteral("Label4")));
+    const QVariant& stored = shared.numeroPiano;
+    // gamma belongs to the storey it was computed for: it is taken, now and when it is
+    // recomputed later, only for the storey this window is about. A coefficient cleared
+    // with its storey (0 after "Annulla") is no coefficient.
+    const auto storeyGamma = [this] {
+        const SharedValues& now = ctx.shared;
+        if (isUnset(now.numeroPiano) || now.numeroPiano.toString() != m_storey)
+            return QString();
+        return sharedText(now.gammaPiano);
+    };
+    if (!isUnset(stored))
+        m_storey = stored.toString();
+    takeValue(m_distribution, storeyGamma(), QStringLiteral("il coefficiente di distribuzione γ"),
+              storeyGamma);
+    // The period as taken changes R through the box's own reaction.
+    takeValue(m_period, ctx.forms.text(QStringLiteral("periodo"), QStringLiteral("Label4")),
+              QStringLiteral("il periodo T"), [this] { return currentPeriod(); });
     m_structureCaption->setText(QStringLiteral("Coefficiente di Struttura (ß):"));
 
-    const QVariant& stored = shared.numeroPiano;
     if (!isUnset(stored)) {
         // A storey number of 0 names no storey: the captions stay as they are.
         if (numtext::parse(stored.toString()) != std::optional<double>(0.0))
@@ -206,7 +238,7 @@ void AzioniOrizzontali::load() {
     }
 
     // No storey left by the distribution coefficient: R from the period (none without a
-    // period), then the storey asked, from 1 to 999 (fractions allowed).
+    // period), then the storey asked, a whole number from 1 to 999.
     std::optional<double> response;
     if (const auto t = number(m_period))
         response = coefficients::responseCoefficient(*t);
@@ -214,13 +246,20 @@ void AzioniOrizzontali::load() {
     for (;;) {
         storey = askNumber(QStringLiteral("Inserisci il numero del piano"),
                            QStringLiteral("Piano dell'edificio"));
-        if (storey.value > 0 && storey.value < 1000)
+        if (storey.value != std::floor(storey.value))
+            message(messages::titleSystemLower, messages::wholeStoreyNumber);
+        else if (storey.value > 0 && storey.value < 1000)
             break;
-        message(messages::titleSystemLower,
-                QStringLiteral("Inserire il numero relativo al piano!"));
+        else
+            message(messages::titleSystemLower,
+                    QStringLiteral("Inserire il numero relativo al piano!"));
     }
+    m_storey = storey.text;
     setStoreyCaptions(storey.text, false);
-    m_response->setText(numtext::formatRounded(response.value_or(0.0)));
+    if (response)
+        m_response->setText(numtext::formatRounded(*response));
+    else
+        m_response->clear(); // no period: no R, rather than R = 0
 }
 
 void AzioniOrizzontali::setStoreyCaptions(const QString& storey, bool stored) {
@@ -244,8 +283,11 @@ void AzioniOrizzontali::setStoreyCaptions(const QString& storey, bool stored) {
 }
 
 void AzioniOrizzontali::compute() {
-    if (!requireFilled({m_response, m_intensity, m_distribution, m_foundation, m_structure,
-                        m_permanent, m_live, m_reduction}))
+    // R is worked out from T: a missing T is a missing input, not R = 0.
+    if (!requireFilled({m_period, m_response, m_intensity, m_distribution, m_foundation,
+                        m_structure, m_permanent, m_live, m_reduction}))
+        return;
+    if (!number(m_period))
         return;
     // From here a value that is not a number stops the computation; what was written
     // before stays.
@@ -260,11 +302,13 @@ void AzioniOrizzontali::compute() {
     const double base =
         numtext::round2(formulas::horizontalCoefficientBase(*r, *c, *gamma, *epsilon, *beta));
     const int row = chosenRow(m_protectionList);
-    if (row >= 0 && row < coefficients::protectionCount)
-        m_coefficient->setText(numtext::formatRounded(
-            formulas::horizontalCoefficient(base, coefficients::protection(row))));
-    else
+    if (!std::isfinite(base))
+        return;
+    if (row < 0 || row >= coefficients::protectionCount)
         m_coefficient->clear();
+    else if (!showResult(m_coefficient,
+                         formulas::horizontalCoefficient(base, coefficients::protection(row))))
+        return;
 
     const auto permanent = number(m_permanent);
     const auto reduction = number(m_reduction);
@@ -272,13 +316,14 @@ void AzioniOrizzontali::compute() {
     if (!permanent || !reduction || !live)
         return;
     const double weight = formulas::storeyWeight(*permanent, *reduction, *live);
-    m_weight->setText(numtext::formatRounded(weight));
+    if (!showResult(m_weight, weight))
+        return;
 
     // F from the unrounded W and the Kh shown.
     const auto kh = number(m_coefficient);
     if (!kh)
         return;
-    m_force->setText(numtext::formatRounded(formulas::storeyHorizontalForce(weight, *kh)));
+    showResult(m_force, formulas::storeyHorizontalForce(weight, *kh));
 }
 
 void AzioniOrizzontali::send() {

@@ -41,4 +41,5 @@ class AzioniOrizzontali : public CalcWindow {
     QLabel* m_forceCaption;        // Label12
     QLabel* m_heading;             // Label1: report heading of the storey
     QLabel* m_structureCaption;    // Label11
+    QString m_storey;              // the storey this window is about, as given
 };

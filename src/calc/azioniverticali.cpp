@@ -19,7 +19,7 @@ AzioniVerticali::AzioniVerticali(AppContext& context, QWidget* parent)
         option("Option1", QStringLiteral("Membrature orizzontali con luci superiori a 20 m"));
     QRadioButton* thrusting = option("Option2", QStringLiteral("Strutture spingenti"));
     QRadioButton* cantilevers = option("Option3", QStringLiteral("Sbalzi"));
-    m_weight = textBox("Text1");
+    m_weight = quantityBox("Text1");
     m_kind = hiddenLabel("Label8");
     QLabel* heading = label("Label1", QStringLiteral("Strutture"));
     QLabel* coefficientCaption =
@@ -38,9 +38,9 @@ AzioniVerticali::AzioniVerticali(AppContext& context, QWidget* parent)
     g->addWidget(coefficientCaption, 1, 1);
     g->addWidget(m_coefficient, 1, 2);
     g->addWidget(weightCaption, 4, 0);
-    g->addWidget(m_weight, 4, 1);
+    g->addWidget(withUnit(m_weight, messages::unitTonnes), 4, 1);
     g->addWidget(forceCaption, 5, 0);
-    g->addWidget(m_force, 5, 1);
+    g->addWidget(withUnit(m_force, messages::unitTonnes), 5, 1);
     g->addWidget(m_kind, 6, 0);
     addFieldButtons(
         {"Command1", "Command2", "Command3", "Command4"}, {}, [this] { compute(); },
@@ -59,10 +59,11 @@ AzioniVerticali::AzioniVerticali(AppContext& context, QWidget* parent)
     choose(longSpans, 0.2);
     choose(thrusting, 0.2);
     choose(cantilevers, 0.4);
+    clearWhenChanged({longSpans, thrusting, cantilevers, m_weight}, {m_force});
 }
 
 void AzioniVerticali::load() {
-    m_weight->setText(numtext::formatSingle(ctx.shared.pesoEdificio));
+    takeWeight(m_weight);
 }
 
 void AzioniVerticali::compute() {
@@ -72,7 +73,7 @@ void AzioniVerticali::compute() {
     const auto w = number(m_weight);
     if (!kv || !w)
         return;
-    m_force->setText(numtext::formatRounded(formulas::verticalAction(*kv, *w)));
+    showResult(m_force, formulas::verticalAction(*kv, *w));
 }
 
 void AzioniVerticali::send() {

@@ -8,6 +8,7 @@
 #include "calc/messages.h"
 #include "calc/numberedit.h"
 #include "calc/numtext.h"
+#include "calc/sharedvalues.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>
@@ -18,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -72,6 +74,31 @@ NumberEdit* CalcWindow::textBox(const char* name) {
     t->setObjectName(QString::fromLatin1(name));
     t->setMinimumWidth(120);
     return t;
+}
+
+NumberEdit* CalcWindow::quantityBox(const char* name) {
+    NumberEdit* t = textBox(name);
+    t->setNonNegative(true);
+    return t;
+}
+
+QWidget* CalcWindow::withUnit(QWidget* value, const QString& unit) {
+    auto* cell = new QWidget(this);
+    auto* row = new QHBoxLayout(cell);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(4);
+    value->setParent(cell);
+    row->addWidget(value);
+    auto* u = new QLabel(unit, cell);
+    u->setObjectName(value->objectName() + QStringLiteral("_unita"));
+    QFont f = u->font();
+    if (f.pointSizeF() > 0)
+        f.setPointSizeF(f.pointSizeF() * 0.85);
+    u->setFont(f);
+    u->setEnabled(false); // drawn grey, a note beside the value
+    row->addWidget(u);
+    row->addStretch();
+    return cell;
 }
 
 QListWidget* CalcWindow::listBox(const char* name, const QStringList& items) {
@@ -162,6 +189,8 @@ bool CalcWindow::isEmpty(const QWidget* control) {
 }
 
 std::optional<double> CalcWindow::number(const QWidget* control) {
+    if (const auto* box = qobject_cast<const NumberEdit*>(control); box && !box->isAcceptable())
+        return std::nullopt;
     return numtext::parse(textOf(control));
 }
 
@@ -216,6 +245,71 @@ void CalcWindow::sendData(std::initializer_list<const QWidget*> validated, const
     message(title, text);
     hide();
     statusReset();
+}
+
+void CalcWindow::clearWhenChanged(std::initializer_list<QWidget*> inputs,
+                                  std::initializer_list<QLabel*> results) {
+    const std::vector<QLabel*> targets(results);
+    const auto clear = [targets] {
+        for (QLabel* result : targets)
+            result->clear();
+    };
+    for (QWidget* input : inputs) {
+        if (auto* box = qobject_cast<QLineEdit*>(input))
+            connect(box, &QLineEdit::textChanged, this, clear);
+        else if (auto* list = qobject_cast<QListWidget*>(input))
+            connect(list, &QListWidget::itemSelectionChanged, this, clear);
+        else if (auto* button = qobject_cast<QAbstractButton*>(input))
+            connect(button, &QAbstractButton::toggled, this, clear);
+    }
+}
+
+void CalcWindow::takeValue(QLineEdit* box, const QString& text, const QString& name,
+                           std::function<QString()> source) {
+    box->setText(text);
+    m_taken.push_back({box, name, std::move(source), text});
+}
+
+bool CalcWindow::changedSince(const Taken& taken, QString* now) const {
+    // A source that holds nothing (a period given up, no weight yet) takes nothing away
+    // from the copy; a value typed by the user is the user's.
+    const QString current = taken.source();
+    if (current.isEmpty() || current == taken.text || taken.box->text() != taken.text)
+        return false;
+    if (now)
+        *now = current;
+    return true;
+}
+
+bool CalcWindow::isOutdated() const {
+    for (const Taken& taken : m_taken)
+        if (changedSince(taken, nullptr))
+            return true;
+    return false;
+}
+
+void CalcWindow::bringInChangedValues() {
+    QStringList updated;
+    for (Taken& taken : m_taken) {
+        QString now;
+        if (!changedSince(taken, &now))
+            continue;
+        taken.text = now;
+        taken.box->setText(now);
+        updated << taken.name;
+    }
+    if (!updated.isEmpty())
+        ctx.shell.setHint(messages::updatedHint(updated));
+}
+
+void CalcWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    // Shown again after "Invia Dati": the values taken at load may have changed since.
+    if (m_shownBefore)
+        bringInChangedValues();
+    m_shownBefore = true;
 }
 
 void CalcWindow::statusReset() {
@@ -277,21 +371,38 @@ void CalcWindow::bindStructureList(QListWidget* list, QLabel* betaNumber) {
 
 void CalcWindow::bindResponseCoefficient(QLineEdit* period, QLabel* response, bool roundPeriod) {
     connect(period, &QLineEdit::textChanged, this, [=](const QString& text) {
+        if (text.isEmpty()) {
+            response->clear(); // no period, no response coefficient
+            return;
+        }
         const auto t = numtext::parse(text);
-        if (!t)
-            return; // not a number (or empty): R keeps what it showed
+        if (!t || *t < 0.0)
+            return; // not a period: R keeps what it showed, the box is marked
         const double periodSeconds = roundPeriod ? numtext::round2(*t) : *t;
         response->setText(numtext::formatRounded(coefficients::responseCoefficient(periodSeconds)));
     });
 }
 
-CalcWindow::NumberAnswer CalcWindow::askNumber(const QString& prompt, const QString& title) {
+CalcWindow::NumberAnswer CalcWindow::askNumber(const QString& prompt, const QString& title,
+                                               Leaving leaving, const QString& notNegative) {
     for (;;) {
         const std::optional<QString> answer = ctx.prompts.input(this, prompt, title);
-        if (!answer || answer->isEmpty())
+        if (!answer) {
+            if (leaving == Leaving::Ask &&
+                ctx.prompts.yesNo(this, messages::titleSystem, messages::leaveQuestionnaire))
+                throw QuestionnaireLeft{};
             continue;
-        if (const auto value = numtext::parse(*answer))
-            return {*answer, *value};
+        }
+        if (answer->isEmpty())
+            continue;
+        const auto value = numtext::parse(*answer);
+        if (!value)
+            continue;
+        if (!notNegative.isEmpty() && *value < 0.0) {
+            message(messages::titleSystemLower, notNegative);
+            continue;
+        }
+        return {*answer, *value};
     }
 }
 
@@ -299,21 +410,37 @@ int CalcWindow::askStoreyCount(const QString& title) {
     for (;;) {
         const double n =
             askNumber(QStringLiteral("Inserire il numero complessivo dei piani dell'edificio"),
-                      title)
+                      title, Leaving::Ask)
                 .value;
-        if (n > 0 && n < 10 && n == std::floor(n))
+        if (n != std::floor(n))
+            message(messages::titleSystemLower, messages::wholeStoreyCount);
+        else if (n > 0 && n < 10)
             return static_cast<int>(n);
-        message(messages::titleSystemLower, messages::maxNineStoreys);
+        else
+            message(messages::titleSystemLower, messages::maxNineStoreys);
     }
 }
 
+QString CalcWindow::currentPeriod() const {
+    const QString periodo = QStringLiteral("periodo");
+    return ctx.forms.isLoaded(periodo) ? ctx.forms.text(periodo, QStringLiteral("Label4"))
+                                       : QString();
+}
+
 void CalcWindow::takePeriod(QLineEdit* period, QLabel* response) {
-    period->setText(ctx.forms.text(QStringLiteral("periodo"), QStringLiteral("Label4")));
-    if (period->text().isEmpty()) {
-        response->setText(QStringLiteral("0"));
-    } else if (const auto t = numtext::parse(period->text())) {
+    // Reading periodo's result loads periodo hidden when it is not loaded: an empty T.
+    takeValue(period, ctx.forms.text(QStringLiteral("periodo"), QStringLiteral("Label4")),
+              QStringLiteral("il periodo T"), [this] { return currentPeriod(); });
+    if (const auto t = numtext::parse(period->text()))
         response->setText(numtext::formatRounded(coefficients::responseCoefficient(*t)));
-    }
+}
+
+void CalcWindow::takeWeight(QLineEdit* weight) {
+    const auto current = [this] {
+        const float p = ctx.shared.pesoEdificio;
+        return p == 0.0f ? QString() : numtext::formatSingle(p);
+    };
+    takeValue(weight, current(), QStringLiteral("il peso W"), current);
 }
 
 CalcWindow::SeismicRows CalcWindow::addSeismicRows(const char* zoneTextName,
@@ -322,7 +449,7 @@ CalcWindow::SeismicRows CalcWindow::addSeismicRows(const char* zoneTextName,
     QLabel* periodCaption =
         label("Label2", QStringLiteral("Periodo Fondamentale della Struttura (T):"));
     QLabel* responseCaption = label("Label4", QStringLiteral("Coefficiente di Risposta (R):"));
-    rows.period = textBox("Text1");
+    rows.period = quantityBox("Text1");
     rows.response = label("Label5", QString(), Centred);
     QLabel* zoneCaption = label("Label7", QStringLiteral("Grado di Sismicità (S):"));
     rows.intensityCaption =
@@ -339,7 +466,7 @@ CalcWindow::SeismicRows CalcWindow::addSeismicRows(const char* zoneTextName,
     // Captions above their values, two columns: T and R, then S and C; I above its list.
     m_grid->addWidget(periodCaption, 0, 0);
     m_grid->addWidget(responseCaption, 0, 1);
-    m_grid->addWidget(rows.period, 1, 0);
+    m_grid->addWidget(withUnit(rows.period, messages::unitSeconds), 1, 0);
     m_grid->addWidget(rows.response, 1, 1);
     m_grid->addWidget(zoneCaption, 2, 0);
     m_grid->addWidget(rows.intensityCaption, 2, 1);

@@ -40,6 +40,11 @@ class CalcWindow : public QDialog, public ManagedWindow {
     void unloadSteps() override;
     int areaPanel() const { return m_setup.areaPanel; }
 
+    // True while a value this window took from another window or a shared value when it
+    // loaded (T, P, gamma) differs from what that source holds now, and the box still shows
+    // the copy taken (not a value the user typed): its results rest on an old value.
+    bool isOutdated() const;
+
     // Esc does not throw a window's values away.
     void reject() override {}
 
@@ -52,6 +57,12 @@ class CalcWindow : public QDialog, public ManagedWindow {
     QLabel* label(const char* name, const QString& caption = QString(), int style = Plain);
     QLabel* hiddenLabel(const char* name, const QString& caption = QString());
     NumberEdit* textBox(const char* name);
+    // A box for a weight, a height, a length or a period: negative values are refused.
+    NumberEdit* quantityBox(const char* name);
+    // The value control with its unit ("tonn", "sec", "m", "cm") in a small label beside
+    // it, as one widget to lay out. The unit label is named after the control ("Text2"
+    // gives "Text2_unita") and changes no caption.
+    QWidget* withUnit(QWidget* value, const QString& unit);
     QListWidget* listBox(const char* name, const QStringList& items = QStringList());
     QPushButton* button(const char* name, const QString& caption);
     QRadioButton* option(const char* name, const QString& caption);
@@ -82,6 +93,7 @@ class CalcWindow : public QDialog, public ManagedWindow {
     static QString textOf(const QWidget* control);
     // The number a control shows, or nothing when it is not a number.
     static std::optional<double> number(const QWidget* control);
+    // A text box refused in place (a negative weight, say) gives no number either.
     // The numbers the controls show, in order, or nothing when any of them is not a number.
     static std::optional<std::vector<double>>
     numbers(std::initializer_list<const QWidget*> controls);
@@ -97,6 +109,21 @@ class CalcWindow : public QDialog, public ManagedWindow {
     // the status reset after the confirmation only, or after every outcome.
     void sendData(std::initializer_list<const QWidget*> validated, const QWidget* result,
                   const QString& title, const QString& text, ResetAfter reset);
+    // Every change of one of the inputs (text box, list choice, option) empties the
+    // results that depend on it, so that no result outlives the data it was computed from
+    // and "Invia Dati" asks for "Elabora Dati" again.
+    void clearWhenChanged(std::initializer_list<QWidget*> inputs,
+                          std::initializer_list<QLabel*> results);
+
+    // A value copied into a box at load from another window or a shared value. source()
+    // gives what that source holds now (empty when it holds nothing) without loading any
+    // window. When the window is shown again and the source has changed since, the new
+    // value replaces the copy (its results are emptied by clearWhenChanged) and the hint
+    // says so; a value the user typed over the copy stays. name is how the hint calls it,
+    // e.g. "il periodo T".
+    void takeValue(QLineEdit* box, const QString& text, const QString& name,
+                   std::function<QString()> source);
+
     // Status reset of this window's area panel.
     void statusReset();
     // "Annulla": destroys the window with its values (its unload steps run).
@@ -133,26 +160,53 @@ class CalcWindow : public QDialog, public ManagedWindow {
     };
     SeismicRows addSeismicRows(const char* zoneTextName, const QStringList& protectionItems);
     // Load step of the windows that need T: the period box takes periodo's result and the
-    // response label R from it, or "0" when no period is available.
+    // response label R from it; without a period both stay empty, so that nothing is
+    // computed from a missing T.
     void takePeriod(QLineEdit* period, QLabel* response);
+    // Load step of the windows that need the building weight: the box takes P, or stays
+    // empty when no weight has been computed (P = 0).
+    void takeWeight(QLineEdit* weight);
+    // periodo's T now, empty when periodo is not loaded or has no result.
+    QString currentPeriod() const;
 
-    // An input dialog asked until the answer is a number: an empty answer, Cancel and text
-    // that is not a number all ask the same question again. Returns the answer as typed.
+    // An input dialog asked until the answer is a number: an empty answer and text that is
+    // not a number ask the same question again. Returns the answer as typed.
+    // Leaving::Never: Cancel asks again. Leaving::Ask: Cancel (or Esc) asks whether to stop
+    // the questionnaire; "Sì" throws QuestionnaireLeft, "No" asks the question again.
+    // notNegative, when given, is the message that refuses a negative answer.
     struct NumberAnswer {
         QString text;
         double value;
     };
-    NumberAnswer askNumber(const QString& prompt, const QString& title);
-    // The number of storeys of a questionnaire, a whole number from 1 to 9: anything else
-    // is answered with "Operazione eseguibile per un numero massimo di 9 piani" and asked
-    // again.
+    enum class Leaving { Never, Ask };
+    struct QuestionnaireLeft {};
+    NumberAnswer askNumber(const QString& prompt, const QString& title,
+                           Leaving leaving = Leaving::Never,
+                           const QString& notNegative = QString());
+    // The number of storeys of a questionnaire, a whole number from 1 to 9: a fraction is
+    // answered with the whole-number message, a number out of range with "Operazione
+    // eseguibile per un numero massimo di 9 piani", and the question asked again. Cancel
+    // may leave the questionnaire (QuestionnaireLeft).
     int askStoreyCount(const QString& title);
+
+    void showEvent(QShowEvent* event) override;
 
     void closeEvent(QCloseEvent* event) override;
 
     AppContext& ctx;
 
   private:
+    struct Taken {
+        QLineEdit* box;
+        QString name;
+        std::function<QString()> source;
+        QString text; // the copy taken
+    };
+    bool changedSince(const Taken& taken, QString* now) const;
+    void bringInChangedValues();
+
+    std::vector<Taken> m_taken;
+    bool m_shownBefore = false;
     Setup m_setup;
     QVBoxLayout* m_body;
     QGridLayout* m_grid;

@@ -29,6 +29,12 @@ const QString noDistribution = QStringLiteral(
     "coefficiente di distribuzione non può essere calcolato. Reinserire i pesi e le quote "
     "dei piani.");
 
+// Sums beyond the range of the numbers they are kept in.
+const QString sumsOverflow = QStringLiteral(
+    "Con i pesi e le quote inseriti le somme superano il massimo valore rappresentabile: il "
+    "coefficiente di distribuzione non può essere calcolato. Reinserire i pesi e le quote "
+    "dei piani.");
+
 } // namespace
 
 CoeffDistribuzione::CoeffDistribuzione(AppContext& context, QWidget* parent)
@@ -54,7 +60,12 @@ CoeffDistribuzione::CoeffDistribuzione(AppContext& context, QWidget* parent)
 }
 
 void CoeffDistribuzione::load() {
-    questionnaire(false);
+    try {
+        questionnaire(false);
+    } catch (const QuestionnaireLeft&) {
+        // Left half-way: nothing computed is kept, as with "Annulla".
+        cancel();
+    }
 }
 
 void CoeffDistribuzione::questionnaire(bool afterRestart) {
@@ -70,9 +81,13 @@ void CoeffDistribuzione::questionnaire(bool afterRestart) {
         const NumberAnswer k =
             askNumber(QStringLiteral("Inserire il numero del piano del quale si vuole calcolare "
                                      "il coefficiente di distribuzione "),
-                      QStringLiteral("Piano dell'edificio"));
+                      QStringLiteral("Piano dell'edificio"), Leaving::Ask);
         shared.numeroPiano = k.text;
-        if (k.value >= 1 && k.value <= storeys && isWhole(k.value)) {
+        if (!isWhole(k.value)) {
+            message(messages::titleSystemLower, messages::wholeStoreyNumber);
+            continue;
+        }
+        if (k.value >= 1 && k.value <= storeys) {
             chosenText = k.text;
             chosen = static_cast<int>(k.value);
             break;
@@ -94,15 +109,19 @@ void CoeffDistribuzione::questionnaire(bool afterRestart) {
         heights.clear();
         for (int i = 1; i <= storeys; ++i) {
             const QString ordinal = QString::number(i) + degree;
-            const NumberAnswer w = askNumber(
-                QStringLiteral("Inserire il peso del ") + ordinal + QStringLiteral(" piano"),
-                QStringLiteral("Peso del ") + ordinal + QStringLiteral(" piano"));
+            const NumberAnswer w =
+                askNumber(QStringLiteral("Inserire il peso del ") + ordinal +
+                              QStringLiteral(" piano (") + messages::unitTonnes + QLatin1Char(')'),
+                          QStringLiteral("Peso del ") + ordinal + QStringLiteral(" piano"),
+                          Leaving::Ask, messages::negativeWeight);
             shared.pesiPiani << w.text;
             weights.push_back(w.value);
             const NumberAnswer h =
                 askNumber(QStringLiteral("Inserire la quota del ") + ordinal +
-                              QStringLiteral(" piano rispetto allo spiccato delle fondazioni"),
-                          QStringLiteral("Quota del ") + ordinal + QStringLiteral(" piano"));
+                              QStringLiteral(" piano rispetto allo spiccato delle fondazioni (") +
+                              messages::unitMetres + QLatin1Char(')'),
+                          QStringLiteral("Quota del ") + ordinal + QStringLiteral(" piano"),
+                          Leaving::Ask, messages::negativeHeight);
             shared.quotePiani << h.text;
             heights.push_back(h.value);
             if (i == chosen)
@@ -111,11 +130,20 @@ void CoeffDistribuzione::questionnaire(bool afterRestart) {
         sums = formulas::StoreySums();
         for (int i = 0; i < storeys; ++i)
             formulas::addStorey(sums, weights[i], heights[i]);
-        const double check = formulas::distributionCoefficient(heights[chosen - 1], sums.weights,
-                                                               sums.weightHeights);
-        if (std::isfinite(check))
+        if (!std::isfinite(sums.weights) || !std::isfinite(sums.weightHeights)) {
+            // The sums are kept in single precision, whose range ends near 3,4E38.
+            message(messages::titleSystemLower, sumsOverflow);
+            continue;
+        }
+        // gamma as it will be worked out, from the texts of h_k and of the sums.
+        const auto check = numtext::parse(m_storeyHeight->text());
+        const double gamma = formulas::distributionCoefficient(
+            check.value_or(0.0), numtext::parse(numtext::formatSingle(sums.weights)).value_or(0.0),
+            numtext::parse(numtext::formatSingle(sums.weightHeights)).value_or(0.0));
+        if (std::isfinite(gamma))
             break;
-        message(messages::titleSystemLower, noDistribution);
+        message(messages::titleSystemLower,
+                sums.weightHeights == 0.0f ? noDistribution : sumsOverflow);
     }
 
     // The table of the storeys, as printed on the window.
@@ -142,6 +170,8 @@ void CoeffDistribuzione::questionnaire(bool afterRestart) {
                                                            sumWh.value_or(0.0));
     const double rounded = numtext::round2(gamma);
     shared.gammaPiano = rounded;
+    m_passedStorey = chosenText;
+    m_passedGamma = rounded;
 
     lines << QString();
     lines << QStringLiteral("    Coefficiente di Distribuzione del ") + chosenText + degree +
@@ -154,14 +184,21 @@ void CoeffDistribuzione::restart() {
     m_surface->clear();
     ctx.shared.numeroPiano = QString();
     ctx.shared.gammaPiano = 0.0;
-    questionnaire(true);
+    try {
+        questionnaire(true);
+    } catch (const QuestionnaireLeft&) {
+        cancel();
+    }
 }
 
 void CoeffDistribuzione::send() {
+    // What this window shows is what it passes on, also when the shared values were
+    // emptied since ("Nuovo Piano" of the horizontal actions).
+    ctx.shared.numeroPiano = m_passedStorey;
+    ctx.shared.gammaPiano = m_passedGamma;
     message(messages::titleSystem,
             QStringLiteral("Il coefficiente di distribuzione pari a ") +
-                numtext::format(ctx.shared.gammaPiano.toDouble()) +
-                QStringLiteral(" relativo al ") + ctx.shared.numeroPiano.toString() +
+                numtext::format(m_passedGamma) + QStringLiteral(" relativo al ") + m_passedStorey +
                 QStringLiteral("° piano é stato inserito nella finestra Analisi ") +
                 QStringLiteral(" Statica - Azioni orizzontali") +
                 QStringLiteral(" (edifici intelaiati) "));

@@ -29,4 +29,6 @@ class CoeffDistribuzione : public CalcWindow {
     QLabel* m_storeyHeight;     // Label3: h_k as typed, m
     QLabel* m_sumWeights;       // Label1: sum(W), t
     QLabel* m_sumWeightHeights; // Label2: sum(W * h), t * m
+    QString m_passedStorey;     // k as typed, passed on by "Invia Dati"
+    double m_passedGamma = 0.0; // gamma_k rounded to two decimals
 };

@@ -70,8 +70,19 @@ double verticalForce(double c, double weightTonnes) {
     return (verticalMultiplier * c) * weightTonnes;
 }
 
+namespace {
+// sqrt(a^2 + b^2) as the square root of the sum of squares; when the squares overflow
+// although the result does not (a = 1E200), the same length without squaring.
+double squareRootOfSquares(double a, double b) {
+    const double sum = a * a + b * b;
+    if (std::isfinite(sum))
+        return std::pow(sum, 1.0 / 2.0);
+    return std::hypot(a, b);
+}
+} // namespace
+
 double combinedDisplacement(double horizontalCm, double verticalCm) {
-    return std::pow(horizontalCm * horizontalCm + verticalCm * verticalCm, 1.0 / 2.0);
+    return squareRootOfSquares(horizontalCm, verticalCm);
 }
 
 double realDisplacement(double otherActionsCm, double k, double combinedCm) {
@@ -79,8 +90,7 @@ double realDisplacement(double otherActionsCm, double k, double combinedCm) {
 }
 
 double combinedStress(double horizontalTonnes, double verticalTonnes) {
-    return std::pow(horizontalTonnes * horizontalTonnes + verticalTonnes * verticalTonnes,
-                    1.0 / 2.0);
+    return squareRootOfSquares(horizontalTonnes, verticalTonnes);
 }
 
 double totalStress(double combinedTonnes, double externalTonnes) {

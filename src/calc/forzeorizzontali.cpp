@@ -27,20 +27,22 @@ ForzeOrizzontali::ForzeOrizzontali(AppContext& context, QWidget* parent)
     m_protection = rows.protection;
     m_importance = rows.importance;
     QLabel* weightCaption = label("Label1", QStringLiteral("Peso della Struttura (W):"));
-    m_weight = textBox("Text2");
+    m_weight = quantityBox("Text2");
     QLabel* forceCaption = label("Label3", QStringLiteral("Forza Orizzontale (Fh):"), Bold);
     m_force = label("Label10");
 
     // Below the shared rows: W, then the result.
     QGridLayout* g = grid();
     g->addWidget(weightCaption, 6, 0);
-    g->addWidget(m_weight, 6, 1);
+    g->addWidget(withUnit(m_weight, messages::unitTonnes), 6, 1);
     g->addWidget(forceCaption, 7, 0);
-    g->addWidget(m_force, 7, 1);
+    g->addWidget(withUnit(m_force, messages::unitTonnes), 7, 1);
 
     addFieldButtons(
         {"Command1", "Command2", "Command3", "Command4"},
         {m_period, m_zones, m_protection, m_weight}, [this] { compute(); }, [this] { send(); });
+
+    clearWhenChanged({m_period, m_zones, m_protection, m_weight}, {m_force});
 
     m_intensityHint->setMouseTracking(true);
     m_intensityHint->installEventFilter(this);
@@ -49,7 +51,7 @@ ForzeOrizzontali::ForzeOrizzontali(AppContext& context, QWidget* parent)
 void ForzeOrizzontali::load() {
     // T and W are taken now only; later periods or weights arrive after a reload.
     takePeriod(m_period, m_response);
-    m_weight->setText(numtext::formatSingle(ctx.shared.pesoEdificio));
+    takeWeight(m_weight);
 }
 
 bool ForzeOrizzontali::eventFilter(QObject* watched, QEvent* event) {
@@ -63,7 +65,10 @@ bool ForzeOrizzontali::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ForzeOrizzontali::compute() {
-    if (!requireFilled({m_response, m_intensity, m_importance, m_weight}))
+    // R is worked out from T: a missing T is a missing input, not R = 0.
+    if (!requireFilled({m_period, m_response, m_intensity, m_importance, m_weight}))
+        return;
+    if (!number(m_period))
         return;
     const auto v = numbers({m_response, m_intensity, m_importance, m_weight});
     if (!v)

@@ -23,7 +23,7 @@ ForzeVerticali::ForzeVerticali(AppContext& context, QWidget* parent)
     QLabel* zoneText = hiddenLabel("Label4");
     QLabel* weightCaption =
         label("Label10", QStringLiteral("Peso complessivo Masse Strutturali (W):"));
-    m_weight = textBox("Text2");
+    m_weight = quantityBox("Text2");
     m_intensity = hiddenLabel("Label1");
     QLabel* multiplierCaption = label("Label5", QStringLiteral("m ="), Centred);
     // Shows m only; the computation uses the constant of the formula.
@@ -38,22 +38,23 @@ ForzeVerticali::ForzeVerticali(AppContext& context, QWidget* parent)
     g->addWidget(m_zones, 1, 0);
     g->addWidget(intensityText, 1, 1, Qt::AlignHCenter | Qt::AlignTop);
     g->addWidget(weightCaption, 2, 0);
-    g->addWidget(m_weight, 2, 1);
+    g->addWidget(withUnit(m_weight, messages::unitTonnes), 2, 1);
     g->addWidget(multiplierCaption, 3, 0, Qt::AlignRight);
     g->addWidget(multiplier, 3, 1, Qt::AlignLeft);
     g->addWidget(forceCaption, 4, 0);
-    g->addWidget(m_force, 4, 1);
+    g->addWidget(withUnit(m_force, messages::unitTonnes), 4, 1);
 
     addFieldButtons(
         {"Command1", "Command3", "Command2", "Command4"}, {m_zones, m_weight},
         [this] { compute(); }, [this] { send(); });
 
     bindZoneList(m_zones, intensityText, m_intensity, zoneText);
+    clearWhenChanged({m_zones, m_weight}, {m_force});
 }
 
 void ForzeVerticali::load() {
     // W is taken now only; a weight computed later arrives after a reload.
-    m_weight->setText(numtext::formatSingle(ctx.shared.pesoEdificio));
+    takeWeight(m_weight);
 }
 
 void ForzeVerticali::compute() {

@@ -8,8 +8,16 @@ NumberEdit::NumberEdit(QWidget* parent) : QLineEdit(parent) {
     connect(this, &QLineEdit::textChanged, this, &NumberEdit::updateMark);
 }
 
+void NumberEdit::setNonNegative(bool on) {
+    m_nonNegative = on;
+    updateMark();
+}
+
 bool NumberEdit::isAcceptable() const {
-    return text().isEmpty() || numtext::parse(text()).has_value();
+    if (text().isEmpty())
+        return true;
+    const auto value = numtext::parse(text());
+    return value && !(m_nonNegative && *value < 0.0);
 }
 
 void NumberEdit::keyPressEvent(QKeyEvent* event) {
@@ -23,11 +31,16 @@ void NumberEdit::keyPressEvent(QKeyEvent* event) {
 
 void NumberEdit::updateMark() {
     const bool bad = !isAcceptable();
-    if (bad == property("invalid").toBool())
+    const bool notNumber = bad && !numtext::parse(text());
+    const QString tip = !bad ? QString()
+                        : notNumber
+                            ? QStringLiteral("Valore non numerico: usare la virgola per i decimali "
+                                             "(per esempio 0,35)")
+                            : QStringLiteral("Valore non accettabile: la grandezza non può essere "
+                                             "negativa");
+    if (bad == property("invalid").toBool() && tip == toolTip())
         return;
     setProperty("invalid", bad);
     setStyleSheet(bad ? QStringLiteral("NumberEdit { border: 2px solid #d00000; }") : QString());
-    setToolTip(bad ? QStringLiteral("Valore non numerico: usare la virgola per i decimali "
-                                    "(per esempio 0,35)")
-                   : QString());
+    setToolTip(tip);
 }

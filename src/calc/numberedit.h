@@ -3,14 +3,20 @@
 #include <QLineEdit>
 
 // A text box that holds a number in Italian notation. Text that is not a number is marked
-// with a red frame and a tooltip until it is corrected; the keypad's decimal key types a
-// comma.
+// with a red frame and a tooltip until it is corrected; so is a negative number in a box
+// for a quantity that cannot be negative (a weight, a height, a period). The keypad's
+// decimal key types a comma.
 class NumberEdit : public QLineEdit {
     Q_OBJECT
   public:
     explicit NumberEdit(QWidget* parent = nullptr);
 
-    // True when the text is empty or a number.
+    // Weights, heights, lengths and periods: a negative value is refused like a text that
+    // is not a number.
+    void setNonNegative(bool on);
+    bool isNonNegative() const { return m_nonNegative; }
+
+    // True when the text is empty or a number this box accepts.
     bool isAcceptable() const;
 
   protected:
@@ -18,4 +24,6 @@ class NumberEdit : public QLineEdit {
 
   private:
     void updateMark();
+
+    bool m_nonNegative = false;
 };

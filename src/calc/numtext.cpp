@@ -75,6 +75,10 @@ double round2(double value) {
     if (!std::isfinite(value))
         return value;
     const double scaled = value * 100.0;
+    // From 2^52 on every double is a whole number, so a value this large has no hundredths
+    // left to round; scaling it could also overflow to infinity (1E307 * 100).
+    if (!(std::fabs(scaled) < 4503599627370496.0))
+        return value;
     // nearbyint rounds halves to even in the default rounding mode; make sure of the mode.
     const int previous = std::fegetround();
     std::fesetround(FE_TONEAREST);

@@ -14,7 +14,8 @@ namespace numtext {
 std::optional<double> parse(const QString& text);
 
 // Scale by 100, round to the even neighbour on an exact tie, divide by 100:
-// 2,125 -> 2,12 and 2,375 -> 2,38.
+// 2,125 -> 2,12 and 2,375 -> 2,38. A finite value stays finite: one too large to have
+// hundredths (from about 4,5E13) is returned as it is.
 double round2(double value);
 
 // Shortest text of a double: up to 15 significant digits, no trailing zeros, decimal comma.

@@ -14,20 +14,21 @@ Periodo::Periodo(AppContext& context, QWidget* parent)
                  {QStringLiteral("Periodo fondamentale di vibrazione"), panels::buildingParameters,
                   helptopics::buildingParameters, helptopics::buildingParametersContext}) {
     QLabel* sideCaption = label("Label1", QStringLiteral("Lato della Fondazione (B):"));
-    m_side = textBox("Text2");
+    m_side = quantityBox("Text2");
     QLabel* heightCaption = label("Label2", QStringLiteral("Altezza dell'edificio (H):"));
-    m_height = textBox("Text1");
+    m_height = quantityBox("Text1");
     QLabel* periodCaption =
         label("Label3", QStringLiteral("Periodo di oscillazione dell'edificio (T):"), Bold);
     m_period = label("Label4");
 
-    addRow(sideCaption, m_side);
-    addRow(heightCaption, m_height);
-    addRow(periodCaption, m_period);
+    addRow(sideCaption, withUnit(m_side, messages::unitMetres));
+    addRow(heightCaption, withUnit(m_height, messages::unitMetres));
+    addRow(periodCaption, withUnit(m_period, messages::unitSeconds));
 
     addFieldButtons(
         {"Command1", "Command2", "Command3", "Command4"}, {m_side, m_height}, [this] { compute(); },
         [this] { send(); });
+    clearWhenChanged({m_side, m_height}, {m_period});
 }
 
 void Periodo::compute() {

@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <cmath>
 
 Peso::Peso(AppContext& context, QWidget* parent)
     : CalcWindow(context, parent,
@@ -42,19 +43,41 @@ void Peso::print(const QString& line) {
 }
 
 void Peso::load() {
+    try {
+        questionnaire();
+    } catch (const QuestionnaireLeft&) {
+        // Left half-way: nothing computed is kept, as with "Annulla".
+        cancel();
+    }
+}
+
+void Peso::questionnaire() {
     SharedValues& shared = ctx.shared;
     shared.pesoEdificio = 0.0f;
 
     const int n = askStoreyCount(QStringLiteral("Peso dell'edificio"));
     shared.pesiPiani = QStringList();
     QList<double> weights;
+    float total = 0.0f;
     for (int i = 1; i <= n; ++i) {
         const QString storey = QString::number(i) + QStringLiteral("°");
-        const NumberAnswer weight =
-            askNumber(QStringLiteral("Inserire il peso del ") + storey + QStringLiteral(" piano"),
-                      QStringLiteral("Peso del ") + storey + QStringLiteral(" piano"));
-        weights << weight.value;
-        shared.pesiPiani << weight.text;
+        for (;;) {
+            const NumberAnswer weight =
+                askNumber(QStringLiteral("Inserire il peso del ") + storey +
+                              QStringLiteral(" piano (") + messages::unitTonnes + QLatin1Char(')'),
+                          QStringLiteral("Peso del ") + storey + QStringLiteral(" piano"),
+                          Leaving::Ask, messages::negativeWeight);
+            // P is kept in single precision: a sum beyond its range would be infinite.
+            const float next = formulas::addStoreyWeight(total, weight.value);
+            if (!std::isfinite(next)) {
+                message(messages::titleSystemLower, messages::weightsOverflow);
+                continue;
+            }
+            total = next;
+            weights << weight.value;
+            shared.pesiPiani << weight.text;
+            break;
+        }
     }
 
     m_printed.clear();

@@ -19,7 +19,9 @@ class Peso : public CalcWindow {
     void cancel() override;
 
   private:
-    // Asks until the answer is a number; an empty answer (or Cancel) asks again.
+    // The storeys and their weights asked one by one, then the list printed. Cancel on a
+    // question may leave it (QuestionnaireLeft).
+    void questionnaire();
     void print(const QString& line);
     void send();
     void restart();

@@ -49,11 +49,11 @@ Sollecitazioni::Sollecitazioni(AppContext& context, QWidget* parent)
     g->addWidget(line1, 1, 0, 1, 3);
     g->addWidget(line2, 2, 0, 1, 3);
     g->addWidget(horizontalCaption, 3, 0);
-    g->addWidget(m_horizontal, 3, 1);
+    g->addWidget(withUnit(m_horizontal, messages::unitCentimetres), 3, 1);
     g->addWidget(verticalCaption, 4, 0);
-    g->addWidget(m_vertical, 4, 1);
+    g->addWidget(withUnit(m_vertical, messages::unitCentimetres), 4, 1);
     g->addWidget(combinedCaption, 5, 0);
-    g->addWidget(m_combined, 5, 1);
+    g->addWidget(withUnit(m_combined, messages::unitCentimetres), 5, 1);
     g->addWidget(staticAnalysis, 6, 0);
     g->addWidget(dynamicAnalysis, 7, 0);
     auto* kRow = new QHBoxLayout;
@@ -62,14 +62,18 @@ Sollecitazioni::Sollecitazioni(AppContext& context, QWidget* parent)
     kRow->addStretch();
     g->addLayout(kRow, 6, 1, 2, 1);
     g->addWidget(otherCaption, 8, 0);
-    g->addWidget(m_other, 8, 1);
+    g->addWidget(withUnit(m_other, messages::unitCentimetres), 8, 1);
     g->addWidget(realCaption, 9, 0);
-    g->addWidget(m_real, 9, 1);
+    g->addWidget(withUnit(m_real, messages::unitCentimetres), 9, 1);
 
     addFieldButtons(
         {"Command1", "Command2", "Command3", "Command4"},
         {m_horizontal, m_vertical, staticAnalysis, dynamicAnalysis, m_other}, [this] { compute(); },
         [this] { send(); });
+
+    // Displacements are signed: negatives are accepted. dc rests on dh and dv, dr on all.
+    clearWhenChanged({m_horizontal, m_vertical}, {m_combined, m_real});
+    clearWhenChanged({m_other, staticAnalysis, dynamicAnalysis}, {m_real});
 
     connect(staticAnalysis, &QRadioButton::toggled, this, [this](bool on) {
         if (on)

@@ -27,15 +27,18 @@ Verifiche::Verifiche(AppContext& context, QWidget* parent)
         label("Label6", QStringLiteral("Sollecitazioni totali agenti sull'edificio:"), Bold);
     m_total = label("Label7");
 
-    addRow(horizontalCaption, m_horizontal);
-    addRow(verticalCaption, m_vertical);
-    addRow(combinedCaption, m_combined);
-    addRow(externalCaption, m_external);
-    addRow(totalCaption, m_total);
+    addRow(horizontalCaption, withUnit(m_horizontal, messages::unitTonnes));
+    addRow(verticalCaption, withUnit(m_vertical, messages::unitTonnes));
+    addRow(combinedCaption, withUnit(m_combined, messages::unitTonnes));
+    addRow(externalCaption, withUnit(m_external, messages::unitTonnes));
+    addRow(totalCaption, withUnit(m_total, messages::unitTonnes));
 
     addFieldButtons(
         {"Command1", "Command2", "Command3", "Command4"}, {m_horizontal, m_vertical, m_external},
         [this] { compute(); }, [this] { send(); });
+    // Stresses are signed: negatives are accepted. Sc rests on Sh and Sv, St on all three.
+    clearWhenChanged({m_horizontal, m_vertical}, {m_combined, m_total});
+    clearWhenChanged({m_external}, {m_total});
 }
 
 void Verifiche::compute() {

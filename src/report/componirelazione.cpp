@@ -2,7 +2,9 @@
 
 #include "app/controls.h"
 #include "app/help.h"
+#include "app/prompts.h"
 #include "app/shell.h"
+#include "calc/calcwindow.h"
 #include "calc/messages.h"
 
 #include <QCheckBox>
@@ -162,6 +164,33 @@ std::optional<std::pair<report::Analysis, report::Sections>> ComponiRelazione::c
     return std::nullopt;
 }
 
+QStringList ComponiRelazione::doubtfulSections(report::Analysis analysis, report::Sections sections,
+                                               const report::Reader& read) {
+    QStringList names;
+    for (const report::SectionSource& source : report::sources(m_building, analysis, sections)) {
+        bool doubtful = false;
+        // A window never computed, or whose result was emptied by a later change, shows
+        // empty values.
+        for (const QString& value : source.values)
+            if (read(source.window, value).isEmpty())
+                doubtful = true;
+        // A value taken from another window that has changed since.
+        if (const auto* calc = dynamic_cast<const CalcWindow*>(ctx.forms.get(source.window)))
+            if (calc->isOutdated())
+                doubtful = true;
+        if (doubtful)
+            names << sectionBox(analysis, source.section)->text().trimmed();
+    }
+    return names;
+}
+
+QCheckBox* ComponiRelazione::sectionBox(report::Analysis analysis, report::Section section) const {
+    using namespace report;
+    if (analysis == Analysis::Static)
+        return m_staticChecks[section == FO ? 0 : section == FV ? 1 : section == DS ? 2 : 3];
+    return m_dynamicChecks[section == FO ? 0 : section == DS ? 1 : 2];
+}
+
 void ComponiRelazione::create() {
     const auto choice = chosen();
     const report::Reader read = [this](const QString& window, const QString& control) {
@@ -173,8 +202,21 @@ void ComponiRelazione::create() {
     };
     std::optional<QString> text;
     try {
-        if (choice)
+        if (choice && report::compose(m_building, choice->first, choice->second, read)) {
+            // An engineer signs this report: sections that would print missing or outdated
+            // values are named first, and "No" leaves everything as it was.
+            const QStringList doubtful = doubtfulSections(choice->first, choice->second, read);
+            if (!doubtful.isEmpty() &&
+                !ctx.prompts.yesNo(
+                    this, messages::titleSystem,
+                    QStringLiteral("Le sezioni seguenti riporterebbero valori mancanti o non "
+                                   "aggiornati (finestre non elaborate, o con dati cambiati "
+                                   "dopo l'elaborazione):\n\n    ") +
+                        doubtful.join(QStringLiteral("\n    ")) +
+                        QStringLiteral("\n\nCreare comunque la relazione?")))
+                return;
             text = report::compose(m_building, choice->first, choice->second, read);
+        }
     } catch (...) {
         // Whatever goes wrong while the report is gathered (a control the program does not
         // have, a window that cannot be made) gives the report up silently: the editor keeps

@@ -36,6 +36,11 @@ class ComponiRelazione : public QDialog, public ManagedWindow {
     // The section set ticked in the visible group; nothing when no analysis is chosen.
     std::optional<std::pair<report::Analysis, report::Sections>> chosen() const;
     void statusReset();
+    // The names (as the check boxes give them) of the ticked sections that would print an
+    // empty value or a value made outdated by a change in another window.
+    QStringList doubtfulSections(report::Analysis analysis, report::Sections sections,
+                                 const report::Reader& read);
+    QCheckBox* sectionBox(report::Analysis analysis, report::Section section) const;
 
     AppContext& ctx;
     report::Building m_building;

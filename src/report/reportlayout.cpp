@@ -54,7 +54,8 @@ const SectionTable masonryDynamicFO{FO,
                                         {"Label7", "Label10", nullptr},
                                         {"Label8", "Label9", nullptr},
                                         {"Label6", "Label11", nullptr, "   "},
-                                        {"Label1", "Label3", "tonn"},
+                                        // a/g, a pure number: no unit.
+                                        {"Label1", "Label3", nullptr},
                                     }};
 
 const SectionTable masonryFV{FV,
@@ -104,7 +105,8 @@ const SectionTable framedDynamicFO{FO,
                                        {"Label8", "Label9", nullptr},
                                        {"Label3", "Text3", nullptr, "   "},
                                        {"Label11", "Label15", nullptr},
-                                       {"Label12", "Label13", "tonn"},
+                                       // a/g, a pure number: no unit.
+                                       {"Label12", "Label13", nullptr},
                                    }};
 
 const SectionTable framedFV{FV,
@@ -247,7 +249,7 @@ const std::vector<Row>& framedRows() {
         {D, FO, {}},
         {D, DS, {}},
         {D, VS, {headingIndent(VS, 5)}},
-        {D, FO | DS, {tail(FO, 8, "   tonn"), tail(DS, 7, "   cm")}},
+        {D, FO | DS, {tail(DS, 7, "   cm")}},
         {D, FO | VS, {}},
         {D, DS | VS, {}},
         {D, FO | DS | VS, {tail(DS, 5, "  cm"), tail(DS, 6, ""), entryIndent(VS, 5, 3)}},
@@ -359,6 +361,20 @@ std::vector<Combination> combinations(Building building) {
     std::vector<Combination> out;
     for (const Row& row : rowsOf(building))
         out.push_back({row.analysis, row.sections});
+    return out;
+}
+
+std::vector<SectionSource> sources(Building building, Analysis analysis, Sections sections) {
+    std::vector<SectionSource> out;
+    for (const SectionTable* table : tablesOf(building, analysis)) {
+        if (!(sections & table->id))
+            continue;
+        SectionSource source{table->id, QString::fromLatin1(table->window), {}};
+        for (const Entry& e : table->entries)
+            if (e.value)
+                source.values << QString::fromLatin1(e.value);
+        out.push_back(source);
+    }
     return out;
 }
 

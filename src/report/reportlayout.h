@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -37,6 +38,16 @@ struct Combination {
 // The section sets of one kind of building, in the order the composer compares them with its
 // ticks: 15 static sets, then 7 dynamic ones.
 std::vector<Combination> combinations(Building building);
+
+// Where a section takes its values: the window and the controls whose texts follow the
+// captions (a section with an empty one would print a caption without its value).
+struct SectionSource {
+    Section section;
+    QString window;
+    QStringList values;
+};
+// The sources of the ticked sections of one kind of report, in report order.
+std::vector<SectionSource> sources(Building building, Analysis analysis, Sections sections);
 
 // The whole report for one section set, read in layout order; nothing when the set is not
 // one of the building's combinations (an empty set, or vertical forces in a dynamic report).

@@ -90,8 +90,8 @@ class TestAzioniOrizzontali : public QObject {
                  QStringLiteral("Forza Orizzontale applicata al 999° piano (Fh):"));
         QCOMPARE(f.window(W)->windowTitle(), QStringLiteral("Azioni Orizzontali -  999° Piano"));
         QVERIFY(f.text(W, "Label1").endsWith(QStringLiteral("FORZE ORIZZONTALI (999° PIANO)")));
-        // No period: R shows 0; no coefficient left: gamma is empty.
-        QCOMPARE(f.text(W, "Label5"), QStringLiteral("0"));
+        // No period: no R (not 0); no coefficient left: gamma is empty.
+        QCOMPARE(f.text(W, "Label5"), QString());
         QCOMPARE(f.text(W, "Text5"), QString());
         // The typed storey is not kept: a fresh load asks again.
         QCOMPARE(f.shared().numeroPiano.toString(), QString());
@@ -106,11 +106,14 @@ class TestAzioniOrizzontali : public QObject {
         f.click("periodo", "Command2");
         QCOMPARE(f.text("periodo", "Label4"), QStringLiteral("2"));
 
-        f.prompts.answer({"0,5"});
+        // A storey is a whole number: 0,5 is refused with a message that says so.
+        f.prompts.answer({"0,5", "5"});
         f.menu("mnuazorizzitem");
+        QCOMPARE(f.prompts.lastMessage(), QStringLiteral("Il numero del piano deve essere un "
+                                                         "numero intero!"));
         QCOMPARE(f.text(W, "Text1"), QStringLiteral("2"));
         QCOMPARE(f.text(W, "Label5"), QStringLiteral("0,54"));
-        QCOMPARE(f.text(W, "Label22"), QStringLiteral("Peso del 0,5° piano (W):"));
+        QCOMPARE(f.text(W, "Label22"), QStringLiteral("Peso del 5° piano (W):"));
     }
 
     void responseFollowsTheUnroundedPeriod() {
@@ -201,14 +204,15 @@ class TestAzioniOrizzontali : public QObject {
         QCOMPARE(f.prompts.lastMessage(), messages::pressCompute);
         QVERIFY(f.shown(W));
 
-        // Text that is not a number stops the computation silently.
+        // Text that is not a number stops the computation silently; the W and F of the old
+        // G went with the change.
         f.pick(W, "List1", 0);
         f.click(W, "Command1");
         QCOMPARE(f.text(W, "Label29"), QStringLiteral("4,26"));
         f.type(W, "Text6", QStringLiteral("cento"));
         f.click(W, "Command1");
-        QCOMPARE(f.text(W, "Label28"), QStringLiteral("106,6"));
-        QCOMPARE(f.text(W, "Label29"), QStringLiteral("4,26"));
+        QCOMPARE(f.text(W, "Label28"), QString());
+        QCOMPARE(f.text(W, "Label29"), QString());
         QCOMPARE(f.prompts.lastMessage(), messages::pressCompute);
     }
 

@@ -16,14 +16,17 @@ class TestAzioniVerticali : public QObject {
         QVERIFY(f.main().indicator(9));
         QCOMPARE(f.main().hint(), QStringLiteral("Fv = Kv * W"));
         QCOMPARE(f.window(W)->windowTitle(), QStringLiteral("Azioni Verticali"));
-        // No weight computed yet: W shows 0 and gives Fv = 0.
-        QCOMPARE(f.text(W, "Text1"), QStringLiteral("0"));
+        // No weight computed yet: W is empty and no Fv is computed from it.
+        QCOMPARE(f.text(W, "Text1"), QString());
         f.click(W, "Option1");
         QCOMPARE(f.text(W, "Label3"), QStringLiteral("0,2"));
         QCOMPARE(f.text(W, "Label8"),
                  QStringLiteral("Membrature orizzontali con luci superiori a 20 m"));
         f.click(W, "Command1");
-        QCOMPARE(f.text(W, "Label6"), QStringLiteral("0"));
+        QCOMPARE(f.text(W, "Label6"), QString());
+        QCOMPARE(f.prompts.lastMessage(),
+                 QStringLiteral("Inserire tutti i valori nelle relative caselle!"));
+        f.prompts.clear();
 
         f.type(W, "Text1", QStringLiteral("1000"));
         f.click(W, "Option3");
@@ -32,21 +35,22 @@ class TestAzioniVerticali : public QObject {
         f.click(W, "Command1");
         QCOMPARE(f.text(W, "Label6"), QStringLiteral("400"));
 
-        // A new choice changes Kv but not Fv until it is computed again.
+        // A new choice changes Kv and empties the Fv of the old one until it is computed.
         f.click(W, "Option2");
         QCOMPARE(f.text(W, "Label3"), QStringLiteral("0,2"));
         QCOMPARE(f.text(W, "Label8"), QStringLiteral("Strutture spingenti"));
-        QCOMPARE(f.text(W, "Label6"), QStringLiteral("400"));
+        QCOMPARE(f.text(W, "Label6"), QString());
         f.click(W, "Command1");
         QCOMPARE(f.text(W, "Label6"), QStringLiteral("200"));
 
-        // Not a number: silent, Fv kept.
+        // Not a number: silent, and no Fv for it.
         f.type(W, "Text1", QStringLiteral("mille"));
         f.click(W, "Command1");
-        QCOMPARE(f.text(W, "Label6"), QStringLiteral("200"));
+        QCOMPARE(f.text(W, "Label6"), QString());
         QVERIFY(f.prompts.messages().empty());
 
         f.type(W, "Text1", QStringLiteral("1000"));
+        f.click(W, "Command1");
         f.click(W, "Command2");
         QCOMPARE(f.prompts.lastTitle(), messages::titleStored);
         QCOMPARE(f.prompts.lastMessage(), messages::storedStaticFramed);

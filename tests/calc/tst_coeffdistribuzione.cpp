@@ -50,11 +50,11 @@ class TestCoeffDistribuzione : public QObject {
         // The questions as the user sees them.
         QCOMPARE(f.prompts.shown[0].title, QStringLiteral("Piani dell'edificio"));
         QCOMPARE(f.prompts.shown[1].title, QStringLiteral("Piano dell'edificio"));
-        QCOMPARE(f.prompts.shown[4].text, QStringLiteral("Inserire il peso del 2° piano"));
+        QCOMPARE(f.prompts.shown[4].text, QStringLiteral("Inserire il peso del 2° piano (tonn)"));
         QCOMPARE(f.prompts.shown[4].title, QStringLiteral("Peso del 2° piano"));
         QCOMPARE(f.prompts.shown[5].text,
                  QStringLiteral("Inserire la quota del 2° piano rispetto allo spiccato delle "
-                                "fondazioni"));
+                                "fondazioni (m)"));
         QCOMPARE(f.prompts.shown[5].title, QStringLiteral("Quota del 2° piano"));
 
         f.click("coeffdistribuzione", "Command2");
@@ -108,6 +108,8 @@ class TestCoeffDistribuzione : public QObject {
                             QStringLiteral("100"), std::nullopt,
                             QStringLiteral("2,5"), QStringLiteral("100"),
                             QStringLiteral("5")};
+        // Cancel asks whether to leave; "No" asks the question again.
+        f.prompts.yesNoAnswers = {false, false, false};
         f.menu("mnucoefficienteitem");
         QVERIFY(f.prompts.inputs.empty());
 
@@ -115,7 +117,7 @@ class TestCoeffDistribuzione : public QObject {
         QCOMPARE(shown.size(), size_t(6));
         for (size_t i = 0; i < 3; ++i) {
             QCOMPARE(shown[i].title, QStringLiteral("Messaggio di sistema"));
-            QCOMPARE(shown[i].text, messages::maxNineStoreys);
+            QCOMPARE(shown[i].text, i == 2 ? messages::wholeStoreyCount : messages::maxNineStoreys);
         }
         for (size_t i = 3; i < 6; ++i) {
             QCOMPARE(shown[i].title, QStringLiteral("Messaggio di sistema"));
@@ -158,12 +160,13 @@ class TestCoeffDistribuzione : public QObject {
         QCOMPARE(f.shared().gammaPiano.toDouble(), 0.0);
         QCOMPARE(f.shared().numeroPiano.toString(), QString());
 
-        // The horizontal actions window finds no storey: it asks for one and shows 0 as gamma.
+        // The horizontal actions window finds no storey: it asks for one, and the cleared
+        // gamma is no gamma (not 0).
         f.prompts.answer({"4"});
         f.menu("mnuazorizzitem");
         QVERIFY(f.prompts.inputs.empty());
         QCOMPARE(f.prompts.shown.back().text, QStringLiteral("Inserisci il numero del piano"));
-        QCOMPARE(f.text("azioniorizzontali", "Text5"), QStringLiteral("0"));
+        QCOMPARE(f.text("azioniorizzontali", "Text5"), QString());
         QCOMPARE(f.text("azioniorizzontali", "Label12"),
                  QStringLiteral("Forza Orizzontale applicata al 4° piano (Fh):"));
     }

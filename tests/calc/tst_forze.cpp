@@ -90,13 +90,14 @@ class TestForze : public QObject {
         f.type("forzeorizzontali", "Text1", "abc");
         QCOMPARE(f.text("forzeorizzontali", "Label5"), QStringLiteral("0,54"));
         // W that is not a number ends the computation silently.
+        f.type("forzeorizzontali", "Text1", "1,2");
         f.type("forzeorizzontali", "Text2", "mille");
         f.click("forzeorizzontali", "Command1");
-        QCOMPARE(f.text("forzeorizzontali", "Label10"), QStringLiteral("38"));
+        QCOMPARE(f.text("forzeorizzontali", "Label10"), QString());
         QVERIFY(f.prompts.messages().size() == 2); // periodo's and peso's confirmations
 
-        // W is not checked on sending.
-        f.type("forzeorizzontali", "Text2", "");
+        f.type("forzeorizzontali", "Text2", "500");
+        f.click("forzeorizzontali", "Command1");
         f.click("forzeorizzontali", "Command2");
         QCOMPARE(f.prompts.lastTitle(), QStringLiteral("Memorizzazione Dati"));
         QCOMPARE(f.prompts.lastMessage(), staticStored);
@@ -108,14 +109,15 @@ class TestForze : public QObject {
         Fixture f;
         f.menu("mnuforzeorizzontaliitem");
         QCOMPARE(f.text("forzeorizzontali", "Text1"), QString());
-        QCOMPARE(f.text("forzeorizzontali", "Label5"), QStringLiteral("0"));
-        QCOMPARE(f.text("forzeorizzontali", "Text2"), QStringLiteral("0"));
+        // Without T there is no R, and without a weight no W: nothing is counted as 0.
+        QCOMPARE(f.text("forzeorizzontali", "Label5"), QString());
+        QCOMPARE(f.text("forzeorizzontali", "Text2"), QString());
         f.pick("forzeorizzontali", "List2", 0);
         f.pick("forzeorizzontali", "List1", 2);
         f.type("forzeorizzontali", "Text2", "1000");
         f.click("forzeorizzontali", "Command1");
-        QCOMPARE(f.text("forzeorizzontali", "Label10"), QStringLiteral("0"));
-        QVERIFY(f.prompts.messages().empty());
+        QCOMPARE(f.text("forzeorizzontali", "Label10"), QString());
+        QCOMPARE(f.prompts.lastMessage(), fillAll);
     }
 
     void pointingAtIntensityCaptionShowsHint() {
@@ -153,6 +155,7 @@ class TestForze : public QObject {
 
         f.main().setIndicator(8, true);
         f.main().setHint(QStringLiteral("Fh = C * R * I * W"));
+        f.type("forzeorizzontali", "Text1", "0,5");
         f.pick("forzeorizzontali", "List2", 0);
         f.pick("forzeorizzontali", "List1", 0);
         f.click("forzeorizzontali", "Command2");
@@ -170,6 +173,7 @@ class TestForze : public QObject {
         QVERIFY(!f.main().indicator(8));
         f.click("forzeverticali", "Command2");
         f.menu("mnuanldinitem");
+        f.type("analisidinamica1", "Text1", "0,5");
         f.pick("analisidinamica1", "List2", 0);
         f.pick("analisidinamica1", "List1", 0);
         f.click("analisidinamica1", "Command2");
@@ -179,7 +183,7 @@ class TestForze : public QObject {
         QVERIFY(f.main().hint().isEmpty());
     }
 
-    void valuesAreTakenOnlyAtLoad() {
+    void changedSourcesAreBroughtInWhenShownAgain() {
         Fixture f;
         sendPeriod(f, "10", "4"); // T = 0,5
         sendWeight(f, "1000");
@@ -201,11 +205,18 @@ class TestForze : public QObject {
         f.click("periodo", "Command1");
         f.click("periodo", "Command2");
 
+        // Shown again, it brings in the new T and W, drops the Fh computed from the old
+        // ones and says so; the choices of the user stay.
         f.menu("mnuforzeorizzontaliitem");
-        QCOMPARE(f.text("forzeorizzontali", "Text1"), QStringLiteral("0,5"));
-        QCOMPARE(f.text("forzeorizzontali", "Text2"), QStringLiteral("1000"));
-        QCOMPARE(f.text("forzeorizzontali", "Label10"), QStringLiteral("84"));
+        QCOMPARE(f.text("forzeorizzontali", "Text1"), QStringLiteral("1"));
+        QCOMPARE(f.text("forzeorizzontali", "Label5"), QStringLiteral("0,86"));
+        QCOMPARE(f.text("forzeorizzontali", "Text2"), QStringLiteral("500"));
+        QCOMPARE(f.text("forzeorizzontali", "Label10"), QString());
         QCOMPARE(f.text("forzeorizzontali", "Label11"), QStringLiteral("1,2"));
+        QCOMPARE(f.main().hint(), QStringLiteral("Il periodo T e il peso W sono stati aggiornati: "
+                                                 "premere Elabora Dati"));
+        f.click("forzeorizzontali", "Command2");
+        QCOMPARE(f.prompts.lastMessage(), pressCompute);
 
         // Given up and opened again, it starts afresh with the new values.
         f.click("forzeorizzontali", "Command3");
@@ -267,18 +278,20 @@ class TestForze : public QObject {
         QCOMPARE(f.prompts.lastMessage(), fillAll);
         QVERIFY(f.shown("forzeverticali"));
         f.type("forzeverticali", "Text2", "1234,5");
+        f.click("forzeverticali", "Command1");
         f.click("forzeverticali", "Command3");
         QCOMPARE(f.prompts.lastTitle(), QStringLiteral("Memorizzazione Dati"));
         QCOMPARE(f.prompts.lastMessage(), staticStored);
         QVERIFY(!f.shown("forzeverticali"));
 
-        // Without a weight W is 0 and so is Fv.
+        // Without a weight W stays empty and Fv is not computed from a missing W.
         Fixture g;
         g.menu("mnuforzeverticaliitem");
-        QCOMPARE(g.text("forzeverticali", "Text2"), QStringLiteral("0"));
+        QCOMPARE(g.text("forzeverticali", "Text2"), QString());
         g.pick("forzeverticali", "List2", 1);
         g.click("forzeverticali", "Command1");
-        QCOMPARE(g.text("forzeverticali", "Label13"), QStringLiteral("0"));
+        QCOMPARE(g.text("forzeverticali", "Label13"), QString());
+        QCOMPARE(g.prompts.lastMessage(), fillAll);
     }
 
     void dynamicAnalysisOrdinate() {
@@ -315,11 +328,12 @@ class TestForze : public QObject {
 
         Fixture g;
         g.menu("mnuanldinitem");
-        QCOMPARE(g.text("analisidinamica1", "Label5"), QStringLiteral("0"));
+        QCOMPARE(g.text("analisidinamica1", "Label5"), QString());
         g.pick("analisidinamica1", "List2", 2);
         g.pick("analisidinamica1", "List1", 0);
         g.click("analisidinamica1", "Command1");
-        QCOMPARE(g.text("analisidinamica1", "Label3"), QStringLiteral("0"));
+        QCOMPARE(g.text("analisidinamica1", "Label3"), QString());
+        QCOMPARE(g.prompts.lastMessage(), fillAll);
     }
 
     void tabOrderAndHelp() {

@@ -35,9 +35,9 @@ class TestPeso : public QObject {
         QCOMPARE(f.prompts.shown[0].title, countTitle);
         QCOMPARE(f.prompts.shown[0].text, countPrompt);
         QCOMPARE(f.prompts.shown[1].title, QStringLiteral("Peso del 1° piano"));
-        QCOMPARE(f.prompts.shown[1].text, QStringLiteral("Inserire il peso del 1° piano"));
+        QCOMPARE(f.prompts.shown[1].text, QStringLiteral("Inserire il peso del 1° piano (tonn)"));
         QCOMPARE(f.prompts.shown[2].title, QStringLiteral("Peso del 2° piano"));
-        QCOMPARE(f.prompts.shown[2].text, QStringLiteral("Inserire il peso del 2° piano"));
+        QCOMPARE(f.prompts.shown[2].text, QStringLiteral("Inserire il peso del 2° piano (tonn)"));
 
         // 120,33 + 100,333 = 220,663 -> 220,66, not 220,67 as the plain sum would round.
         QCOMPARE(f.shared().pesoEdificio, 220.66f);
@@ -79,9 +79,10 @@ class TestPeso : public QObject {
 
     void unusableAnswersAreAskedAgain() {
         Fixture f;
-        // Storeys: 0, 10, -1 and a fraction are out of range; text, Cancel and an empty
-        // answer are asked again silently; 9 is accepted.
+        // Storeys: 0, 10, -1 are out of range, a fraction is not a whole number; text and an
+        // empty answer are asked again silently, Cancel after "No" to leaving; 9 is accepted.
         f.prompts.answer({"0", "10", "-1", "tre", nullptr, "", "2,5", "9"});
+        f.prompts.yesNoAnswers = {false, false};
         // Storey 1 refuses Cancel, an empty answer and text before taking a weight.
         f.prompts.answer({nullptr, "", "dieci", "10"});
         for (int i = 2; i <= 9; ++i)
@@ -92,7 +93,10 @@ class TestPeso : public QObject {
         const auto msgs = f.prompts.messages();
         QCOMPARE(msgs.size(), size_t(4));
         for (const auto& m : msgs) {
-            QCOMPARE(m.text, nineStoreys);
+            QCOMPARE(m.text,
+                     &m == &msgs.back()
+                         ? QStringLiteral("Il numero dei piani deve essere un numero intero!")
+                         : nineStoreys);
             QCOMPARE(m.title, QStringLiteral("Messaggio di sistema"));
         }
         // Each range message comes right after the refused answer, before the next question.
@@ -101,7 +105,7 @@ class TestPeso : public QObject {
         // The same storey-1 question is asked four times.
         int storeyOneAsked = 0;
         for (const auto& s : f.prompts.shown)
-            storeyOneAsked += s.text == QStringLiteral("Inserire il peso del 1° piano");
+            storeyOneAsked += s.text == QStringLiteral("Inserire il peso del 1° piano (tonn)");
         QCOMPARE(storeyOneAsked, 4);
 
         QCOMPARE(f.shared().pesiPiani.size(), 9);

@@ -57,11 +57,11 @@ class TestSpostamentiVerifiche : public QObject {
         QCOMPARE(f.text("Sollecitazioni", "Label10"), QStringLiteral("1,41"));
         QCOMPARE(f.text("Sollecitazioni", "Label14"), QStringLiteral("8,46"));
 
-        // An unreadable da stops after dc has been written.
+        // An unreadable da stops after dc has been written; dr of the old data is gone.
         fillDisplacements(f, "3", "4", "x");
         f.click("Sollecitazioni", "Command1");
         QCOMPARE(f.text("Sollecitazioni", "Label10"), QStringLiteral("5"));
-        QCOMPARE(f.text("Sollecitazioni", "Label14"), QStringLiteral("8,46"));
+        QCOMPARE(f.text("Sollecitazioni", "Label14"), QString());
     }
 
     void sendingDisplacements() {
@@ -96,21 +96,26 @@ class TestSpostamentiVerifiche : public QObject {
 
         // Static analysis: stored for the report.
         f.type("Sollecitazioni", "Text3", "0,5");
+        f.click("Sollecitazioni", "Command1");
         f.click("Sollecitazioni", "Command2");
         QCOMPARE(f.prompts.lastTitle(), QStringLiteral("Memorizzazione Dati"));
         QCOMPARE(f.prompts.lastMessage(), displacementsStored);
         QVERIFY(!f.shown("Sollecitazioni"));
         QVERIFY(f.forms().isLoaded("Sollecitazioni"));
 
-        // Switched to dynamic without recomputing: the title follows k, the result stays.
+        // Switched to dynamic: the static result goes; recomputed, the title follows k.
         f.menu("mnusollecitazioniItem");
         QCOMPARE(f.text("Sollecitazioni", "Label14"), QStringLiteral("30,5"));
         f.click("Sollecitazioni", "Option2");
+        QCOMPARE(f.text("Sollecitazioni", "Label14"), QString());
+        f.click("Sollecitazioni", "Command2");
+        QCOMPARE(f.prompts.lastMessage(), pressCompute);
+        f.click("Sollecitazioni", "Command1");
         f.click("Sollecitazioni", "Command2");
         QCOMPARE(f.prompts.lastTitle(), QStringLiteral("Messaggio di sistema"));
         QCOMPARE(f.prompts.lastMessage(), displacementsStored);
         QVERIFY(!f.shown("Sollecitazioni"));
-        QCOMPARE(f.text("Sollecitazioni", "Label14"), QStringLiteral("30,5"));
+        QCOMPARE(f.text("Sollecitazioni", "Label14"), QStringLiteral("20,5"));
         QCOMPARE(f.text("Sollecitazioni", "Label12"), QStringLiteral("4"));
 
         // Annulla throws it away.
@@ -158,13 +163,13 @@ class TestSpostamentiVerifiche : public QObject {
         QCOMPARE(f.text("verifiche", "Label5"), QStringLiteral("1,41"));
         QCOMPARE(f.text("verifiche", "Label7"), QStringLiteral("1,41"));
 
-        // Se unreadable: Sc is written, St keeps its text.
+        // Se unreadable: Sc is written, the St of the old data is gone.
         f.type("verifiche", "text2", "dodici");
         f.type("verifiche", "Text1", "30");
         f.type("verifiche", "Text3", "40");
         f.click("verifiche", "Command1");
         QCOMPARE(f.text("verifiche", "Label5"), QStringLiteral("50"));
-        QCOMPARE(f.text("verifiche", "Label7"), QStringLiteral("1,41"));
+        QCOMPARE(f.text("verifiche", "Label7"), QString());
     }
 
     void sendingStresses() {
@@ -186,6 +191,7 @@ class TestSpostamentiVerifiche : public QObject {
         QVERIFY(f.shown("verifiche"));
 
         f.type("verifiche", "text2", "12,5");
+        f.click("verifiche", "Command1");
         f.click("verifiche", "Command2");
         QCOMPARE(f.prompts.lastTitle(), QStringLiteral("Messaggio di sistema"));
         QCOMPARE(f.prompts.lastMessage(), stressesStored);

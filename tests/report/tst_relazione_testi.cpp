@@ -83,7 +83,7 @@ const QHash<QString, QString>& shown() {
         {"analisidinamica1.Label9", u("0,1g")},
         {"analisidinamica1.Label6", u("Coefficiente di Protezione Sismica (I):")},
         {"analisidinamica1.Label11", u("1,4")},
-        {"analisidinamica1.Label1", u("Forza Orizzontale (Fh):")},
+        {"analisidinamica1.Label1", u("Accelerazione spettrale (a/g):")},
         {"analisidinamica1.Label3", u("0,13")},
 
         {"azioniorizzontali.Label1", u("                       RELAZIONE ANALISI STATICA\r\n\r\n"
@@ -139,7 +139,7 @@ const QHash<QString, QString>& shown() {
         {"analisidinamica2.Text3", u("1,2")},
         {"analisidinamica2.Label11", u("Coefficiente di Struttura (ß):")},
         {"analisidinamica2.Label15", u("1,2")},
-        {"analisidinamica2.Label12", u("Forza Orizzontale (Fh):")},
+        {"analisidinamica2.Label12", u("Accelerazione spettrale (a/g):")},
         {"analisidinamica2.Label13", u("0,12")},
     };
     return values;
@@ -344,7 +344,7 @@ class TestRelazioneTesti : public QObject {
                  "\r\n"
                  "    Coefficiente di Protezione Sismica (I): 1,4   \r\n"
                  "\r\n"
-                 "    Forza Orizzontale (Fh): 0,13 tonn\r\n"
+                 "    Accelerazione spettrale (a/g): 0,13\r\n"
                  "\r\n"
                  "    DEFORMAZIONI SISMICHE  \r\n"
                  "\r\n"
@@ -607,7 +607,7 @@ class TestRelazioneTesti : public QObject {
                  "\r\n"
                  "    Coefficiente di Struttura (ß): 1,2\r\n"
                  "\r\n"
-                 "    Forza Orizzontale (Fh): 0,12   tonn\r\n"
+                 "    Accelerazione spettrale (a/g): 0,12\r\n"
                  "\r\n"
                  "    DEFORMAZIONI SISMICHE  \r\n"
                  "\r\n"
@@ -646,7 +646,7 @@ class TestRelazioneTesti : public QObject {
                  "\r\n"
                  "    Coefficiente di Struttura (ß): 1,2\r\n"
                  "\r\n"
-                 "    Forza Orizzontale (Fh): 0,12  tonn\r\n"
+                 "    Accelerazione spettrale (a/g): 0,12\r\n"
                  "\r\n"
                  "    DEFORMAZIONI SISMICHE  \r\n"
                  "\r\n"

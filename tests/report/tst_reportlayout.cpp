@@ -64,7 +64,7 @@ const QString masonryFOStatic = QStringLiteral("    FORZE ORIZZONTALI") + masonr
 const QString masonryFOdynamicBody =
     QStringLiteral(NL NL "    dm.Label2 dm.Text1 sec" NL NL "    dm.Label4 dm.Label5" NL NL
                          "    dm.Label7 dm.Label10" NL NL "    dm.Label8 dm.Label9" NL NL
-                         "    dm.Label6 dm.Label11   " NL NL "    dm.Label1 dm.Label3 tonn");
+                         "    dm.Label6 dm.Label11   " NL NL "    dm.Label1 dm.Label3");
 const QString masonryFODynamic = QStringLiteral("    FORZE ORIZZONTALI") + masonryFOdynamicBody;
 const QString masonryFODynamic8 =
     QStringLiteral("        FORZE ORIZZONTALI") + masonryFOdynamicBody;
@@ -129,9 +129,9 @@ const QString framedFODynamicEntries =
                    "    dn.Label7 dn.Label16" NL NL "    dn.Label8 dn.Label9" NL NL
                    "    dn.Label3 dn.Text3   " NL NL "    dn.Label11 dn.Label15" NL NL);
 const QString framedFODynamic =
-    framedFODynamicEntries + QStringLiteral("    dn.Label12 dn.Label13  tonn");
+    framedFODynamicEntries + QStringLiteral("    dn.Label12 dn.Label13");
 const QString framedFODynamicWide =
-    framedFODynamicEntries + QStringLiteral("    dn.Label12 dn.Label13   tonn");
+    framedFODynamicEntries + QStringLiteral("    dn.Label12 dn.Label13");
 
 const QString dsDynamicEntries1to4 = QStringLiteral(
     "    DEFORMAZIONI SISMICHE  " NL NL "    ds.Label9" NL NL "    ds.Label6 ds.Text2  cm" NL NL
