@@ -21,7 +21,7 @@ def once(exe):
     return (idle - start) / 1e6, rusage.ru_maxrss / 1024.0
 
 results = {}
-programs = {"bare": os.path.join(build, "bench", "tremora_bare"), "tremora": os.path.join(build, "tremora")}
+programs = {"bare": os.path.join(build, "bench", "tremora_bare"), "tremora": os.path.join(build, "bench", "tremora_startup")}
 for name, exe in programs.items():
     once(exe)  # warm the file cache
 for i in range(runs):

@@ -1,23 +1,5 @@
-#include "../../bench/idle.h"
-#include "app/helpservice.h"
-#include "app/italian.h"
-#include "app/mainwindow.h"
-#include "app/program.h"
-#include "app/qtprompts.h"
-
-#include <QApplication>
+#include "app/application.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tremora"));
-    installItalian(app);
-
-    QtPrompts prompts;
-    HelpService help;
-    Program program(prompts, help);
-    QObject::connect(&program.mainWindow(), &MainWindow::programEnded, &app, &QApplication::quit,
-                     Qt::QueuedConnection);
-    program.mainWindow().showMaximized();
-    reportWhenIdle(&program.mainWindow());
-    return app.exec();
+    return runApplication(argc, argv);
 }

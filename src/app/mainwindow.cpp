@@ -27,32 +27,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <map>
+
 namespace {
 
 const QString exitHint = QStringLiteral("Esce dal programma Tremora");
-
-// The fifteen menu icons, given to the item whose caption is exactly the text on the left.
-struct MenuIcon {
-    const char* caption;
-    const char* file;
-};
-const MenuIcon menuIcons[] = {
-    {"&Apri....", "apri"},
-    {"Salva con &nome....", "salva"},
-    {"S&tampa", "stampa"},
-    {"Analisi &Statica", "muratura-statica"},
-    {"Analisi  &Statica", "intelaiati-statica"},
-    {"Edifici in &Muratura....", "componi-muratura"},
-    {"Edifici &Intelaiati....", "componi-intelaiati"},
-    {"&Grassetto", "grassetto"},
-    {"C&orsivo", "corsivo"},
-    {"&Sottolineato", "sottolineato"},
-    {"C&ancella tutto", "cancella"},
-    {"&Sommario....", "sommario"},
-    {"&Indice....", "indice"},
-    {"&Informazioni su Tremora....", "informazioni"},
-    {"C&orvesta nel web....", "contatti"},
-};
 
 const char* const statusIcons[12] = {
     "p01-apri",         "p02-salva",    "p03-stampa",  "p04-parametri",
@@ -122,7 +101,6 @@ MainWindow::MainWindow(Prompts& prompts, Forms& forms, Help& help)
     buildMenus();
     buildToolbar();
     buildStatusBar();
-    attachMenuIcons();
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -140,28 +118,13 @@ MainWindow::~MainWindow() {
     m_forms.discardAll();
 }
 
-QMenu* MainWindow::addMenu(QMenu* parent, const char* name, const QString& caption) {
-    QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
-    menu->setObjectName(QString::fromLatin1(name));
-    menu->menuAction()->setObjectName(QString::fromLatin1(name));
-    return menu;
-}
-
-QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& caption,
-                                const char* shortcut, std::function<void()> command) {
-    auto* action = new QAction(caption, this);
-    action->setObjectName(QString::fromLatin1(name));
-    if (shortcut)
-        action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
-    connect(action, &QAction::triggered, this, [command = std::move(command)] { command(); });
-    menu->addAction(action);
-    return action;
+QIcon MainWindow::icon(const char* file) {
+    return svgIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(file)));
 }
 
 std::function<void()> MainWindow::openWindow(int panel, const QString& hint,
                                              const QString& window) {
     return [this, panel, hint, window] {
-        setBannerVisible(false);
         setIndicator(panel, true);
         setHint(hint);
         m_forms.show(window);
@@ -169,143 +132,200 @@ std::function<void()> MainWindow::openWindow(int panel, const QString& hint,
 }
 
 void MainWindow::buildMenus() {
-    // Every menu command first hides the banner; only the About box shows it again.
-    auto hidingBanner = [this](std::function<void()> command) {
-        return [this, command = std::move(command)] {
-            setBannerVisible(false);
-            command();
-        };
-    };
-    ReportDocument* doc = m_document;
-
-    QMenu* file = addMenu(nullptr, "mnuFile", QStringLiteral("&File"));
-    addCommand(file, "mnuApriItem", QStringLiteral("&Apri...."), "Ctrl+A",
-               hidingBanner([doc] { doc->open(); }));
-    addCommand(file, "mnuSalvaconnomeItem", QStringLiteral("Salva con &nome...."), nullptr,
-               hidingBanner([doc] { doc->saveAs(); }));
-    addCommand(file, "mnuStampaItem", QStringLiteral("S&tampa"), "Ctrl+S",
-               hidingBanner([doc] { doc->print(); }));
-    QAction* close = addCommand(file, "mnuchiudiitem", QStringLiteral("&Chiudi"), "Ctrl+C",
-                                hidingBanner([doc] { doc->close(); }));
-    close->setEnabled(false);
-    connect(m_document, &ReportDocument::closeEnabledChanged, close, &QAction::setEnabled);
-    addCommand(file, "mnuEsciItem", QStringLiteral("&Esci"), "Ctrl+E", [this] { exitProgram(); });
-
-    QMenu* insert = addMenu(nullptr, "mnuInserisci", QStringLiteral("I&nserisci"));
-    addCommand(insert, "mnudataitem", QStringLiteral("&Data"), "Ctrl+D",
-               hidingBanner([doc] { doc->insertDate(); }));
-    addCommand(insert, "mnuindirizzoitem", QStringLiteral("&Indirizzo del committente"), nullptr,
-               hidingBanner([doc] { doc->insertAddress(); }));
-
     using namespace panels;
-    struct Route {
-        QMenu* menu;
-        const char* name;
-        const char* caption;
-        const char* shortcut;
-        int panel;
-        QString hint;
-        const char* window;
+    ReportDocument* doc = m_document;
+    auto onDocument = [doc](void (ReportDocument::*command)()) {
+        return [doc, command] { (doc->*command)(); };
     };
-    auto addRoutes = [this](std::initializer_list<Route> routes) {
-        for (const Route& r : routes) {
-            QAction* a = addCommand(r.menu, r.name, QString::fromUtf8(r.caption), r.shortcut,
-                                    openWindow(r.panel, r.hint, QString::fromLatin1(r.window)));
-            a->setEnabled(m_forms.exists(QString::fromLatin1(r.window)));
-        }
+    auto route = [this](int panel, const QString& hint, const char* window) {
+        return openWindow(panel, hint, QString::fromLatin1(window));
     };
-
-    QMenu* parameters =
-        addMenu(nullptr, "mnuparametri", QStringLiteral("&Parametri dell'edificio"));
-    addRoutes({
-        {parameters, "mnuperfonditem", "&Periodo fondamentale di vibrazione....", nullptr,
-         buildingParameters, QStringLiteral("Calcola il periodo di vibrazione dell'edificio"),
-         "periodo"},
-        {parameters, "mnupesocomplitem", "Peso &complessivo....", nullptr, buildingParameters,
-         QStringLiteral("Calcola il peso totale dell'edificio"), "peso"},
-        {parameters, "mnucoefficienteitem", "C&oefficiente di distribuzione....", nullptr,
-         buildingParameters,
-         QStringLiteral(
-             "Calcola il coefficiente di distribuzione del piano iesimo (adimensionale)"),
-         "coeffdistribuzione"},
-        {parameters, "mnusollecitazioniItem", "&Spostamenti....", nullptr, buildingParameters,
-         QStringLiteral("Calcola gli spostamenti reali prodotti dal sisma e da azioni esterne"),
-         "Sollecitazioni"},
-        {parameters, "mnuverificheitem", "&Verifiche....", nullptr, buildingParameters,
-         QStringLiteral("Calcola le sollecitazioni totali prodotte dal sisma e da forze esterne"),
-         "verifiche"},
-    });
-
-    QMenu* masonry = addMenu(nullptr, "mnuedmur", QStringLiteral("&Edifici in Muratura"));
-    QMenu* masonryStatic =
-        addMenu(masonry, "mnuanalisistaticaitem", QStringLiteral("Analisi &Statica"));
-    addRoutes({
-        {masonryStatic, "mnuforzeorizzontaliitem", "Forze &Orizzontali....", nullptr,
-         panels::masonry, QStringLiteral("Fh = C * R * I * W"), "forzeorizzontali"},
-        {masonryStatic, "mnuforzeverticaliitem", "Forze &Verticali....", nullptr, panels::masonry,
-         QStringLiteral("Fv = m * C * W"), "forzeverticali"},
-        {masonry, "mnuanldinitem", "Analisi &Dinamica....", nullptr, panels::masonry,
-         messages::masonryDynamicHint, "analisidinamica1"},
-    });
-
-    QMenu* framed = addMenu(nullptr, "mnuedintel", QStringLiteral("Edifici &Intelaiati"));
-    QMenu* framedStatic = addMenu(framed, "mnuanstaticaitem", QStringLiteral("Analisi  &Statica"));
-    addRoutes({
-        {framedStatic, "mnuazorizzitem", "Azioni &Orizzontali....", nullptr, panels::framed,
-         QStringLiteral("Fi = Ki * Wi"), "azioniorizzontali"},
-        {framedStatic, "mnuazvertitem", "Azioni &Verticali....", nullptr, panels::framed,
-         QStringLiteral("Fv = Kv * W"), "azioniverticali"},
-        {framed, "mnuanalisidinItem", "Analisi &Dinamica....", nullptr, panels::framed,
-         messages::framedDynamicHint, "analisidinamica2"},
-    });
-
-    QMenu* reports = addMenu(nullptr, "mnurelazioni", QStringLiteral("Componi &Relazione"));
-    addRoutes({
-        {reports, "mnuedmuritem", "Edifici in &Muratura....", nullptr, composer,
-         QStringLiteral("Consente di personalizzare la relazione statica o dinamica per gli "
-                        "edifici in muratura"),
-         "componirelazione"},
-        {reports, "mnueintitem", "Edifici &Intelaiati....", "Ctrl+I", composer,
-         QStringLiteral("Consente di personalizzare la relazione statica o dinamica per gli "
-                        "edifici intelaiati"),
-         "componirelazione1"},
-    });
-
-    QMenu* format = addMenu(nullptr, "mnuformat", QStringLiteral("For&matta Testo"));
-    addCommand(format, "mnucarattereitem", QStringLiteral("&Carattere"), nullptr,
-               hidingBanner([doc] { doc->chooseFont(); }));
-    addCommand(format, "mnugrassettoitem", QStringLiteral("&Grassetto"), nullptr,
-               hidingBanner([doc] { doc->toggleBold(); }));
-    addCommand(format, "mnucorsivoitem", QStringLiteral("C&orsivo"), nullptr,
-               hidingBanner([doc] { doc->toggleItalic(); }));
-    addCommand(format, "mnusottolineatoitem", QStringLiteral("&Sottolineato"), nullptr,
-               hidingBanner([doc] { doc->toggleUnderline(); }));
-    addCommand(format, "mnucancellaitem", QStringLiteral("C&ancella tutto"), nullptr,
-               hidingBanner([doc] { doc->clearAll(); }));
-
-    QMenu* help = addMenu(nullptr, "mnuHelp", QStringLiteral("&Help"));
     const QString helpHint =
         QStringLiteral("Guida introduttiva all'uso dei principali comandi presenti nel programma");
-    addCommand(help, "mnuguidaItem", QStringLiteral("&Sommario...."), "F2",
-               hidingBanner([this, helpHint] {
-                   setHint(helpHint);
-                   m_help.showContents(this);
-               }));
-    addCommand(help, "mnuindiceitem", QStringLiteral("&Indice...."), "F3",
-               hidingBanner([this, helpHint] {
-                   setHint(helpHint);
-                   m_help.showIndex(this);
-               }));
-    QAction* about = addCommand(help, "mnuinformazioniItem",
-                                QStringLiteral("&Informazioni su Tremora...."), "Ctrl+F1", [this] {
-                                    setBannerVisible(true);
-                                    m_forms.show(QStringLiteral("infotremora"));
-                                });
-    about->setEnabled(m_forms.exists(QStringLiteral("infotremora")));
-    addRoutes({
-        {help, "mnulithvaneitem", "C&orvesta nel web....", "Ctrl+F2", contact,
-         QStringLiteral("Autore del programma e indirizzo internet di Corvesta"), "lithvane"},
-    });
+    const QString composerHint =
+        QStringLiteral("Consente di personalizzare la relazione statica o dinamica per gli "
+                       "edifici %1");
+
+    // The menus, each after its parent; a submenu's icon goes on the item that opens it.
+    struct MenuSpec {
+        const char* name;
+        const char* parent;
+        const char* caption;
+        const char* icon;
+    };
+    const MenuSpec menus[] = {
+        {"mnuFile", nullptr, "&File", nullptr},
+        {"mnuInserisci", nullptr, "I&nserisci", nullptr},
+        {"mnuparametri", nullptr, "&Parametri dell'edificio", nullptr},
+        {"mnuedmur", nullptr, "&Edifici in Muratura", nullptr},
+        {"mnuanalisistaticaitem", "mnuedmur", "Analisi &Statica", "menu/muratura-statica"},
+        {"mnuedintel", nullptr, "Edifici &Intelaiati", nullptr},
+        {"mnuanstaticaitem", "mnuedintel", "Analisi  &Statica", "menu/intelaiati-statica"},
+        {"mnurelazioni", nullptr, "Componi &Relazione", nullptr},
+        {"mnuformat", nullptr, "For&matta Testo", nullptr},
+        {"mnuHelp", nullptr, "&Help", nullptr},
+    };
+
+    // Every command of the menus and the toolbar, in menu order. A command of a menu hides
+    // the banner before it runs; one that opens a window is enabled when the window exists.
+    const CommandSpec commands[] = {
+        {Cmd::Open, "mnuFile", "mnuApriItem", "&Apri....", "Ctrl+A", "menu/apri", "open", "Apri",
+         onDocument(&ReportDocument::open), nullptr},
+        {Cmd::SaveAs, "mnuFile", "mnuSalvaconnomeItem", "Salva con &nome....", nullptr,
+         "menu/salva", "save", "Salva con nome", onDocument(&ReportDocument::saveAs), nullptr},
+        {Cmd::Print, "mnuFile", "mnuStampaItem", "S&tampa", "Ctrl+S", "menu/stampa", "print",
+         "Stampa", onDocument(&ReportDocument::print), nullptr},
+        {Cmd::Close, "mnuFile", "mnuchiudiitem", "&Chiudi", "Ctrl+C", nullptr, nullptr, nullptr,
+         onDocument(&ReportDocument::close), nullptr},
+        {Cmd::Exit, "mnuFile", "mnuEsciItem", "&Esci", "Ctrl+E", nullptr, nullptr, nullptr,
+         [this] { exitProgram(); }, nullptr},
+        {Cmd::Date, "mnuInserisci", "mnudataitem", "&Data", "Ctrl+D", nullptr, nullptr, nullptr,
+         onDocument(&ReportDocument::insertDate), nullptr},
+        {Cmd::Address, "mnuInserisci", "mnuindirizzoitem", "&Indirizzo del committente", nullptr,
+         nullptr, nullptr, nullptr, onDocument(&ReportDocument::insertAddress), nullptr},
+        {Cmd::Period, "mnuparametri", "mnuperfonditem", "&Periodo fondamentale di vibrazione....",
+         nullptr, nullptr, nullptr, nullptr,
+         route(buildingParameters, QStringLiteral("Calcola il periodo di vibrazione dell'edificio"),
+               "periodo"),
+         "periodo"},
+        {Cmd::Weight, "mnuparametri", "mnupesocomplitem", "Peso &complessivo....", nullptr, nullptr,
+         nullptr, nullptr,
+         route(buildingParameters, QStringLiteral("Calcola il peso totale dell'edificio"), "peso"),
+         "peso"},
+        {Cmd::Distribution, "mnuparametri", "mnucoefficienteitem",
+         "C&oefficiente di distribuzione....", nullptr, nullptr, nullptr, nullptr,
+         route(buildingParameters,
+               QStringLiteral(
+                   "Calcola il coefficiente di distribuzione del piano iesimo (adimensionale)"),
+               "coeffdistribuzione"),
+         "coeffdistribuzione"},
+        {Cmd::Displacements, "mnuparametri", "mnusollecitazioniItem", "&Spostamenti....", nullptr,
+         nullptr, nullptr, nullptr,
+         route(
+             buildingParameters,
+             QStringLiteral("Calcola gli spostamenti reali prodotti dal sisma e da azioni esterne"),
+             "Sollecitazioni"),
+         "Sollecitazioni"},
+        {Cmd::Checks, "mnuparametri", "mnuverificheitem", "&Verifiche....", nullptr, nullptr,
+         nullptr, nullptr,
+         route(buildingParameters,
+               QStringLiteral(
+                   "Calcola le sollecitazioni totali prodotte dal sisma e da forze esterne"),
+               "verifiche"),
+         "verifiche"},
+        {Cmd::HorizontalForces, "mnuanalisistaticaitem", "mnuforzeorizzontaliitem",
+         "Forze &Orizzontali....", nullptr, nullptr, nullptr, nullptr,
+         route(masonry, QStringLiteral("Fh = C * R * I * W"), "forzeorizzontali"),
+         "forzeorizzontali"},
+        {Cmd::VerticalForces, "mnuanalisistaticaitem", "mnuforzeverticaliitem",
+         "Forze &Verticali....", nullptr, nullptr, nullptr, nullptr,
+         route(masonry, QStringLiteral("Fv = m * C * W"), "forzeverticali"), "forzeverticali"},
+        {Cmd::MasonryDynamic, "mnuedmur", "mnuanldinitem", "Analisi &Dinamica....", nullptr,
+         nullptr, nullptr, nullptr,
+         route(masonry, messages::masonryDynamicHint, "analisidinamica1"), "analisidinamica1"},
+        {Cmd::HorizontalActions, "mnuanstaticaitem", "mnuazorizzitem", "Azioni &Orizzontali....",
+         nullptr, nullptr, nullptr, nullptr,
+         route(framed, QStringLiteral("Fi = Ki * Wi"), "azioniorizzontali"), "azioniorizzontali"},
+        {Cmd::VerticalActions, "mnuanstaticaitem", "mnuazvertitem", "Azioni &Verticali....",
+         nullptr, nullptr, nullptr, nullptr,
+         route(framed, QStringLiteral("Fv = Kv * W"), "azioniverticali"), "azioniverticali"},
+        {Cmd::FramedDynamic, "mnuedintel", "mnuanalisidinItem", "Analisi &Dinamica....", nullptr,
+         nullptr, nullptr, nullptr, route(framed, messages::framedDynamicHint, "analisidinamica2"),
+         "analisidinamica2"},
+        {Cmd::ComposeMasonry, "mnurelazioni", "mnuedmuritem", "Edifici in &Muratura....", nullptr,
+         "menu/componi-muratura", "componimur", "Componi Relazione - Edifici in muratura",
+         route(composer, composerHint.arg(QStringLiteral("in muratura")), "componirelazione"),
+         "componirelazione"},
+        {Cmd::ComposeFramed, "mnurelazioni", "mnueintitem", "Edifici &Intelaiati....", "Ctrl+I",
+         "menu/componi-intelaiati", "componiint", "Componi Relazione - Edifici intelaiati",
+         route(composer, composerHint.arg(QStringLiteral("intelaiati")), "componirelazione1"),
+         "componirelazione1"},
+        {Cmd::Font, "mnuformat", "mnucarattereitem", "&Carattere", nullptr, nullptr, nullptr,
+         nullptr, onDocument(&ReportDocument::chooseFont), nullptr},
+        {Cmd::Bold, "mnuformat", "mnugrassettoitem", "&Grassetto", nullptr, "menu/grassetto",
+         "bold", "Grassetto", onDocument(&ReportDocument::toggleBold), nullptr},
+        {Cmd::Italic, "mnuformat", "mnucorsivoitem", "C&orsivo", nullptr, "menu/corsivo", "italic",
+         "Corsivo", onDocument(&ReportDocument::toggleItalic), nullptr},
+        {Cmd::Underline, "mnuformat", "mnusottolineatoitem", "&Sottolineato", nullptr,
+         "menu/sottolineato", "underline", "Sottolineato",
+         onDocument(&ReportDocument::toggleUnderline), nullptr},
+        {Cmd::ClearAll, "mnuformat", "mnucancellaitem", "C&ancella tutto", nullptr, "menu/cancella",
+         "erase", "Cancella tutto", onDocument(&ReportDocument::clearAll), nullptr},
+        {Cmd::Contents, "mnuHelp", "mnuguidaItem", "&Sommario....", "F2", "menu/sommario", nullptr,
+         nullptr,
+         [this, helpHint] {
+             setHint(helpHint);
+             m_help.showContents(this);
+         },
+         nullptr},
+        {Cmd::Index, "mnuHelp", "mnuindiceitem", "&Indice....", "F3", "menu/indice", nullptr,
+         nullptr,
+         [this, helpHint] {
+             setHint(helpHint);
+             m_help.showIndex(this);
+         },
+         nullptr},
+        // The About box brings the banner back.
+        {Cmd::About, "mnuHelp", "mnuinformazioniItem", "&Informazioni su Tremora....", "Ctrl+F1",
+         "menu/informazioni", nullptr, nullptr,
+         [this] {
+             setBannerVisible(true);
+             m_forms.show(QStringLiteral("infotremora"));
+         },
+         "infotremora"},
+        {Cmd::Contact, "mnuHelp", "mnulithvaneitem", "C&orvesta nel web....", "Ctrl+F2",
+         "menu/contatti", "contattaci", "Contattaci",
+         route(contact, QStringLiteral("Autore del programma e indirizzo internet di Corvesta"),
+               "lithvane"),
+         "lithvane"},
+        // Toolbar only: the selection windows open without touching banner or status bar.
+        {Cmd::SelectMasonry, nullptr, "casa", "casa", nullptr, "toolbar/casa", "casa",
+         "Analisi Statica e Dinamica - Edifici in muratura",
+         [this] { m_forms.show(QStringLiteral("selmur")); }, "selmur"},
+        {Cmd::SelectFramed, nullptr, "palazzo", "palazzo", nullptr, "toolbar/palazzo", "palazzo",
+         "Analisi Statica e Dinamica - Edifici intelaiati",
+         [this] { m_forms.show(QStringLiteral("selint")); }, "selint"},
+    };
+
+    std::map<QByteArray, QMenu*> menuByName;
+    for (const MenuSpec& m : menus) {
+        const QString caption = QString::fromUtf8(m.caption);
+        QMenu* parent = m.parent ? menuByName.at(m.parent) : nullptr;
+        QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+        menu->setObjectName(QString::fromLatin1(m.name));
+        menu->menuAction()->setObjectName(QString::fromLatin1(m.name));
+        if (m.icon)
+            menu->menuAction()->setIcon(icon(m.icon));
+        menuByName[m.name] = menu;
+    }
+    for (const CommandSpec& c : commands) {
+        auto* action = new QAction(QString::fromUtf8(c.caption), this);
+        action->setObjectName(QString::fromLatin1(c.name));
+        if (c.shortcut)
+            action->setShortcut(QKeySequence(QString::fromLatin1(c.shortcut)));
+        if (c.icon)
+            action->setIcon(icon(c.icon));
+        // Menus do not show tooltips; the toolbar button does.
+        if (c.tooltip)
+            action->setToolTip(QString::fromUtf8(c.tooltip));
+        if (c.window)
+            action->setEnabled(m_forms.exists(QString::fromLatin1(c.window)));
+        const bool fromMenu = c.menu != nullptr;
+        const bool keepsBanner = c.id == Cmd::Exit || c.id == Cmd::About;
+        connect(action, &QAction::triggered, this,
+                [this, run = c.run, hides = fromMenu && !keepsBanner] {
+                    if (hides)
+                        setBannerVisible(false);
+                    run();
+                });
+        if (fromMenu)
+            menuByName.at(c.menu)->addAction(action);
+        m_actions[size_t(c.id)] = action;
+        m_toolKeys[size_t(c.id)] = c.toolKey;
+    }
+    QAction* close = action(Cmd::Close);
+    close->setEnabled(false);
+    connect(m_document, &ReportDocument::closeEnabledChanged, close, &QAction::setEnabled);
 }
 
 void MainWindow::buildToolbar() {
@@ -314,53 +334,44 @@ void MainWindow::buildToolbar() {
     bar->setMovable(false);
     bar->setIconSize(QSize(24, 24));
 
-    auto action = [this](const char* name) {
-        return findChild<QAction*>(QString::fromLatin1(name));
+    // The buttons in their groups; a gap sets "Contattaci" apart.
+    enum Item { Separator = -1, Gap = -2 };
+    const int items[] = {
+        int(Cmd::Open),
+        int(Cmd::SaveAs),
+        int(Cmd::Print),
+        Separator,
+        int(Cmd::Bold),
+        int(Cmd::Italic),
+        int(Cmd::Underline),
+        int(Cmd::ClearAll),
+        Separator,
+        int(Cmd::SelectMasonry),
+        int(Cmd::SelectFramed),
+        Separator,
+        int(Cmd::ComposeMasonry),
+        int(Cmd::ComposeFramed),
+        Gap,
+        int(Cmd::Contact),
     };
-    auto add = [bar](QAction* a, const char* key, const QString& tooltip) {
-        // The toolbar shares the menu's action; its button carries the key and tooltip.
-        QToolButton* b = new QToolButton(bar);
-        b->setObjectName(QString::fromLatin1(key));
-        b->setAutoRaise(true);
-        b->setIconSize(bar->iconSize());
-        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        a->setToolTip(tooltip); // menus do not show tooltips; the toolbar button does
-        b->setDefaultAction(a);
-        bar->addWidget(b);
-    };
-    // "casa" and "palazzo" open the selection windows without touching banner or status bar.
-    auto selection = [this](const char* key, const char* icon, const char* window) {
-        auto* a = new QAction(
-            svgIcon(QStringLiteral(":/icons/toolbar/%1.svg").arg(QString::fromLatin1(icon))),
-            QString::fromLatin1(key), this);
-        const QString name = QString::fromLatin1(window);
-        connect(a, &QAction::triggered, this, [this, name] { m_forms.show(name); });
-        a->setEnabled(m_forms.exists(name));
-        return a;
-    };
-
-    add(action("mnuApriItem"), "open", QStringLiteral("Apri"));
-    add(action("mnuSalvaconnomeItem"), "save", QStringLiteral("Salva con nome"));
-    add(action("mnuStampaItem"), "print", QStringLiteral("Stampa"));
-    bar->addSeparator();
-    add(action("mnugrassettoitem"), "bold", QStringLiteral("Grassetto"));
-    add(action("mnucorsivoitem"), "italic", QStringLiteral("Corsivo"));
-    add(action("mnusottolineatoitem"), "underline", QStringLiteral("Sottolineato"));
-    add(action("mnucancellaitem"), "erase", QStringLiteral("Cancella tutto"));
-    bar->addSeparator();
-    add(selection("casa", "casa", "selmur"), "casa",
-        QStringLiteral("Analisi Statica e Dinamica - Edifici in muratura"));
-    add(selection("palazzo", "palazzo", "selint"), "palazzo",
-        QStringLiteral("Analisi Statica e Dinamica - Edifici intelaiati"));
-    bar->addSeparator();
-    add(action("mnuedmuritem"), "componimur",
-        QStringLiteral("Componi Relazione - Edifici in muratura"));
-    add(action("mnueintitem"), "componiint",
-        QStringLiteral("Componi Relazione - Edifici intelaiati"));
-    auto* gap = new QWidget(bar);
-    gap->setFixedWidth(48);
-    bar->addWidget(gap);
-    add(action("mnulithvaneitem"), "contattaci", QStringLiteral("Contattaci"));
+    for (const int item : items) {
+        if (item == Separator) {
+            bar->addSeparator();
+        } else if (item == Gap) {
+            auto* gap = new QWidget(bar);
+            gap->setFixedWidth(48);
+            bar->addWidget(gap);
+        } else {
+            // The toolbar shares the menu's action; its button carries the key.
+            auto* b = new QToolButton(bar);
+            b->setObjectName(QString::fromLatin1(m_toolKeys[size_t(item)]));
+            b->setAutoRaise(true);
+            b->setIconSize(bar->iconSize());
+            b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+            b->setDefaultAction(m_actions[size_t(item)]);
+            bar->addWidget(b);
+        }
+    }
 }
 
 void MainWindow::buildStatusBar() {
@@ -399,24 +410,6 @@ void MainWindow::buildStatusBar() {
     connect(&m_clock, &QTimer::timeout, this, &MainWindow::updateClock);
     m_clock.start();
     updateClock();
-}
-
-void MainWindow::attachMenuIcons() {
-    // Walk every menu item in order and give an icon to those whose caption matches exactly.
-    std::function<void(QMenu*)> walk = [&](QMenu* menu) {
-        for (QAction* a : menu->actions()) {
-            for (const MenuIcon& icon : menuIcons) {
-                if (a->text() == QString::fromUtf8(icon.caption))
-                    a->setIcon(svgIcon(
-                        QStringLiteral(":/icons/menu/%1.svg").arg(QString::fromLatin1(icon.file))));
-            }
-            if (a->menu())
-                walk(a->menu());
-        }
-    };
-    for (QAction* top : menuBar()->actions())
-        if (top->menu())
-            walk(top->menu());
 }
 
 void MainWindow::updateClock() {
@@ -483,14 +476,20 @@ void MainWindow::setReportText(const QString& text) {
     m_document->setText(text);
 }
 
-void MainWindow::exitProgram() {
-    setBannerVisible(false);
+bool MainWindow::mayEnd() {
     setHint(exitHint);
+    // A cancelled or failed save keeps the program running rather than losing the report.
     if (m_document->offerToSave() == ReportDocument::SaveOutcome::Cancelled) {
         setHint(QString());
-        return;
+        return false;
     }
-    endProgram();
+    return true;
+}
+
+void MainWindow::exitProgram() {
+    setBannerVisible(false);
+    if (mayEnd())
+        endProgram();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -499,9 +498,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         // command with that shortcut wins, as the menu's shortcuts do everywhere else.
         auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(QKeyCombination(key->modifiers(), Qt::Key(key->key())));
-        for (const QAction* action : findChildren<QAction*>()) {
-            if (action->isEnabled() && !action->shortcut().isEmpty() &&
-                action->shortcut() == pressed) {
+        for (const QAction* command : m_actions) {
+            if (command->isEnabled() && !command->shortcut().isEmpty() &&
+                command->shortcut() == pressed) {
                 event->ignore();
                 return true;
             }
@@ -515,10 +514,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    setHint(exitHint);
-    // A cancelled save dialog keeps the program running rather than losing the report.
-    if (m_document->offerToSave() == ReportDocument::SaveOutcome::Cancelled) {
-        setHint(QString());
+    if (!mayEnd()) {
         event->ignore();
         return;
     }

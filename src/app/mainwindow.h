@@ -2,8 +2,10 @@
 
 #include "app/shell.h"
 
+#include <QIcon>
 #include <QMainWindow>
 #include <QTimer>
+#include <array>
 #include <functional>
 
 class Banner;
@@ -51,17 +53,67 @@ class MainWindow : public QMainWindow, public Shell {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    QMenu* addMenu(QMenu* parent, const char* name, const QString& caption);
-    QAction* addCommand(QMenu* menu, const char* name, const QString& caption, const char* shortcut,
-                        std::function<void()> command);
-    // A command that opens a window: banner off, indicator on, hint, then the window, modally.
+    // The commands of the menus and the toolbar.
+    enum class Cmd {
+        Open,
+        SaveAs,
+        Print,
+        Close,
+        Exit,
+        Date,
+        Address,
+        Period,
+        Weight,
+        Distribution,
+        Displacements,
+        Checks,
+        HorizontalForces,
+        VerticalForces,
+        MasonryDynamic,
+        HorizontalActions,
+        VerticalActions,
+        FramedDynamic,
+        ComposeMasonry,
+        ComposeFramed,
+        Font,
+        Bold,
+        Italic,
+        Underline,
+        ClearAll,
+        Contents,
+        Index,
+        About,
+        Contact,
+        SelectMasonry,
+        SelectFramed,
+        Count
+    };
+    // One row of the command table: where the command sits (menu, or none for the toolbar
+    // only), its action's name, caption, shortcut and icon, its toolbar key and tooltip, what
+    // it does, and the window it opens (the command is enabled when that window exists).
+    struct CommandSpec {
+        Cmd id;
+        const char* menu;
+        const char* name;
+        const char* caption;
+        const char* shortcut;
+        const char* icon;
+        const char* toolKey;
+        const char* tooltip;
+        std::function<void()> run;
+        const char* window;
+    };
+    QAction* action(Cmd id) const { return m_actions[size_t(id)]; }
+    static QIcon icon(const char* file);
+    // A command that opens a window: indicator on, hint, then the window, modally.
     std::function<void()> openWindow(int panel, const QString& hint, const QString& window);
     void buildMenus();
     void buildToolbar();
     void buildStatusBar();
-    void attachMenuIcons();
     void clearStatus();
     void updateClock();
+    // The save question of Exit and the close box: false when the program must go on.
+    bool mayEnd();
     void endProgram();
 
     Prompts& m_prompts;
@@ -71,6 +123,8 @@ class MainWindow : public QMainWindow, public Shell {
     QTextEdit* m_editor = nullptr;
     ReportDocument* m_document = nullptr;
     QLabel* m_panels[15] = {};
+    std::array<QAction*, size_t(Cmd::Count)> m_actions = {};
+    std::array<const char*, size_t(Cmd::Count)> m_toolKeys = {};
     QTimer* m_timer1 = nullptr;
     QTimer m_clock;
     bool m_ending = false;

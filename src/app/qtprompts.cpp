@@ -24,8 +24,8 @@
 
 namespace {
 
-// Message texts keep the line breaks of the old program (CR LF, or LF CR); a message box
-// wants a single LF.
+// Message texts break their lines with CR LF (a few with LF CR), as the report text does; a
+// message box wants a single LF.
 QString forDisplay(QString text) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));

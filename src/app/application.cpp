@@ -1,0 +1,25 @@
+#include "app/application.h"
+
+#include "app/helpservice.h"
+#include "app/italian.h"
+#include "app/mainwindow.h"
+#include "app/program.h"
+#include "app/qtprompts.h"
+
+#include <QApplication>
+
+int runApplication(int argc, char* argv[], const std::function<void(QWidget*)>& started) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tremora"));
+    installItalian(app);
+
+    QtPrompts prompts;
+    HelpService help;
+    Program program(prompts, help);
+    QObject::connect(&program.mainWindow(), &MainWindow::programEnded, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+    program.mainWindow().showMaximized();
+    if (started)
+        started(&program.mainWindow());
+    return app.exec();
+}
