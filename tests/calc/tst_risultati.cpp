@@ -1,3 +1,4 @@
+#include "calc/calcwindow.h"
 #include "calc/messages.h"
 #include "calc/sharedvalues.h"
 #include "fixture.h"
@@ -145,8 +146,9 @@ void enter(Fixture& f, const char* window, const Input& in, bool other) {
 }
 
 // Opens the window with no period, weight or coefficient computed elsewhere and enters its
-// data, except the input numbered skip.
-void open(Fixture& f, const Recipe& r, int skip = -1) {
+// data, except the input numbered skip (which must have started empty) and the one numbered
+// keep (left as the window took it).
+void open(Fixture& f, const Recipe& r, int skip = -1, int keep = -1) {
     f.shared().numeroPiano = QStringLiteral("1"); // no storey question on loading
     f.menu(r.menu);
     for (int i = 0; i < int(r.inputs.size()); ++i) {
@@ -154,9 +156,51 @@ void open(Fixture& f, const Recipe& r, int skip = -1) {
         if (i == skip)
             QVERIFY2(in.kind != Kind::Type || f.text(r.window, in.control).isEmpty(),
                      "a box without a source starts empty");
-        else
+        else if (i != keep)
             enter(f, r.window, in, false);
     }
+}
+
+int inputIndex(const Recipe& r, const char* control) {
+    for (int i = 0; i < int(r.inputs.size()); ++i)
+        if (QByteArray(r.inputs[i].control) == control)
+            return i;
+    return -1;
+}
+
+// The sources other windows take from: periodo's T, peso's P, coeffdistribuzione's gamma
+// of storey 1, computed and sent; "again" computes a different value.
+void sendSource(Fixture& f, const QString& source, bool again) {
+    if (source == QLatin1String("T")) {
+        f.menu("mnuperfonditem");
+        f.type("periodo", "Text1", again ? QStringLiteral("30") : QStringLiteral("10"));
+        f.type("periodo", "Text2", again ? QStringLiteral("9") : QStringLiteral("4"));
+        f.click("periodo", "Command1");
+        f.click("periodo", "Command2"); // T = 0,5, again 1
+    } else if (source == QLatin1String("W")) {
+        f.prompts.answer({"1", again ? "500" : "1000"});
+        if (again)
+            f.click("peso", "Command1");
+        else
+            f.menu("mnupesocomplitem");
+        f.click("peso", "Command3");
+    } else {
+        // gamma_1 = 3 * 200 / 900 = 0,67; again 3 * 300 / 1500 = 0,6.
+        f.prompts.answer({"2", "1", "100", "3", again ? "200" : "100", "6"});
+        if (again) {
+            f.menu("mnucoefficienteitem");
+            f.click("coeffdistribuzione", "Command1");
+        } else {
+            f.menu("mnucoefficienteitem");
+        }
+        f.click("coeffdistribuzione", "Command2");
+    }
+}
+
+QCheckBox* tick(Fixture& f, const char* window, const char* box) {
+    auto* b = f.control<QCheckBox>(window, box);
+    b->setChecked(true);
+    return b;
 }
 
 const QString fillAll = messages::fillAll;
@@ -353,6 +397,227 @@ class TestRisultati : public QObject {
         QVERIFY(f.prompts.lastMessage().contains(QLatin1Char(' ') + passed + QLatin1Char(' ')));
         for (const char* bad : {"inf", "nan"})
             QVERIFY(!f.prompts.lastMessage().contains(QLatin1String(bad)));
+    }
+
+    // A window shown again brings in a T, P or gamma recomputed since it took them, and
+    // drops the results built on the old value; a value the user typed stays.
+    void changedSources_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");   // typed over the copy before computing, or empty
+        QTest::addColumn<QString>("brought"); // the box after showing again
+        const QString t = QStringLiteral("Il periodo T è stato aggiornato: premere Elabora Dati");
+        const struct {
+            const char* window;
+            const char* source;
+            const char* box;
+            const char* brought;
+        } rows[] = {
+            {"forzeorizzontali", "T", "Text1", "1"},    {"forzeorizzontali", "W", "Text2", "500"},
+            {"analisidinamica1", "T", "Text1", "1"},    {"forzeverticali", "W", "Text2", "500"},
+            {"azioniverticali", "W", "Text1", "500"},   {"azioniorizzontali", "T", "Text1", "1"},
+            {"azioniorizzontali", "g", "Text5", "0,6"},
+        };
+        for (const auto& row : rows) {
+            const QByteArray tag = QByteArray(row.window) + ' ' + row.source;
+            QTest::newRow(tag + " taken")
+                << row.window << row.source << row.box << QString() << row.brought;
+            QTest::newRow(tag + " typed") << row.window << row.source << row.box << "0,7"
+                                          << "0,7";
+        }
+    }
+
+    void changedSources() {
+        QFETCH(QString, window);
+        QFETCH(QString, source);
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, brought);
+        const Recipe& r = recipe(window);
+        const char* w = r.window;
+        const QByteArray control = box.toLatin1();
+        Fixture f;
+        sendSource(f, source, false);
+        open(f, r, -1, inputIndex(r, control.constData()));
+        if (!typed.isEmpty())
+            f.type(w, control.constData(), typed);
+        f.click(w, r.compute);
+        const QString result = f.text(w, r.result);
+        QVERIFY(!result.isEmpty());
+        f.click(w, r.send);
+        QVERIFY(!f.shown(w));
+
+        sendSource(f, source, true);
+        // Hidden and not shown again, the window holds a result made from an old value.
+        auto* calc = dynamic_cast<CalcWindow*>(f.window(w));
+        QVERIFY(calc);
+        QCOMPARE(calc->isOutdated(), typed.isEmpty());
+
+        f.menu(r.menu);
+        QCOMPARE(f.text(w, control.constData()), brought);
+        QVERIFY(!calc->isOutdated());
+        if (typed.isEmpty()) {
+            QCOMPARE(f.text(w, r.result), QString());
+            const QString name = source == QLatin1String("T") ? QStringLiteral("Il periodo T")
+                                 : source == QLatin1String("W")
+                                     ? QStringLiteral("Il peso W")
+                                     : QStringLiteral("Il coefficiente di "
+                                                      "distribuzione γ");
+            QCOMPARE(f.main().hint(), name + QStringLiteral(" è stato aggiornato: premere "
+                                                            "Elabora Dati"));
+        } else {
+            QCOMPARE(f.text(w, r.result), result);
+            QVERIFY(!f.main().hint().contains(QStringLiteral("aggiornato")));
+        }
+    }
+
+    // "Crea Relazione" names the ticked sections that would print empty or outdated values
+    // and writes only after "Sì"; with complete, current data it asks nothing.
+    void composerAsksBeforeIncompleteData_data() {
+        QTest::addColumn<QString>("state");      // none, computed, outdated
+        QTest::addColumn<bool>("displacements"); // Spostamenti ticked too, never computed
+        QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("never computed, No")
+            << "none" << false << QStringList{"Forze Orizzontali"} << false;
+        QTest::newRow("never computed, Yes")
+            << "none" << false << QStringList{"Forze Orizzontali"} << true;
+        QTest::newRow("complete and current") << "computed" << false << QStringList() << false;
+        QTest::newRow("outdated period")
+            << "outdated" << false << QStringList{"Forze Orizzontali"} << false;
+        QTest::newRow("one section missing")
+            << "computed" << true << QStringList{"Spostamenti"} << true;
+    }
+
+    void composerAsksBeforeIncompleteData() {
+        QFETCH(QString, state);
+        QFETCH(bool, displacements);
+        QFETCH(QStringList, listed);
+        QFETCH(bool, yes);
+        Fixture f;
+        const QString mine = QStringLiteral("testo dell'utente");
+        f.main().setReportText(mine);
+        if (state != QLatin1String("none")) {
+            sendSource(f, QStringLiteral("T"), false);
+            sendSource(f, QStringLiteral("W"), false);
+            f.menu("mnuforzeorizzontaliitem");
+            f.pick("forzeorizzontali", "List2", 1);
+            f.pick("forzeorizzontali", "List1", 1);
+            f.click("forzeorizzontali", "Command1");
+            f.click("forzeorizzontali", "Command2");
+            if (state == QLatin1String("outdated"))
+                sendSource(f, QStringLiteral("T"), true);
+        }
+        f.prompts.clear();
+        f.prompts.yesNoAnswers = {yes};
+        f.menu("mnuedmuritem");
+        tick(f, "componirelazione", "Check1");
+        if (displacements)
+            tick(f, "componirelazione", "Check3");
+        f.click("componirelazione", "Command2");
+
+        int questions = 0;
+        for (const auto& s : f.prompts.shown) {
+            if (s.kind != QLatin1String("yesNo"))
+                continue;
+            ++questions;
+            QCOMPARE(s.title, messages::titleSystem);
+            for (const char* name : {"Forze Orizzontali", "Spostamenti"})
+                QCOMPARE(s.text.contains(QLatin1String("\n    ") + QLatin1String(name)),
+                         listed.contains(QLatin1String(name)));
+        }
+        QCOMPARE(questions, listed.isEmpty() ? 0 : 1);
+        const bool written = listed.isEmpty() || yes;
+        QCOMPARE(f.main().reportText() != mine, written);
+        QCOMPARE(f.shown("componirelazione"), !written);
+        if (written)
+            QVERIFY(f.main().reportText().contains(QStringLiteral("FORZE ORIZZONTALI")));
+        if (state == QLatin1String("computed") && !displacements)
+            QVERIFY(f.main().reportText().contains(QStringLiteral("(Fh): 84 tonn")));
+    }
+
+    // Sent again after "Nuovo Piano" emptied the shared storey, the distribution coefficient
+    // passes on and confirms what it shows.
+    void distributionSentAgainPassesWhatItShows() {
+        Fixture f;
+        sendSource(f, QStringLiteral("g"), false); // storey 1, gamma 0,67
+        f.menu("mnuazorizzitem");                  // takes storey 1
+        f.prompts.answer({"3"});
+        f.click("azioniorizzontali", "Command4"); // Nuovo Piano: storey 3 asked
+        QCOMPARE(f.shared().numeroPiano.toString(), QString());
+        QVERIFY(f.prompts.inputs.empty());
+        f.window("azioniorizzontali")->close();
+
+        f.menu("mnucoefficienteitem");
+        f.click("coeffdistribuzione", "Command2");
+        QCOMPARE(f.prompts.lastMessage(),
+                 QStringLiteral("Il coefficiente di distribuzione pari a 0,67 relativo al 1° "
+                                "piano é stato inserito nella finestra Analisi  Statica - "
+                                "Azioni orizzontali (edifici intelaiati) "));
+        QCOMPARE(f.shared().numeroPiano.toString(), QStringLiteral("1"));
+        QCOMPARE(f.shared().gammaPiano.toDouble(), 0.67);
+    }
+
+    // Annulla on a questionnaire's prompt asks whether to stop; "Sì" leaves the window as
+    // its "Annulla" does, "No" asks the same question again.
+    void questionnaireCanBeLeft_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<Answers>("answers");
+        QTest::addColumn<bool>("leave");
+        QTest::newRow("peso, count, Sì") << "mnupesocomplitem" << Answers{nullptr} << true;
+        QTest::newRow("peso, weight, Sì")
+            << "mnupesocomplitem" << Answers{"2", "100", nullptr} << true;
+        QTest::newRow("peso, weight, No")
+            << "mnupesocomplitem" << Answers{"1", nullptr, "100"} << false;
+        QTest::newRow("coeffdistribuzione, storey, Sì")
+            << "mnucoefficienteitem" << Answers{"2", nullptr} << true;
+        QTest::newRow("coeffdistribuzione, height, Sì")
+            << "mnucoefficienteitem" << Answers{"1", "1", "100", nullptr} << true;
+        QTest::newRow("coeffdistribuzione, height, No")
+            << "mnucoefficienteitem" << Answers{"1", "1", "100", nullptr, "3"} << false;
+    }
+
+    void questionnaireCanBeLeft() {
+        QFETCH(QString, menu);
+        QFETCH(Answers, answers);
+        QFETCH(bool, leave);
+        const bool peso = menu == QLatin1String("mnupesocomplitem");
+        const char* w = peso ? "peso" : "coeffdistribuzione";
+        Fixture f;
+        // Values of an earlier questionnaire, which leaving does not keep.
+        f.shared().pesoEdificio = 350.0f;
+        f.shared().numeroPiano = QStringLiteral("2");
+        f.shared().gammaPiano = 1.5;
+        script(f, answers);
+        f.prompts.yesNoAnswers = {leave};
+        f.main().setTimerEnabled(true);
+        f.menu(qPrintable(menu));
+        Fixture::settle();
+        QVERIFY(f.prompts.inputs.empty());
+        QCOMPARE(f.prompts.shown.back().kind,
+                 leave ? QStringLiteral("yesNo") : QStringLiteral("input"));
+        for (const auto& s : f.prompts.shown)
+            if (s.kind == QLatin1String("yesNo"))
+                QCOMPARE(s.text, QStringLiteral("Interrompere l'inserimento dei dati?"));
+        QCOMPARE(f.forms().isLoaded(QString::fromLatin1(w)), !leave);
+        if (leave) {
+            QCOMPARE(f.shared().pesoEdificio, peso ? 0.0f : 350.0f);
+            if (!peso) {
+                QCOMPARE(f.shared().numeroPiano.toString(), QString());
+                QCOMPARE(f.shared().gammaPiano.toDouble(), 0.0);
+            }
+            QVERIFY(!f.main().indicator(4));
+            QVERIFY(f.main().hint().isEmpty());
+            return;
+        }
+        // "No": the question was asked again and the questionnaire ended normally.
+        QCOMPARE(f.prompts.shown[f.prompts.shown.size() - 2].kind, QStringLiteral("yesNo"));
+        QVERIFY(f.shown(w));
+        if (peso)
+            QCOMPARE(f.shared().pesoEdificio, 100.0f);
+        else
+            QCOMPARE(f.shared().gammaPiano.toDouble(), 1.0);
     }
 };
 
