@@ -202,7 +202,9 @@ void ComponiRelazione::create() {
     };
     std::optional<QString> text;
     try {
-        if (choice && report::compose(m_building, choice->first, choice->second, read)) {
+        if (choice)
+            text = report::compose(m_building, choice->first, choice->second, read);
+        if (text) {
             // An engineer signs this report: sections that would print missing or outdated
             // values are named first, and "No" leaves everything as it was.
             const QStringList doubtful = doubtfulSections(choice->first, choice->second, read);
@@ -215,7 +217,6 @@ void ComponiRelazione::create() {
                         doubtful.join(QStringLiteral("\n    ")) +
                         QStringLiteral("\n\nCreare comunque la relazione?")))
                 return;
-            text = report::compose(m_building, choice->first, choice->second, read);
         }
     } catch (...) {
         // Whatever goes wrong while the report is gathered (a control the program does not
