@@ -90,7 +90,13 @@ double round2(double value) {
 QString format(double value) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    return italianise(buffer);
+    QString text = italianise(buffer);
+    // Fifteen digits round the few doubles just below the largest one up past it, to a text
+    // that no double can hold and that would not read back as a number: those are written
+    // as the largest fifteen-digit number a double holds.
+    if (std::isfinite(value) && !parse(text))
+        text = italianise(value < 0 ? "-1.79769313486231e+308" : "1.79769313486231e+308");
+    return text;
 }
 
 QString formatSingle(float value) {

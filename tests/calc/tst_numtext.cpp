@@ -4,6 +4,7 @@
 
 #include <QtTest>
 #include <cmath>
+#include <limits>
 
 class TestNumText : public QObject {
     Q_OBJECT
@@ -70,6 +71,10 @@ class TestNumText : public QObject {
         QCOMPARE(numtext::formatSingle(220.66f), QStringLiteral("220,66"));
         QCOMPARE(numtext::formatSingle(0.1f), QStringLiteral("0,1"));
         QCOMPARE(numtext::format(1e20), QStringLiteral("1E+20"));
+        // The largest doubles: fifteen digits would round past what a double holds.
+        QCOMPARE(numtext::format(-std::numeric_limits<double>::max()),
+                 QStringLiteral("-1,79769313486231E+308"));
+        QVERIFY(numtext::parse(numtext::format(std::numeric_limits<double>::max())));
     }
 
     void responseCoefficientRule() {
