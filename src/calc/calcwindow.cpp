@@ -306,10 +306,10 @@ void CalcWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    // Shown again after "Invia Dati": the values taken at load may have changed since.
-    if (m_shownBefore)
-        bringInChangedValues();
-    m_shownBefore = true;
+    // Shown again after "Invia Dati", or for the first time after being loaded hidden (a
+    // report read it): the values taken at load may have changed since. Right after the
+    // load nothing has.
+    bringInChangedValues();
 }
 
 void CalcWindow::statusReset() {

@@ -206,7 +206,6 @@ class CalcWindow : public QDialog, public ManagedWindow {
     void bringInChangedValues();
 
     std::vector<Taken> m_taken;
-    bool m_shownBefore = false;
     Setup m_setup;
     QVBoxLayout* m_body;
     QGridLayout* m_grid;

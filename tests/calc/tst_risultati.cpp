@@ -472,6 +472,16 @@ class TestRisultati : public QObject {
         }
     }
 
+    // A window loaded hidden before the weight existed (a report read it) takes the weight
+    // when it is first shown.
+    void windowLoadedHiddenTakesLaterValues() {
+        Fixture f;
+        f.forms().get(QStringLiteral("forzeverticali"));
+        sendSource(f, QStringLiteral("W"), false);
+        f.menu("mnuforzeverticaliitem");
+        QCOMPARE(f.text("forzeverticali", "Text2"), QStringLiteral("1000"));
+    }
+
     // "Crea Relazione" names the ticked sections that would print empty or outdated values
     // and writes only after "Sì"; with complete, current data it asks nothing.
     void composerAsksBeforeIncompleteData_data() {
