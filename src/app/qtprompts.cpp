@@ -179,7 +179,7 @@ std::optional<FontChoice> QtPrompts::font(QWidget* owner, const FontChoice& init
     fonts->setCurrentFont(preset);
     layout->addWidget(fonts);
     QComboBox* colours = colourList(&dialog, initial.colour);
-    auto* colourCaption = new QLabel(QStringLiteral("&Colore:"), &dialog);
+    auto* colourCaption = new QLabel(QStringLiteral("Co&lore:"), &dialog);
     colourCaption->setBuddy(colours);
     QGroupBox* effects = nullptr;
     for (QGroupBox* box : fonts->findChildren<QGroupBox*>())
