@@ -38,14 +38,6 @@ QString sharedText(const QVariant& value) {
     return value.toString();
 }
 
-// The unit of a quantity in the column right of its box, named after the value control.
-QLabel* unitOf(QWidget* parent, QWidget* value, const QString& text) {
-    auto* u = new QLabel(text, parent);
-    u->setObjectName(value->objectName() + QStringLiteral("_unita"));
-    u->setEnabled(false);
-    return u;
-}
-
 // A Greek tag in front of its text box, in one grid cell.
 QWidget* pair(QWidget* parent, QWidget* tag, QWidget* box) {
     auto* cell = new QWidget(parent);
@@ -159,21 +151,21 @@ AzioniOrizzontali::AzioniOrizzontali(AppContext& context, QWidget* parent)
     g->addWidget(roomFrame, 8, 0, 1, 3);
     g->addWidget(m_permanentCaption, 9, 0, 1, 2);
     g->addWidget(m_permanent, 9, 2);
-    g->addWidget(unitOf(this, m_permanent, messages::unitTonnes), 9, 3);
+    g->addWidget(unitLabel(m_permanent, messages::unitTonnes), 9, 3);
     g->addWidget(reductionCaption, 10, 0, 1, 2);
     g->addWidget(m_reduction, 10, 2);
     g->addWidget(m_liveCaption, 11, 0, 1, 2);
     g->addWidget(m_live, 11, 2);
-    g->addWidget(unitOf(this, m_live, messages::unitTonnes), 11, 3);
+    g->addWidget(unitLabel(m_live, messages::unitTonnes), 11, 3);
     // W and F sit inside their bordered boxes.
     g->addWidget(m_weightCaption, 12, 0, 1, 2);
     g->addWidget(weightBox, 12, 2);
     g->addWidget(m_weight, 12, 2, Qt::AlignCenter);
-    g->addWidget(unitOf(this, m_weight, messages::unitTonnes), 12, 3);
+    g->addWidget(unitLabel(m_weight, messages::unitTonnes), 12, 3);
     g->addWidget(m_forceCaption, 13, 0, 1, 2);
     g->addWidget(forceBox, 13, 2);
     g->addWidget(m_force, 13, 2, Qt::AlignCenter);
-    g->addWidget(unitOf(this, m_force, messages::unitTonnes), 13, 3);
+    g->addWidget(unitLabel(m_force, messages::unitTonnes), 13, 3);
     for (QLabel* hidden : {m_structure, m_heading, protection, m_intensity, zoneText})
         g->addWidget(hidden, 14, 0);
     addButtons({compute, send, newStorey, cancel, help});

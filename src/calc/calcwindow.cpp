@@ -82,6 +82,16 @@ NumberEdit* CalcWindow::quantityBox(const char* name) {
     return t;
 }
 
+QLabel* CalcWindow::unitLabel(QWidget* value, const QString& unit) {
+    auto* u = new QLabel(unit, this);
+    u->setObjectName(value->objectName() + QStringLiteral("_unita"));
+    QFont f = u->font();
+    if (f.pointSizeF() > 0)
+        f.setPointSizeF(f.pointSizeF() * 0.9);
+    u->setFont(f);
+    return u;
+}
+
 QWidget* CalcWindow::withUnit(QWidget* value, const QString& unit) {
     auto* cell = new QWidget(this);
     auto* row = new QHBoxLayout(cell);
@@ -89,13 +99,8 @@ QWidget* CalcWindow::withUnit(QWidget* value, const QString& unit) {
     row->setSpacing(4);
     value->setParent(cell);
     row->addWidget(value);
-    auto* u = new QLabel(unit, cell);
-    u->setObjectName(value->objectName() + QStringLiteral("_unita"));
-    QFont f = u->font();
-    if (f.pointSizeF() > 0)
-        f.setPointSizeF(f.pointSizeF() * 0.85);
-    u->setFont(f);
-    u->setEnabled(false); // drawn grey, a note beside the value
+    QLabel* u = unitLabel(value, unit);
+    u->setParent(cell);
     row->addWidget(u);
     row->addStretch();
     return cell;

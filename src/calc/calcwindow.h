@@ -63,6 +63,8 @@ class CalcWindow : public QDialog, public ManagedWindow {
     // it, as one widget to lay out. The unit label is named after the control ("Text2"
     // gives "Text2_unita") and changes no caption.
     QWidget* withUnit(QWidget* value, const QString& unit);
+    // The unit label alone, for windows that lay it out in a column of its own.
+    QLabel* unitLabel(QWidget* value, const QString& unit);
     QListWidget* listBox(const char* name, const QStringList& items = QStringList());
     QPushButton* button(const char* name, const QString& caption);
     QRadioButton* option(const char* name, const QString& caption);
