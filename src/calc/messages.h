@@ -63,8 +63,9 @@ inline const QString unitCentimetres = QStringLiteral("cm");
 // selection windows write them: masonry with its trailing blank, framed with beta written as
 // the code-page character 223 (ß).
 inline const QString masonryDynamicHint = QStringLiteral("a/g = C * I * R ");
-inline const QString framedDynamicHint =
-    QStringLiteral("a/g = C * R * ") + QChar(0xDF) + QStringLiteral(" * E * I");
+// A hint is screen text: the coefficients carry their Greek letters (β structure, ε
+// foundation).
+inline const QString framedDynamicHint = QStringLiteral("a/g = C * R * β * ε * I");
 
 } // namespace messages
 

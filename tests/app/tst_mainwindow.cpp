@@ -89,7 +89,7 @@ const Route routes[] = {
     {"mnuanldinitem", nullptr, 8, "a/g = C * I * R ", "analisidinamica1"},
     {"mnuazorizzitem", nullptr, 9, "Fi = Ki * Wi", "azioniorizzontali"},
     {"mnuazvertitem", nullptr, 9, "Fv = Kv * W", "azioniverticali"},
-    {"mnuanalisidinItem", nullptr, 9, "a/g = C * R * \u00DF * E * I", "analisidinamica2"},
+    {"mnuanalisidinItem", nullptr, 9, "a/g = C * R * β * ε * I", "analisidinamica2"},
     {"mnuedmuritem", "componimur", 11,
      "Consente di personalizzare la relazione statica o dinamica per gli edifici in muratura",
      "componirelazione"},

@@ -76,8 +76,7 @@ class TestSelection : public QObject {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("hint"); // what the status shows while the window is open
 
-        const QString framedDynamic =
-            QStringLiteral("a/g = C * R * ") + QChar(0xDF) + QStringLiteral(" * E * I");
+        const QString framedDynamic = QStringLiteral("a/g = C * R * β * ε * I");
         QTest::newRow("muratura dinamica")
             << "casa"
             << "selmur" << 8 << "dynamic"

@@ -13,7 +13,7 @@ class TestAnalisiDinamica2 : public QObject {
         f.menu("mnuanalisidinItem");
         QVERIFY(f.shown(W));
         QVERIFY(f.main().indicator(9));
-        QCOMPARE(f.main().hint(), QStringLiteral("a/g = C * R * ß * E * I"));
+        QCOMPARE(f.main().hint(), QStringLiteral("a/g = C * R * β * ε * I"));
         QCOMPARE(f.window(W)->windowTitle(), QStringLiteral("Analisi Dinamica"));
         QCOMPARE(f.text(W, "Label5"), QStringLiteral("1"));
         QCOMPARE(f.text(W, "Label11"), QStringLiteral("Coefficiente di Struttura (ß):"));
