@@ -1,11 +1,11 @@
 // Times Open and Save As of a 5 MB report through the main window's document, beside a bare
 // QTextEdit that loads and saves the same text with nothing around it.
-#include "app/cp1252.h"
-#include "app/help.h"
-#include "app/mainwindow.h"
 #include "app/program.h"
-#include "app/prompts.h"
-#include "app/reportdocument.h"
+#include "core/cp1252.h"
+#include "shell/help.h"
+#include "shell/mainwindow.h"
+#include "shell/prompts.h"
+#include "shell/reportdocument.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,10 +1,10 @@
 #include "app/application.h"
 
-#include "app/helpservice.h"
-#include "app/italian.h"
-#include "app/mainwindow.h"
 #include "app/program.h"
-#include "app/qtprompts.h"
+#include "shell/helpservice.h"
+#include "shell/italian.h"
+#include "shell/mainwindow.h"
+#include "shell/qtprompts.h"
 
 #include <QApplication>
 

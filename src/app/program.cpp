@@ -1,6 +1,6 @@
 #include "app/program.h"
 
-#include "app/mainwindow.h"
+#include "shell/mainwindow.h"
 
 Program::Program(Prompts& prompts, Help& help) {
     registerWindows(m_forms);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/appcontext.h"
-#include "app/forms.h"
-#include "calc/sharedvalues.h"
+#include "core/sharedvalues.h"
+#include "shell/appcontext.h"
+#include "shell/forms.h"
 
 #include <memory>
 

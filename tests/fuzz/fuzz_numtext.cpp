@@ -1,6 +1,6 @@
 // Number text, both ways: whatever a user types is read without harm, and every number the
 // program writes reads back as the same number.
-#include "calc/numtext.h"
+#include "core/numtext.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Report files, both ways: any bytes are read without harm and, read in the code page, are
 // written back byte for byte; any text the editor can hold is written so that it reads back
 // the same, without a question.
-#include "app/cp1252.h"
+#include "core/cp1252.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -44,8 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     // Text as the editor holds it: the bytes as UTF-16.
-    const QString text = editorText(
-        QString(reinterpret_cast<const QChar*>(data), qsizetype(size / 2)));
+    const QString text =
+        editorText(QString(reinterpret_cast<const QChar*>(data), qsizetype(size / 2)));
     if (textfile::unsavable(text).isEmpty()) {
         const auto encoded = textfile::encode(text);
         const QByteArray written = encoded ? encoded->bytes : textfile::utf8WithBom(text);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/forms.h"
-#include "app/mainwindow.h"
 #include "app/program.h"
 #include "scriptedprompts.h"
+#include "shell/forms.h"
+#include "shell/mainwindow.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/help.h"
-#include "app/prompts.h"
+#include "shell/help.h"
+#include "shell/prompts.h"
 
 #include <QDialog>
 #include <QFont>

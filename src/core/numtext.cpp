@@ -1,0 +1,108 @@
+#include "core/numtext.h"
+
+#include <cfenv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace numtext {
+
+namespace {
+
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// Turns the printf text of a number into the Italian one: comma for the decimal point,
+// capital E with a signed exponent as the old Windows runtime writes it.
+QString italianise(const char* buffer) {
+    QString s = QString::fromLatin1(buffer);
+    s.replace(QLatin1Char('.'), QLatin1Char(','));
+    s.replace(QLatin1Char('e'), QLatin1Char('E'));
+    if (s == QLatin1String("-0"))
+        s = QStringLiteral("0");
+    return s;
+}
+
+} // namespace
+
+std::optional<double> parse(const QString& text) {
+    const QString s = text.trimmed();
+    int i = 0;
+    const int n = s.size();
+    QByteArray ascii;
+    ascii.reserve(n + 1);
+    if (i < n && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-')))
+        ascii.append(s[i++].toLatin1());
+    int mantissaDigits = 0;
+    while (i < n && isDigit(s[i])) {
+        ascii.append(s[i++].toLatin1());
+        ++mantissaDigits;
+    }
+    if (i < n && s[i] == QLatin1Char(',')) {
+        ascii.append('.');
+        ++i;
+        while (i < n && isDigit(s[i])) {
+            ascii.append(s[i++].toLatin1());
+            ++mantissaDigits;
+        }
+    }
+    if (mantissaDigits == 0)
+        return std::nullopt;
+    if (i < n && (s[i] == QLatin1Char('e') || s[i] == QLatin1Char('E'))) {
+        ascii.append('e');
+        ++i;
+        if (i < n && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-')))
+            ascii.append(s[i++].toLatin1());
+        int expDigits = 0;
+        while (i < n && isDigit(s[i])) {
+            ascii.append(s[i++].toLatin1());
+            ++expDigits;
+        }
+        if (expDigits == 0)
+            return std::nullopt;
+    }
+    if (i != n)
+        return std::nullopt;
+    char* end = nullptr;
+    const double value = std::strtod(ascii.constData(), &end);
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+double round2(double value) {
+    if (!std::isfinite(value))
+        return value;
+    const double scaled = value * 100.0;
+    // From 2^52 on every double is a whole number, so a value this large has no hundredths
+    // left to round; scaling it could also overflow to infinity (1E307 * 100).
+    if (!(std::fabs(scaled) < 4503599627370496.0))
+        return value;
+    // nearbyint rounds halves to even in the default rounding mode; make sure of the mode.
+    const int previous = std::fegetround();
+    std::fesetround(FE_TONEAREST);
+    const double rounded = std::nearbyint(scaled);
+    std::fesetround(previous);
+    return rounded / 100.0;
+}
+
+QString format(double value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    QString text = italianise(buffer);
+    // Fifteen digits round the few doubles just below the largest one up past it, to a text
+    // that no double can hold and that would not read back as a number: those are written
+    // as the largest fifteen-digit number a double holds.
+    if (std::isfinite(value) && !parse(text))
+        text = italianise(value < 0 ? "-1.79769313486231e+308" : "1.79769313486231e+308");
+    return text;
+}
+
+QString formatSingle(float value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.7g", static_cast<double>(value));
+    return italianise(buffer);
+}
+
+} // namespace numtext

@@ -1,0 +1,403 @@
+#include "core/reportlayout.h"
+
+#include <algorithm>
+
+namespace report {
+namespace {
+
+const QString crlf = QStringLiteral("\r\n");
+
+QString spaces(int count) {
+    return QString(count, QLatin1Char(' '));
+}
+
+// One line of a section: caption, a blank, the value, then the tail.
+struct Entry {
+    const char* caption;  // control showing the caption (or the caption itself, see fixed)
+    const char* value;    // control showing the value; nullptr: the caption stands alone
+    const char* unit;     // "sec", "tonn", "cm" after the value, or nullptr
+    const char* pad = ""; // what follows a value without unit
+    bool fixed = false;   // caption is literal text, not a control
+};
+
+struct SectionTable {
+    Section id;
+    const char* window;
+    const char* heading;      // heading text, or nullptr when the window's label carries it
+    const char* headingLabel; // label holding title and heading (framed horizontal actions)
+    std::vector<Entry> entries;
+};
+
+// Horizontal forces of a masonry building, static analysis.
+const SectionTable masonryStaticFO{FO,
+                                   "forzeorizzontali",
+                                   "FORZE ORIZZONTALI",
+                                   nullptr,
+                                   {
+                                       {"Label2", "Text1", "sec"},
+                                       {"Label4", "Label5", nullptr},
+                                       {"Label7", "Label13", nullptr},
+                                       {"Label8", "Label9", nullptr},
+                                       {"Label6", "Label11", nullptr, "   "},
+                                       {"Label1", "Text2", "tonn"},
+                                       {"Label3", "Label10", "tonn"},
+                                   }};
+
+// Horizontal forces of a masonry building from the response spectrum.
+const SectionTable masonryDynamicFO{FO,
+                                    "analisidinamica1",
+                                    "FORZE ORIZZONTALI",
+                                    nullptr,
+                                    {
+                                        {"Label2", "Text1", "sec"},
+                                        {"Label4", "Label5", nullptr},
+                                        {"Label7", "Label10", nullptr},
+                                        {"Label8", "Label9", nullptr},
+                                        {"Label6", "Label11", nullptr, "   "},
+                                        // a/g, a pure number: no unit.
+                                        {"Label1", "Label3", nullptr},
+                                    }};
+
+const SectionTable masonryFV{FV,
+                             "forzeverticali",
+                             "FORZE VERTICALI",
+                             nullptr,
+                             {
+                                 {"Label7", "Label4", nullptr},
+                                 {"Label8", "Label9", nullptr},
+                                 {"Label10", "Text2", "tonn"},
+                                 {"Label5", "Label2", nullptr},
+                                 {"Label12", "Label13", "tonn"},
+                             }};
+
+// Horizontal actions on one storey of a framed building: the window's Label1 carries the
+// report title and the storey's heading.
+const SectionTable framedStaticFO{FO,
+                                  "azioniorizzontali",
+                                  nullptr,
+                                  "Label1",
+                                  {
+                                      {"Label2", "Text1", "sec"},
+                                      {"Label4", "Label5", nullptr},
+                                      {"Label6", "Label16", nullptr},
+                                      {"Label7", "Label10", nullptr},
+                                      {"Label8", "Label9", nullptr, "   "},
+                                      {"Label11", "Label15", nullptr},
+                                      {"Label3", "Text3", nullptr},
+                                      {"Label14", "Text5", nullptr},
+                                      {"Label18", "Label21", nullptr},
+                                      {"Label26", "Text6", "tonn"},
+                                      {"Label23", "Label24", nullptr},
+                                      {"Label20", "Text7", "tonn"},
+                                      {"Label22", "Label28", "tonn"},
+                                      {"Label12", "Label29", "tonn"},
+                                  }};
+
+const SectionTable framedDynamicFO{FO,
+                                   "analisidinamica2",
+                                   "FORZE ORIZZONTALI",
+                                   nullptr,
+                                   {
+                                       {"Label2", nullptr, nullptr},
+                                       {"Label4", "Label5", nullptr},
+                                       {"Label6", "Label10", nullptr},
+                                       {"Label7", "Label16", nullptr},
+                                       {"Label8", "Label9", nullptr},
+                                       {"Label3", "Text3", nullptr, "   "},
+                                       {"Label11", "Label15", nullptr},
+                                       // a/g, a pure number: no unit.
+                                       {"Label12", "Label13", nullptr},
+                                   }};
+
+const SectionTable framedFV{FV,
+                            "azioniverticali",
+                            "FORZE VERTICALI",
+                            nullptr,
+                            {
+                                {"Tipo di Struttura:", "Label8", nullptr, "", true},
+                                {"Label2", "Label3", nullptr},
+                                {"Label4", "Text1", "tonn"},
+                                {"Label5", "Label6", "tonn"},
+                            }};
+
+// Seismic displacements and total stresses serve both kinds of building.
+const SectionTable sectionDS{DS,
+                             "Sollecitazioni",
+                             "DEFORMAZIONI SISMICHE  ",
+                             nullptr,
+                             {
+                                 {"Label9", nullptr, nullptr},
+                                 {"Label6", "Text2", "cm"},
+                                 {"Label7", "Text4", "cm"},
+                                 {"Label8", "Label10", "cm"},
+                                 {"Label11", "Label12", nullptr},
+                                 {"Label15", "Text3", "cm"},
+                                 {"Label13", "Label14", "cm"},
+                             }};
+
+const SectionTable sectionVS{VS,
+                             "verifiche",
+                             "VERIFICHE SISMICHE",
+                             nullptr,
+                             {
+                                 {"Label2", "Text1", "tonn"},
+                                 {"Label3", "Text3", "tonn"},
+                                 {"Label4", "Label5", "tonn"},
+                                 {"Label1", "text2", "tonn"},
+                                 {"Label6", "Label7", "tonn"},
+                             }};
+
+// How one section set departs from the common layout.
+enum class Change {
+    BlankLinesBefore,  // empty lines before the section heading (normally 1)
+    HeadingIndent,     // blanks before the heading (normally 4)
+    Tail,              // what follows the value of an entry, instead of its unit or pad
+    EntryIndent,       // blanks before an entry (normally 4)
+    Omit,              // the entry is left out
+    SingleBreakAfter,  // no empty line between this entry and the next
+    LineBeforeEntries, // an extra line between the heading's empty line and entry 1
+    EndsWithBlankLine  // the report ends with CR LF and an empty line
+};
+
+struct Difference {
+    Change change;
+    Section section = FO;
+    int entry = 0; // 1-based
+    int number = 0;
+    const char* text = "";
+};
+
+struct Row {
+    Analysis analysis;
+    Sections sections;
+    std::vector<Difference> differences;
+};
+
+constexpr Analysis S = Analysis::Static;
+constexpr Analysis D = Analysis::Dynamic;
+
+Difference blankLines(Section s, int n) {
+    return {Change::BlankLinesBefore, s, 0, n};
+}
+Difference headingIndent(Section s, int n) {
+    return {Change::HeadingIndent, s, 0, n};
+}
+Difference tail(Section s, int entry, const char* text) {
+    return {Change::Tail, s, entry, 0, text};
+}
+Difference entryIndent(Section s, int entry, int n) {
+    return {Change::EntryIndent, s, entry, n};
+}
+Difference omit(Section s, int entry) {
+    return {Change::Omit, s, entry};
+}
+Difference singleBreakAfter(Section s, int entry) {
+    return {Change::SingleBreakAfter, s, entry};
+}
+Difference lineBeforeEntries(Section s, const char* text) {
+    return {Change::LineBeforeEntries, s, 0, 0, text};
+}
+Difference endsWithBlankLine() {
+    return {Change::EndsWithBlankLine};
+}
+
+const std::vector<Row>& masonryRows() {
+    static const std::vector<Row> rows{
+        {S, FO, {}},
+        {S, FO | FV, {blankLines(FV, 2), headingIndent(FV, 8)}},
+        {S, FV, {tail(FV, 3, ""), tail(FV, 5, "")}},
+        {S, VS, {}},
+        {S, DS, {}},
+        {S, FO | DS, {}},
+        {S, FO | VS, {blankLines(VS, 2)}},
+        {S, FO | FV | DS, {}},
+        {S, FO | FV | DS | VS, {headingIndent(FV, 8)}},
+        {S, FV | DS, {}},
+        {S, DS | VS, {}},
+        {S, FV | VS, {}},
+        {S, FO | FV | VS, {}},
+        {S, FO | DS | VS, {}},
+        {S, FV | DS | VS, {}},
+        {D, FO, {}},
+        {D, DS, {omit(DS, 3)}},
+        {D, VS, {headingIndent(VS, 8)}},
+        {D, FO | DS, {}},
+        {D, FO | VS, {}},
+        {D, DS | VS, {}},
+        {D, FO | DS | VS, {headingIndent(FO, 8)}},
+    };
+    return rows;
+}
+
+const std::vector<Row>& framedRows() {
+    static const std::vector<Row> rows{
+        {S, FO, {endsWithBlankLine()}},
+        {S, FV, {tail(FV, 2, " tonn"), tail(FV, 3, "")}},
+        {S, FO | FV, {}},
+        {S, VS, {}},
+        {S, DS, {endsWithBlankLine()}},
+        {S, FO | DS, {singleBreakAfter(FO, 9)}},
+        {S, FO | VS, {blankLines(VS, 2)}},
+        {S, FO | FV | DS, {}},
+        {S, FO | FV | DS | VS, {}},
+        {S, FV | DS, {headingIndent(DS, 5), endsWithBlankLine()}},
+        {S, DS | VS, {}},
+        {S, FV | VS, {}},
+        {S, FO | FV | VS, {headingIndent(VS, 8)}},
+        {S, FO | DS | VS, {}},
+        {S, FV | DS | VS, {lineBeforeEntries(DS, "    "), headingIndent(VS, 8)}},
+        {D, FO, {}},
+        {D, DS, {}},
+        {D, VS, {headingIndent(VS, 5)}},
+        {D, FO | DS, {tail(DS, 7, "   cm")}},
+        {D, FO | VS, {}},
+        {D, DS | VS, {}},
+        {D, FO | DS | VS, {tail(DS, 5, "  cm"), tail(DS, 6, ""), entryIndent(VS, 5, 3)}},
+    };
+    return rows;
+}
+
+const std::vector<Row>& rowsOf(Building building) {
+    return building == Building::Masonry ? masonryRows() : framedRows();
+}
+
+// The sections of one kind of report, in report order.
+std::vector<const SectionTable*> tablesOf(Building building, Analysis analysis) {
+    if (building == Building::Masonry) {
+        if (analysis == Analysis::Static)
+            return {&masonryStaticFO, &masonryFV, &sectionDS, &sectionVS};
+        return {&masonryDynamicFO, &sectionDS, &sectionVS};
+    }
+    if (analysis == Analysis::Static)
+        return {&framedStaticFO, &framedFV, &sectionDS, &sectionVS};
+    return {&framedDynamicFO, &sectionDS, &sectionVS};
+}
+
+class Builder {
+  public:
+    Builder(const Row& row, const Reader& read) : m_row(row), m_read(read) {}
+
+    const Difference* find(Change change, Section section = FO, int entry = 0) const {
+        for (const Difference& d : m_row.differences) {
+            if (d.change != change)
+                continue;
+            if (change == Change::EndsWithBlankLine)
+                return &d;
+            if (d.section == section && d.entry == entry)
+                return &d;
+        }
+        return nullptr;
+    }
+    int number(Change change, Section section, int entry, int fallback) const {
+        const Difference* d = find(change, section, entry);
+        return d ? d->number : fallback;
+    }
+
+    QString read(const char* window, const char* control) const {
+        return m_read(QString::fromLatin1(window), QString::fromLatin1(control));
+    }
+
+    QString entry(const SectionTable& table, int index, const Entry& e, int unitGap) const {
+        QString line = spaces(number(Change::EntryIndent, table.id, index, 4));
+        line += e.fixed ? QString::fromLatin1(e.caption) : read(table.window, e.caption);
+        if (!e.value)
+            return line;
+        line += QLatin1Char(' ') + read(table.window, e.value);
+        if (const Difference* d = find(Change::Tail, table.id, index))
+            line += QString::fromLatin1(d->text);
+        else if (e.unit)
+            line += spaces(unitGap) + QString::fromLatin1(e.unit);
+        else
+            line += QString::fromLatin1(e.pad);
+        return line;
+    }
+
+    QString build(const std::vector<const SectionTable*>& tables, const QString& title,
+                  int unitGap) const {
+        QString out = crlf;
+        const bool ownTitle = !tables.empty() && tables.front()->headingLabel;
+        if (!ownTitle)
+            out += spaces(22) + title;
+        bool first = true;
+        for (const SectionTable* table : tables) {
+            if (table->headingLabel && first) {
+                // The window's label holds the title and the heading of its section.
+                out += spaces(4) + read(table->window, table->headingLabel);
+            } else {
+                out += crlf + crlf.repeated(number(Change::BlankLinesBefore, table->id, 0, 1));
+                out += spaces(number(Change::HeadingIndent, table->id, 0, 4));
+                out += table->heading ? QString::fromLatin1(table->heading)
+                                      : read(table->window, table->headingLabel);
+            }
+            first = false;
+            out += crlf + crlf;
+            if (const Difference* d = find(Change::LineBeforeEntries, table->id))
+                out += QString::fromLatin1(d->text) + crlf;
+            bool firstEntry = true;
+            bool singleBreak = false;
+            for (int i = 1; i <= int(table->entries.size()); ++i) {
+                if (find(Change::Omit, table->id, i))
+                    continue;
+                if (!firstEntry)
+                    out += singleBreak ? crlf : crlf + crlf;
+                out += entry(*table, i, table->entries[i - 1], unitGap);
+                firstEntry = false;
+                singleBreak = find(Change::SingleBreakAfter, table->id, i) != nullptr;
+            }
+        }
+        if (find(Change::EndsWithBlankLine))
+            out += crlf + crlf;
+        return out;
+    }
+
+  private:
+    const Row& m_row;
+    const Reader& m_read;
+};
+
+} // namespace
+
+std::vector<Combination> combinations(Building building) {
+    std::vector<Combination> out;
+    for (const Row& row : rowsOf(building))
+        out.push_back({row.analysis, row.sections});
+    return out;
+}
+
+std::vector<SectionSource> sources(Building building, Analysis analysis, Sections sections) {
+    std::vector<SectionSource> out;
+    for (const SectionTable* table : tablesOf(building, analysis)) {
+        if (!(sections & table->id))
+            continue;
+        SectionSource source{table->id, QString::fromLatin1(table->window), {}};
+        for (const Entry& e : table->entries)
+            if (e.value)
+                source.values << QString::fromLatin1(e.value);
+        out.push_back(source);
+    }
+    return out;
+}
+
+std::optional<QString> compose(Building building, Analysis analysis, Sections sections,
+                               const Reader& read) {
+    const auto& rows = rowsOf(building);
+    const auto row = std::find_if(rows.begin(), rows.end(), [&](const Row& r) {
+        return r.analysis == analysis && r.sections == sections;
+    });
+    if (row == rows.end())
+        return std::nullopt;
+
+    std::vector<const SectionTable*> tables;
+    for (const SectionTable* table : tablesOf(building, analysis))
+        if (sections & table->id)
+            tables.push_back(table);
+
+    const QString title = analysis == Analysis::Static
+                              ? QStringLiteral("RELAZIONE ANALISI STATICA")
+                              : QStringLiteral("RELAZIONE ANALISI DINAMICA");
+    // The framed dynamic report leaves two blanks between a value and its unit.
+    const int unitGap = building == Building::Framed && analysis == Analysis::Dynamic ? 2 : 1;
+    return Builder(*row, read).build(tables, title, unitGap);
+}
+
+} // namespace report

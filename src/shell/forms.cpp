@@ -1,0 +1,78 @@
+#include "shell/forms.h"
+
+#include "shell/appcontext.h"
+#include "shell/controls.h"
+#include "shell/prompts.h"
+
+#include <QDialog>
+
+Forms::Forms(QWidget* parent) : m_parent(parent) {}
+
+Forms::~Forms() {
+    discardAll();
+}
+
+void Forms::registerWindow(const QString& name, Factory factory) {
+    m_factories.insert(name, std::move(factory));
+}
+
+bool Forms::isLoaded(const QString& name) const {
+    const auto it = m_loaded.constFind(name);
+    return it != m_loaded.constEnd() && !it.value().isNull();
+}
+
+QDialog* Forms::get(const QString& name) {
+    if (isLoaded(name))
+        return m_loaded.value(name);
+    const auto factory = m_factories.constFind(name);
+    if (factory == m_factories.constEnd() || !m_context)
+        return nullptr;
+    QDialog* window = factory.value()(*m_context, m_parent);
+    window->setObjectName(name);
+    m_loaded.insert(name, window);
+    if (auto* managed = dynamic_cast<ManagedWindow*>(window))
+        managed->loadSteps();
+    // A load step may itself give the window up (a questionnaire that unloads): report
+    // what is loaded now.
+    return isLoaded(name) ? m_loaded.value(name).data() : nullptr;
+}
+
+void Forms::show(const QString& name) {
+    QDialog* window = get(name);
+    if (window && m_context)
+        m_context->prompts.runModal(window);
+}
+
+void Forms::unload(const QString& name) {
+    if (!isLoaded(name)) {
+        m_loaded.remove(name);
+        return;
+    }
+    QPointer<QDialog> window = m_loaded.take(name);
+    if (auto* managed = dynamic_cast<ManagedWindow*>(window.data()))
+        managed->unloadSteps();
+    if (window) {
+        window->hide();
+        window->deleteLater();
+    }
+}
+
+void Forms::discardAll() {
+    const auto windows = m_loaded;
+    m_loaded.clear();
+    for (const auto& window : windows) {
+        if (window) {
+            window->hide();
+            window->deleteLater();
+        }
+    }
+}
+
+QString Forms::text(const QString& windowName, const QString& control) {
+    QDialog* window = get(windowName);
+    if (!window)
+        return QString();
+    if (control.isEmpty())
+        return window->windowTitle();
+    return controls::text(window->findChild<QObject*>(control));
+}

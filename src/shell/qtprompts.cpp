@@ -1,0 +1,227 @@
+#include "shell/qtprompts.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPointer>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace {
+
+// Message texts break their lines with CR LF (a few with LF CR), as the report text does; a
+// message box wants a single LF.
+QString forDisplay(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+// The one file type: its description, then the pattern the dialog filters by. The dialog
+// shows only the description.
+const QString textFilter = QStringLiteral(" Text Files (*.txt )(*.txt)");
+
+void setUpTextFileDialog(QFileDialog& dialog) {
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilter(textFilter);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+}
+
+} // namespace
+
+// A window still loading (a questionnaire asks before its window shows) cannot place a
+// dialog: centre it on the nearest window that is on screen instead.
+static QWidget* shownOwner(QWidget* owner) {
+    for (QWidget* w = owner; w; w = w->parentWidget())
+        if (w->isVisible())
+            return w;
+    return QApplication::activeWindow();
+}
+
+void QtPrompts::message(QWidget* owner, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, title, forDisplay(text), QMessageBox::Ok,
+                    shownOwner(owner));
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+bool QtPrompts::yesNo(QWidget* owner, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Question, title, forDisplay(text),
+                    QMessageBox::Yes | QMessageBox::No, shownOwner(owner));
+    box.setTextFormat(Qt::PlainText);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<QString> QtPrompts::input(QWidget* owner, const QString& prompt,
+                                        const QString& title) {
+    bool ok = false;
+    const QString answer = QInputDialog::getText(shownOwner(owner), title, forDisplay(prompt),
+                                                 QLineEdit::Normal, QString(), &ok);
+    if (!ok)
+        return std::nullopt;
+    return answer;
+}
+
+int QtPrompts::choose(QWidget* owner, const QString& title, const QString& text,
+                      const QStringList& buttons) {
+    QMessageBox box(QMessageBox::Warning, title, forDisplay(text), QMessageBox::NoButton,
+                    shownOwner(owner));
+    box.setTextFormat(Qt::PlainText);
+    QList<QAbstractButton*> added;
+    for (const QString& caption : buttons)
+        added << box.addButton(caption, QMessageBox::AcceptRole);
+    // The last button is the way out, for Esc and the close box too.
+    if (!added.isEmpty())
+        box.setEscapeButton(added.last());
+    box.exec();
+    return int(added.indexOf(box.clickedButton()));
+}
+
+// The open and save dialogs differ only in what they accept.
+static std::optional<QString> textFileName(QWidget* owner, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(owner);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    setUpTextFileDialog(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> QtPrompts::openFileName(QWidget* owner) {
+    return textFileName(owner, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtPrompts::saveFileName(QWidget* owner) {
+    return textFileName(owner, QFileDialog::AcceptSave);
+}
+
+namespace {
+
+// The sixteen colours of the text, as most word processors offer them.
+struct NamedColour {
+    const char* name;
+    QRgb rgb;
+};
+const NamedColour textColours[] = {
+    {"Nero", 0x000000},        {"Marrone", 0x800000},    {"Verde", 0x008000},
+    {"Oliva", 0x808000},       {"Blu marino", 0x000080}, {"Porpora", 0x800080},
+    {"Verde acqua", 0x008080}, {"Grigio", 0x808080},     {"Argento", 0xC0C0C0},
+    {"Rosso", 0xFF0000},       {"Lime", 0x00FF00},       {"Giallo", 0xFFFF00},
+    {"Blu", 0x0000FF},         {"Fucsia", 0xFF00FF},     {"Azzurro", 0x00FFFF},
+    {"Bianco", 0xFFFFFF},
+};
+
+QIcon swatch(const QColor& colour) {
+    QPixmap pixmap(16, 12);
+    pixmap.fill(colour);
+    return QIcon(pixmap);
+}
+
+// The colour list of the font dialog, preset on the colour of the text; a colour that is not
+// one of the sixteen is kept as its own entry, so that OK alone changes nothing.
+QComboBox* colourList(QWidget* parent, const QColor& initial) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QStringLiteral("colore"));
+    const QColor current = initial.isValid() ? initial : QColor(Qt::black);
+    int chosen = -1;
+    for (const NamedColour& c : textColours) {
+        const QColor colour = QColor::fromRgb(c.rgb);
+        if (colour.rgb() == current.rgb())
+            chosen = list->count();
+        list->addItem(swatch(colour), QString::fromUtf8(c.name), colour);
+    }
+    if (chosen < 0) {
+        chosen = list->count();
+        list->addItem(swatch(current), QStringLiteral("Personalizzato"), current);
+    }
+    list->setCurrentIndex(chosen);
+    return list;
+}
+
+} // namespace
+
+std::optional<FontChoice> QtPrompts::font(QWidget* owner, const FontChoice& initial) {
+    // The dialog looks the initial style up by its name; a plain font has none that the
+    // family lists ("Normal" against "Regular", "Book"), and the dialog would fall on the
+    // family's first style, often the italic one, so that OK alone would change the text.
+    // The style of the font actually drawn is the one to preset.
+    QFont preset = initial.font;
+    const QFontInfo drawn(initial.font);
+    if (QFontDatabase::styles(drawn.family()).contains(drawn.styleName()))
+        preset.setStyleName(drawn.styleName());
+
+    // Qt's font dialog has the effects but no colour: it is placed in a dialog of ours that
+    // adds the colour beside the effects and carries the buttons.
+    QDialog dialog(owner);
+    dialog.setWindowTitle(QFontDialog::tr("Select Font"));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* fonts = new QFontDialog(&dialog);
+    fonts->setWindowFlags(Qt::Widget);
+    fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    fonts->setCurrentFont(preset);
+    layout->addWidget(fonts);
+    QComboBox* colours = colourList(&dialog, initial.colour);
+    auto* colourCaption = new QLabel(QStringLiteral("Co&lore:"), &dialog);
+    colourCaption->setBuddy(colours);
+    QGroupBox* effects = nullptr;
+    for (QGroupBox* box : fonts->findChildren<QGroupBox*>())
+        if (box->findChild<QCheckBox*>())
+            effects = box;
+    if (effects && effects->layout()) {
+        effects->layout()->addWidget(colourCaption);
+        effects->layout()->addWidget(colours);
+    } else {
+        auto* row = new QHBoxLayout;
+        row->addWidget(colourCaption);
+        row->addWidget(colours, 1);
+        layout->addLayout(row);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    QFont chosen = fonts->currentFont();
+    // Weight and slant stay plain attributes that Bold and Italic can turn later.
+    chosen.setStyleName(QString());
+    return FontChoice(chosen, colours->currentData().value<QColor>());
+}
+
+QString QtPrompts::print(QWidget*, const QTextDocument& document) {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return QStringLiteral("Nessuna stampante predefinita è installata.");
+    QPrinter printer(info, QPrinter::HighResolution);
+    if (!printer.isValid())
+        return QStringLiteral("La stampante predefinita non è disponibile.");
+    document.print(&printer);
+    if (printer.printerState() == QPrinter::Error)
+        return QStringLiteral("La stampa non è riuscita.");
+    return QString();
+}
+
+void QtPrompts::runModal(QDialog* window) {
+    QPointer<QDialog> guard(window);
+    window->setWindowModality(Qt::ApplicationModal);
+    window->exec();
+}

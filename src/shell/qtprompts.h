@@ -1,0 +1,19 @@
+#pragma once
+
+#include "shell/prompts.h"
+
+// The real dialogs: Qt's message boxes, input, file and font dialogs, the default printer.
+class QtPrompts : public Prompts {
+  public:
+    void message(QWidget* owner, const QString& title, const QString& text) override;
+    bool yesNo(QWidget* owner, const QString& title, const QString& text) override;
+    std::optional<QString> input(QWidget* owner, const QString& prompt,
+                                 const QString& title) override;
+    int choose(QWidget* owner, const QString& title, const QString& text,
+               const QStringList& buttons) override;
+    std::optional<QString> openFileName(QWidget* owner) override;
+    std::optional<QString> saveFileName(QWidget* owner) override;
+    std::optional<FontChoice> font(QWidget* owner, const FontChoice& initial) override;
+    QString print(QWidget* owner, const QTextDocument& document) override;
+    void runModal(QDialog* window) override;
+};

@@ -1,0 +1,335 @@
+#include "windows/azioniorizzontali.h"
+
+#include "core/coefficients.h"
+#include "core/formulas.h"
+#include "core/numtext.h"
+#include "core/sharedvalues.h"
+#include "shell/forms.h"
+#include "shell/numberedit.h"
+#include "shell/shell.h"
+#include "windows/messages.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace {
+
+const QString degree = QStringLiteral("°");
+const QString windowName = QStringLiteral("azioniorizzontali");
+
+// A shared value that holds nothing: never set, or cleared to the empty string.
+bool isUnset(const QVariant& value) {
+    return !value.isValid() || value.toString().isEmpty();
+}
+
+QString sharedText(const QVariant& value) {
+    if (!value.isValid())
+        return QString();
+    if (value.typeId() == QMetaType::Double)
+        return numtext::format(value.toDouble());
+    return value.toString();
+}
+
+// A Greek tag in front of its text box, in one grid cell.
+QWidget* pair(QWidget* parent, QWidget* tag, QWidget* box) {
+    auto* cell = new QWidget(parent);
+    auto* row = new QHBoxLayout(cell);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(tag);
+    row->addWidget(box);
+    row->addStretch();
+    return cell;
+}
+
+} // namespace
+
+AzioniOrizzontali::AzioniOrizzontali(AppContext& context, QWidget* parent)
+    : CalcWindow(context, parent,
+                 {QStringLiteral("Analisi Statica- Azioni Orizzontali"), panels::framed,
+                  helptopics::framed, helptopics::framedContext}) {
+    QPushButton* help = button("Command5", QStringLiteral("?"));
+    QRadioButton* housing =
+        option("Option1", QStringLiteral("Locali d'abitazione, uffici, coperture, balconi"));
+    QRadioButton* crowded =
+        option("Option2", QStringLiteral("Locali pubblici suscettibili di affollamento (negozi, "
+                                         "ristoranti, caffè, banche, aule scolastiche, caserme, "
+                                         "ospedali, ecc.)"));
+    QRadioButton* veryCrowded = option(
+        "Option3",
+        QStringLiteral("Locali pubblici suscettibili di grande affollamento (sale per spettacoli, "
+                       "chiese, tribune, ecc.), archivi, magazzini, biblioteche, contenitori, "
+                       "scale, ecc."));
+    m_protectionList =
+        listBox("List1", {QStringLiteral(" 1,0"), QStringLiteral(" 1,2"), QStringLiteral(" 1,4")});
+    QPushButton* compute = button("Command1", QStringLiteral("Elabora Dati"));
+    QPushButton* cancel = button("Command2", QStringLiteral("Annulla"));
+    QListWidget* zoneList = listBox("List2");
+    m_period = quantityBox("Text1");
+    m_foundation = quantityBox("Text3");
+    m_distribution = quantityBox("Text5");
+    QListWidget* structureList = listBox("List3", {QStringLiteral(" 1"), QStringLiteral("1,2")});
+    QPushButton* send = button("Command3", QStringLiteral("Invia Dati"));
+    m_permanent = quantityBox("Text6");
+    m_live = quantityBox("Text7");
+    QPushButton* newStorey = button("Command4", QStringLiteral("Nuovo Piano"));
+    // The Greek tags of gamma and epsilon, written as Greek letters.
+    QLabel* gammaTag = label("Label32", QStringLiteral("γ ="));
+    QLabel* epsilonTag = label("Label30", QStringLiteral("ε ="));
+    QLabel* roomCaption = label("Label25", QStringLiteral("Tipo di locale:"));
+    auto* roomFrame = new QFrame(this);
+    roomFrame->setObjectName(QStringLiteral("Shape1"));
+    roomFrame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_force = label("Label29");
+    m_weight = label("Label28");
+    QLabel* periodCaption =
+        label("Label2", QStringLiteral("Periodo Fondamentale della Struttura (T):"));
+    QLabel* responseCaption = label("Label4", QStringLiteral("Coefficiente di Risposta (R):"));
+    m_response = label("Label5");
+    QLabel* protectionCaption =
+        label("Label6", QStringLiteral("Coefficiente di Protezione Sismica (I):"));
+    QLabel* zoneCaption = label("Label7", QStringLiteral("Grado di Sismicità (S):"));
+    QLabel* intensityCaption =
+        label("Label8", QStringLiteral("Coefficiente di Intensità Sismica (C):"));
+    QLabel* intensityText = label("Label9", QString(), Bordered | Centred);
+    m_forceCaption = label("Label12", QString(), Bold);
+    QLabel* forceBox = label("Label13", QString(), Bordered);
+    QLabel* foundationCaption = label("Label3", QStringLiteral("Coefficiente di Fondazione:"));
+    m_structureCaption = label("Label11");
+    m_distributionCaption = label("Label14");
+    m_structure = hiddenLabel("Label15");
+    m_heading = hiddenLabel("Label1");
+    QLabel* protection = hiddenLabel("Label16");
+    hiddenLabel("Label17");
+    QLabel* coefficientCaption =
+        label("Label18", QStringLiteral("Coefficiente sismico orizzontale (Kh):"));
+    m_intensity = hiddenLabel("Label19");
+    m_coefficient = label("Label21");
+    m_weightCaption = label("Label22", QString(), Bold);
+    QLabel* reductionCaption =
+        label("Label23", QStringLiteral("Coefficiente di riduzione del sovraccarico (s):"));
+    m_permanentCaption = label("Label26");
+    m_liveCaption = label("Label20");
+    QLabel* weightBox = label("Label27", QString(), Bordered);
+    QLabel* zoneText = hiddenLabel("Label10");
+    m_reduction = label("Label24", QString(), Bordered | Centred);
+
+    // Layout: three columns of captions above their values, T, R and I, then S, C and beta,
+    // then epsilon and gamma; Kh; the kind of room; G, s and Q; W; F.
+    QGridLayout* g = grid();
+    g->addWidget(periodCaption, 0, 0);
+    g->addWidget(responseCaption, 0, 1);
+    g->addWidget(protectionCaption, 0, 2);
+    g->addWidget(withUnit(m_period, messages::unitSeconds), 1, 0, Qt::AlignLeft | Qt::AlignTop);
+    g->addWidget(m_response, 1, 1, Qt::AlignLeft | Qt::AlignTop);
+    g->addWidget(m_protectionList, 1, 2, Qt::AlignLeft | Qt::AlignTop);
+    g->addWidget(zoneCaption, 2, 0);
+    g->addWidget(intensityCaption, 2, 1);
+    g->addWidget(m_structureCaption, 2, 2);
+    g->addWidget(zoneList, 3, 0, Qt::AlignLeft | Qt::AlignTop);
+    g->addWidget(intensityText, 3, 1, Qt::AlignLeft | Qt::AlignTop);
+    g->addWidget(structureList, 3, 2, Qt::AlignLeft | Qt::AlignTop);
+    g->addWidget(foundationCaption, 4, 0);
+    g->addWidget(m_distributionCaption, 4, 1);
+    g->addWidget(pair(this, epsilonTag, m_foundation), 5, 0);
+    g->addWidget(pair(this, gammaTag, m_distribution), 5, 1);
+    g->addWidget(coefficientCaption, 6, 0);
+    g->addWidget(m_coefficient, 6, 1);
+
+    auto* rooms = new QVBoxLayout(roomFrame);
+    rooms->addWidget(housing);
+    rooms->addWidget(crowded);
+    rooms->addWidget(veryCrowded);
+    g->addWidget(roomCaption, 7, 0, 1, 3);
+    g->addWidget(roomFrame, 8, 0, 1, 3);
+    g->addWidget(m_permanentCaption, 9, 0, 1, 2);
+    g->addWidget(m_permanent, 9, 2);
+    g->addWidget(unitLabel(m_permanent, messages::unitTonnes), 9, 3);
+    g->addWidget(reductionCaption, 10, 0, 1, 2);
+    g->addWidget(m_reduction, 10, 2);
+    g->addWidget(m_liveCaption, 11, 0, 1, 2);
+    g->addWidget(m_live, 11, 2);
+    g->addWidget(unitLabel(m_live, messages::unitTonnes), 11, 3);
+    // W and F sit inside their bordered boxes.
+    g->addWidget(m_weightCaption, 12, 0, 1, 2);
+    g->addWidget(weightBox, 12, 2);
+    g->addWidget(m_weight, 12, 2, Qt::AlignCenter);
+    g->addWidget(unitLabel(m_weight, messages::unitTonnes), 12, 3);
+    g->addWidget(m_forceCaption, 13, 0, 1, 2);
+    g->addWidget(forceBox, 13, 2);
+    g->addWidget(m_force, 13, 2, Qt::AlignCenter);
+    g->addWidget(unitLabel(m_force, messages::unitTonnes), 13, 3);
+    for (QLabel* hidden : {m_structure, m_heading, protection, m_intensity, zoneText})
+        g->addWidget(hidden, 14, 0);
+    addButtons({compute, send, newStorey, cancel, help});
+
+    bindProtectionList(m_protectionList, protection);
+    bindZoneList(zoneList, intensityText, m_intensity, zoneText);
+    bindStructureList(structureList, m_structure);
+    // Reduction s of the live load by the use of the rooms.
+    connect(housing, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            m_reduction->setText(numtext::format(0.33));
+    });
+    connect(crowded, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            m_reduction->setText(numtext::format(0.5));
+    });
+    connect(veryCrowded, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            m_reduction->setText(numtext::format(1.0));
+    });
+    // The period as typed, not rounded, gives R.
+    bindResponseCoefficient(m_period, m_response, false);
+    // Kh rests on T (through R), I, C, beta, epsilon and gamma; W on G, s and Q; F on both.
+    clearWhenChanged(
+        {m_period, m_protectionList, zoneList, structureList, m_foundation, m_distribution},
+        {m_coefficient, m_force});
+    clearWhenChanged({m_permanent, m_live, housing, crowded, veryCrowded}, {m_weight, m_force});
+
+    connect(compute, &QPushButton::clicked, this, &AzioniOrizzontali::compute);
+    connect(send, &QPushButton::clicked, this, &AzioniOrizzontali::send);
+    connect(newStorey, &QPushButton::clicked, this, &AzioniOrizzontali::newStorey);
+    connect(cancel, &QPushButton::clicked, this, &AzioniOrizzontali::cancel);
+    connect(help, &QPushButton::clicked, this, &AzioniOrizzontali::showHelp);
+}
+
+void AzioniOrizzontali::load() {
+    const SharedValues& shared = ctx.shared;
+    const QVariant& stored = shared.numeroPiano;
+    // gamma belongs to the storey it was computed for: it is taken, now and when it is
+    // recomputed later, only for the storey this window is about. A coefficient cleared
+    // with its storey (0 after "Annulla") is no coefficient.
+    const auto storeyGamma = [this] {
+        const SharedValues& now = ctx.shared;
+        if (isUnset(now.numeroPiano) || now.numeroPiano.toString() != m_storey)
+            return QString();
+        return sharedText(now.gammaPiano);
+    };
+    if (!isUnset(stored))
+        m_storey = stored.toString();
+    takeValue(m_distribution, storeyGamma(), QStringLiteral("il coefficiente di distribuzione γ"),
+              storeyGamma);
+    // The period as taken changes R through the box's own reaction.
+    takeValue(m_period, ctx.forms.text(QStringLiteral("periodo"), QStringLiteral("Label4")),
+              QStringLiteral("il periodo T"), [this] { return currentPeriod(); });
+    m_structureCaption->setText(QStringLiteral("Coefficiente di Struttura (ß):"));
+
+    if (!isUnset(stored)) {
+        // A storey number of 0 names no storey: the captions stay as they are.
+        if (numtext::parse(stored.toString()) != std::optional<double>(0.0))
+            setStoreyCaptions(stored.toString(), true);
+        return;
+    }
+
+    // No storey left by the distribution coefficient: R from the period (none without a
+    // period), then the storey asked, a whole number from 1 to 999.
+    std::optional<double> response;
+    if (const auto t = number(m_period))
+        response = coefficients::responseCoefficient(*t);
+    NumberAnswer storey{};
+    for (;;) {
+        storey = askNumber(QStringLiteral("Inserisci il numero del piano"),
+                           QStringLiteral("Piano dell'edificio"));
+        if (storey.value != std::floor(storey.value))
+            message(messages::titleSystemLower, messages::wholeStoreyNumber);
+        else if (storey.value > 0 && storey.value < 1000)
+            break;
+        else
+            message(messages::titleSystemLower,
+                    QStringLiteral("Inserire il numero relativo al piano!"));
+    }
+    m_storey = storey.text;
+    setStoreyCaptions(storey.text, false);
+    if (response)
+        m_response->setText(numtext::formatRounded(*response));
+    else
+        m_response->clear(); // no period: no R, rather than R = 0
+}
+
+void AzioniOrizzontali::setStoreyCaptions(const QString& storey, bool stored) {
+    const QString ordinal = storey + degree;
+    m_distributionCaption->setText(
+        QStringLiteral("Coefficiente di Distribuzione del  ") + ordinal +
+        (stored ? QStringLiteral("  piano:") : QStringLiteral(" piano:")));
+    setWindowTitle(QStringLiteral("Azioni Orizzontali -  ") + ordinal + QStringLiteral(" Piano"));
+    m_permanentCaption->setText(
+        QStringLiteral("Peso del  ") + ordinal +
+        QStringLiteral(" piano e del sovraccarico permanente su di esso gravante (G):"));
+    m_liveCaption->setText(QStringLiteral("Massimo sovraccarico accidentale al  ") + ordinal +
+                           QStringLiteral(" piano (Q):"));
+    m_weightCaption->setText(QStringLiteral("Peso del ") + ordinal + QStringLiteral(" piano (W):"));
+    m_forceCaption->setText(
+        QStringLiteral("Forza Orizzontale applicata al ") + ordinal +
+        (stored ? QStringLiteral(" piano (F):") : QStringLiteral(" piano (Fh):")));
+    m_heading->setText(QString(23, QLatin1Char(' ')) + QStringLiteral("RELAZIONE ANALISI STATICA") +
+                       QStringLiteral("\r\n\r\n") + QString(5, QLatin1Char(' ')) +
+                       QStringLiteral("FORZE ORIZZONTALI (") + ordinal + QStringLiteral(" PIANO)"));
+}
+
+void AzioniOrizzontali::compute() {
+    // R is worked out from T: a missing T is a missing input, not R = 0.
+    if (!requireFilled({m_period, m_response, m_intensity, m_distribution, m_foundation,
+                        m_structure, m_permanent, m_live, m_reduction}))
+        return;
+    if (!number(m_period))
+        return;
+    // From here a value that is not a number stops the computation; what was written
+    // before stays.
+    const auto r = number(m_response);
+    const auto c = number(m_intensity);
+    const auto gamma = number(m_distribution);
+    const auto epsilon = number(m_foundation);
+    const auto beta = number(m_structure);
+    if (!r || !c || !gamma || !epsilon || !beta)
+        return;
+    // K0 is rounded before the protection coefficient applies, and Kh again after.
+    const double base =
+        numtext::round2(formulas::horizontalCoefficientBase(*r, *c, *gamma, *epsilon, *beta));
+    const int row = chosenRow(m_protectionList);
+    if (!std::isfinite(base))
+        return;
+    if (row < 0 || row >= coefficients::protectionCount)
+        m_coefficient->clear();
+    else if (!showResult(m_coefficient,
+                         formulas::horizontalCoefficient(base, coefficients::protection(row))))
+        return;
+
+    const auto permanent = number(m_permanent);
+    const auto reduction = number(m_reduction);
+    const auto live = number(m_live);
+    if (!permanent || !reduction || !live)
+        return;
+    const double weight = formulas::storeyWeight(*permanent, *reduction, *live);
+    if (!showResult(m_weight, weight))
+        return;
+
+    // F from the unrounded W and the Kh shown.
+    const auto kh = number(m_coefficient);
+    if (!kh)
+        return;
+    showResult(m_force, formulas::storeyHorizontalForce(weight, *kh));
+}
+
+void AzioniOrizzontali::send() {
+    sendData({m_response, m_intensity, m_distribution, m_foundation, m_structure, m_permanent,
+              m_live, m_reduction},
+             m_force, messages::titleStored, messages::storedStaticFramed,
+             ResetAfter::EveryOutcome);
+}
+
+void AzioniOrizzontali::newStorey() {
+    // The window gives itself up and opens afresh for another storey, which is asked at
+    // load. Nothing of this window is touched once it has been unloaded.
+    AppContext& context = ctx;
+    context.shared.numeroPiano = QString();
+    context.shared.gammaPiano = QString();
+    context.forms.unload(windowName);
+    routes::open(context.shell, context.forms, routes::horizontalActions);
+}

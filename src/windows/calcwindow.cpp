@@ -1,0 +1,492 @@
+#include "windows/calcwindow.h"
+
+#include "core/coefficients.h"
+#include "core/numtext.h"
+#include "core/sharedvalues.h"
+#include "shell/controls.h"
+#include "shell/help.h"
+#include "shell/numberedit.h"
+#include "shell/prompts.h"
+#include "shell/shell.h"
+#include "windows/messages.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+#include <cmath>
+
+CalcWindow::CalcWindow(AppContext& context, QWidget* parent, const Setup& setup)
+    : QDialog(parent), ctx(context), m_setup(setup) {
+    setWindowTitle(setup.title);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setModal(true);
+    m_body = new QVBoxLayout(this);
+    m_body->setSizeConstraint(QLayout::SetFixedSize);
+    m_grid = new QGridLayout;
+    m_grid->setHorizontalSpacing(12);
+    m_grid->setColumnMinimumWidth(1, 140);
+    m_body->addLayout(m_grid);
+}
+
+void CalcWindow::loadSteps() {
+    // The common load step of the old program set the application's help file; here the
+    // help service knows where its collection is, so only the window's own steps run.
+    load();
+}
+
+void CalcWindow::unloadSteps() {
+    statusReset();
+}
+
+QLabel* CalcWindow::label(const char* name, const QString& caption, int style) {
+    QLabel* l = controls::label(this, name, caption);
+    if (style & Bold) {
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+    }
+    if (style & Bordered) {
+        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        l->setMinimumWidth(70);
+    }
+    if (style & Centred)
+        l->setAlignment(Qt::AlignCenter);
+    return l;
+}
+
+QLabel* CalcWindow::hiddenLabel(const char* name, const QString& caption) {
+    QLabel* l = label(name, caption);
+    l->setVisible(false);
+    return l;
+}
+
+NumberEdit* CalcWindow::textBox(const char* name) {
+    auto* t = new NumberEdit(this);
+    t->setObjectName(QString::fromLatin1(name));
+    t->setMinimumWidth(120);
+    return t;
+}
+
+NumberEdit* CalcWindow::quantityBox(const char* name) {
+    NumberEdit* t = textBox(name);
+    t->setNonNegative(true);
+    return t;
+}
+
+QLabel* CalcWindow::unitLabel(QWidget* value, const QString& unit) {
+    auto* u = new QLabel(unit, this);
+    u->setObjectName(value->objectName() + QStringLiteral("_unita"));
+    QFont f = u->font();
+    if (f.pointSizeF() > 0)
+        f.setPointSizeF(f.pointSizeF() * 0.9);
+    u->setFont(f);
+    return u;
+}
+
+QWidget* CalcWindow::withUnit(QWidget* value, const QString& unit) {
+    auto* cell = new QWidget(this);
+    auto* row = new QHBoxLayout(cell);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(4);
+    value->setParent(cell);
+    row->addWidget(value);
+    QLabel* u = unitLabel(value, unit);
+    u->setParent(cell);
+    row->addWidget(u);
+    row->addStretch();
+    return cell;
+}
+
+QListWidget* CalcWindow::listBox(const char* name, const QStringList& items) {
+    auto* l = new QListWidget(this);
+    l->setObjectName(QString::fromLatin1(name));
+    l->addItems(items);
+    l->setSelectionMode(QAbstractItemView::SingleSelection);
+    l->setCurrentRow(-1);
+    const int rows = qMax(1, items.size());
+    l->setFixedHeight(l->sizeHintForRow(0) * rows + 2 * l->frameWidth() + 4);
+    l->setMinimumWidth(qMax(120, l->sizeHintForColumn(0) + 2 * l->frameWidth() + 8));
+    return l;
+}
+
+QPushButton* CalcWindow::button(const char* name, const QString& caption) {
+    return controls::button(this, name, caption);
+}
+
+QPlainTextEdit* CalcWindow::printSurface(int minimumWidth) {
+    auto* surface = new QPlainTextEdit(this);
+    surface->setObjectName(QStringLiteral("Stampa"));
+    surface->setReadOnly(true);
+    surface->setLineWrapMode(QPlainTextEdit::NoWrap);
+    surface->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    surface->setFocusPolicy(Qt::NoFocus);
+    surface->setMinimumSize(minimumWidth, 300);
+    m_grid->addWidget(surface, 0, 0, 1, 2);
+    return surface;
+}
+
+QRadioButton* CalcWindow::option(const char* name, const QString& caption) {
+    auto* o = new QRadioButton(caption, this);
+    o->setObjectName(QString::fromLatin1(name));
+    return o;
+}
+
+void CalcWindow::addRow(QWidget* caption, QWidget* value) {
+    const int row = m_grid->rowCount();
+    if (caption)
+        m_grid->addWidget(caption, row, 0);
+    if (value)
+        m_grid->addWidget(value, row, 1);
+}
+
+void CalcWindow::addButtons(std::initializer_list<QPushButton*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QPushButton* b : buttons)
+        row->addWidget(b);
+    m_body->addSpacing(8);
+    m_body->addLayout(row);
+}
+
+void CalcWindow::addFieldButtons(const ButtonNames& names,
+                                 std::initializer_list<QWidget*> inputsInTabOrder,
+                                 std::function<void()> compute, std::function<void()> send) {
+    QPushButton* computeButton = button(names.compute, QStringLiteral("Elabora Dati"));
+    QPushButton* sendButton = button(names.send, QStringLiteral("Invia Dati"));
+    QPushButton* cancelButton = button(names.cancel, QStringLiteral("Annulla"));
+    QPushButton* helpButton = button(names.help, QStringLiteral("?"));
+    addButtons({computeButton, sendButton, cancelButton, helpButton});
+
+    QWidget* previous = nullptr;
+    for (QWidget* w : inputsInTabOrder) {
+        if (previous)
+            setTabOrder(previous, w);
+        previous = w;
+    }
+    for (QWidget* w : {static_cast<QWidget*>(computeButton), static_cast<QWidget*>(sendButton),
+                       static_cast<QWidget*>(cancelButton), static_cast<QWidget*>(helpButton)}) {
+        if (previous)
+            setTabOrder(previous, w);
+        previous = w;
+    }
+
+    connect(computeButton, &QPushButton::clicked, this, std::move(compute));
+    connect(sendButton, &QPushButton::clicked, this, std::move(send));
+    connect(cancelButton, &QPushButton::clicked, this, [this] { cancel(); });
+    connect(helpButton, &QPushButton::clicked, this, &CalcWindow::showHelp);
+}
+
+QString CalcWindow::textOf(const QWidget* control) {
+    return controls::text(control);
+}
+
+bool CalcWindow::isEmpty(const QWidget* control) {
+    return textOf(control).isEmpty();
+}
+
+std::optional<double> CalcWindow::number(const QWidget* control) {
+    if (const auto* box = qobject_cast<const NumberEdit*>(control); box && !box->isAcceptable())
+        return std::nullopt;
+    return numtext::parse(textOf(control));
+}
+
+std::optional<std::vector<double>>
+CalcWindow::numbers(std::initializer_list<const QWidget*> controls) {
+    std::vector<double> values;
+    values.reserve(controls.size());
+    for (const QWidget* c : controls) {
+        const auto value = number(c);
+        if (!value)
+            return std::nullopt;
+        values.push_back(*value);
+    }
+    return values;
+}
+
+bool CalcWindow::showResult(QLabel* label, double value) {
+    if (!std::isfinite(value))
+        return false;
+    label->setText(numtext::formatRounded(value));
+    return true;
+}
+
+void CalcWindow::message(const QString& title, const QString& text) {
+    ctx.prompts.message(this, title, text);
+}
+
+bool CalcWindow::requireFilled(std::initializer_list<const QWidget*> controls) {
+    for (const QWidget* c : controls) {
+        if (isEmpty(c)) {
+            message(messages::titleSystem, messages::fillAll);
+            return false;
+        }
+    }
+    return true;
+}
+
+void CalcWindow::sendData(std::initializer_list<const QWidget*> validated, const QWidget* result,
+                          const QString& title, const QString& text, ResetAfter reset) {
+    const bool everyOutcome = reset == ResetAfter::EveryOutcome;
+    if (!requireFilled(validated)) {
+        if (everyOutcome)
+            statusReset();
+        return;
+    }
+    if (isEmpty(result)) {
+        message(messages::titleSystem, messages::pressCompute);
+        if (everyOutcome)
+            statusReset();
+        return;
+    }
+    message(title, text);
+    hide();
+    statusReset();
+}
+
+void CalcWindow::clearWhenChanged(std::initializer_list<QWidget*> inputs,
+                                  std::initializer_list<QLabel*> results) {
+    const std::vector<QLabel*> targets(results);
+    const auto clear = [targets] {
+        for (QLabel* result : targets)
+            result->clear();
+    };
+    for (QWidget* input : inputs) {
+        if (auto* box = qobject_cast<QLineEdit*>(input))
+            connect(box, &QLineEdit::textChanged, this, clear);
+        else if (auto* list = qobject_cast<QListWidget*>(input))
+            connect(list, &QListWidget::itemSelectionChanged, this, clear);
+        else if (auto* button = qobject_cast<QAbstractButton*>(input))
+            connect(button, &QAbstractButton::toggled, this, clear);
+    }
+}
+
+void CalcWindow::takeValue(QLineEdit* box, const QString& text, const QString& name,
+                           std::function<QString()> source) {
+    box->setText(text);
+    m_taken.push_back({box, name, std::move(source), text});
+}
+
+bool CalcWindow::changedSince(const Taken& taken, QString* now) const {
+    // A source that holds nothing (a period given up, no weight yet) takes nothing away
+    // from the copy; a value typed by the user is the user's.
+    const QString current = taken.source();
+    if (current.isEmpty() || current == taken.text || taken.box->text() != taken.text)
+        return false;
+    if (now)
+        *now = current;
+    return true;
+}
+
+bool CalcWindow::isOutdated() const {
+    for (const Taken& taken : m_taken)
+        if (changedSince(taken, nullptr))
+            return true;
+    return false;
+}
+
+void CalcWindow::bringInChangedValues() {
+    QStringList updated;
+    for (Taken& taken : m_taken) {
+        QString now;
+        if (!changedSince(taken, &now))
+            continue;
+        taken.text = now;
+        taken.box->setText(now);
+        updated << taken.name;
+    }
+    if (!updated.isEmpty())
+        ctx.shell.setHint(messages::updatedHint(updated));
+}
+
+void CalcWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    // Shown again after "Invia Dati", or for the first time after being loaded hidden (a
+    // report read it): the values taken at load may have changed since. Right after the
+    // load nothing has.
+    bringInChangedValues();
+}
+
+void CalcWindow::statusReset() {
+    ctx.shell.statusReset(m_setup.areaPanel);
+}
+
+void CalcWindow::cancel() {
+    ctx.forms.unload(objectName());
+}
+
+void CalcWindow::showHelp() {
+    ctx.help.showTopic(this, m_setup.helpWindow, m_setup.helpContext);
+}
+
+void CalcWindow::onPick(QListWidget* list, std::function<void(int)> picked) {
+    // Reacts to the selected item, not the current one: a list that receives the focus
+    // makes its first item current without anything being chosen.
+    connect(list, &QListWidget::itemSelectionChanged, this, [list, picked] {
+        const int row = chosenRow(list);
+        if (row >= 0)
+            picked(row);
+    });
+}
+
+int CalcWindow::chosenRow(const QListWidget* list) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.first());
+}
+
+void CalcWindow::bindZoneList(QListWidget* list, QLabel* cText, QLabel* cNumber, QLabel* sText) {
+    list->addItems(coefficients::zoneItems());
+    list->setFixedHeight(list->sizeHintForRow(0) * coefficients::zoneCount +
+                         2 * list->frameWidth() + 4);
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + 8);
+    onPick(list, [=](int row) {
+        if (row >= coefficients::zoneCount)
+            return;
+        cText->setText(coefficients::zoneCText(row));
+        cNumber->setText(numtext::format(coefficients::zone(row).c));
+        sText->setText(coefficients::zoneSText(row));
+    });
+}
+
+void CalcWindow::bindProtectionList(QListWidget* list, QLabel* iNumber) {
+    onPick(list, [=](int row) {
+        if (row >= coefficients::protectionCount)
+            return;
+        iNumber->setText(numtext::format(coefficients::protection(row)));
+    });
+}
+
+void CalcWindow::bindStructureList(QListWidget* list, QLabel* betaNumber) {
+    onPick(list, [=](int row) {
+        if (row >= coefficients::structureCount)
+            return;
+        betaNumber->setText(numtext::format(coefficients::structure(row)));
+    });
+}
+
+void CalcWindow::bindResponseCoefficient(QLineEdit* period, QLabel* response, bool roundPeriod) {
+    connect(period, &QLineEdit::textChanged, this, [=](const QString& text) {
+        if (text.isEmpty()) {
+            response->clear(); // no period, no response coefficient
+            return;
+        }
+        const auto t = numtext::parse(text);
+        if (!t || *t < 0.0)
+            return; // not a period: R keeps what it showed, the box is marked
+        const double periodSeconds = roundPeriod ? numtext::round2(*t) : *t;
+        response->setText(numtext::formatRounded(coefficients::responseCoefficient(periodSeconds)));
+    });
+}
+
+CalcWindow::NumberAnswer CalcWindow::askNumber(const QString& prompt, const QString& title,
+                                               Leaving leaving, const QString& notNegative) {
+    for (;;) {
+        const std::optional<QString> answer = ctx.prompts.input(this, prompt, title);
+        if (!answer) {
+            if (leaving == Leaving::Ask &&
+                ctx.prompts.yesNo(this, messages::titleSystem, messages::leaveQuestionnaire))
+                throw QuestionnaireLeft{};
+            continue;
+        }
+        if (answer->isEmpty())
+            continue;
+        const auto value = numtext::parse(*answer);
+        if (!value)
+            continue;
+        if (!notNegative.isEmpty() && *value < 0.0) {
+            message(messages::titleSystemLower, notNegative);
+            continue;
+        }
+        return {*answer, *value};
+    }
+}
+
+int CalcWindow::askStoreyCount(const QString& title) {
+    for (;;) {
+        const double n =
+            askNumber(QStringLiteral("Inserire il numero complessivo dei piani dell'edificio"),
+                      title, Leaving::Ask)
+                .value;
+        if (n != std::floor(n))
+            message(messages::titleSystemLower, messages::wholeStoreyCount);
+        else if (n > 0 && n < 10)
+            return static_cast<int>(n);
+        else
+            message(messages::titleSystemLower, messages::maxNineStoreys);
+    }
+}
+
+QString CalcWindow::currentPeriod() const {
+    const QString periodo = QStringLiteral("periodo");
+    return ctx.forms.isLoaded(periodo) ? ctx.forms.text(periodo, QStringLiteral("Label4"))
+                                       : QString();
+}
+
+void CalcWindow::takePeriod(QLineEdit* period, QLabel* response) {
+    // Reading periodo's result loads periodo hidden when it is not loaded: an empty T.
+    takeValue(period, ctx.forms.text(QStringLiteral("periodo"), QStringLiteral("Label4")),
+              QStringLiteral("il periodo T"), [this] { return currentPeriod(); });
+    if (const auto t = numtext::parse(period->text()))
+        response->setText(numtext::formatRounded(coefficients::responseCoefficient(*t)));
+}
+
+void CalcWindow::takeWeight(QLineEdit* weight) {
+    const auto current = [this] {
+        const float p = ctx.shared.pesoEdificio;
+        return p == 0.0f ? QString() : numtext::formatSingle(p);
+    };
+    takeValue(weight, current(), QStringLiteral("il peso W"), current);
+}
+
+CalcWindow::SeismicRows CalcWindow::addSeismicRows(const char* zoneTextName,
+                                                   const QStringList& protectionItems) {
+    SeismicRows rows;
+    QLabel* periodCaption =
+        label("Label2", QStringLiteral("Periodo Fondamentale della Struttura (T):"));
+    QLabel* responseCaption = label("Label4", QStringLiteral("Coefficiente di Risposta (R):"));
+    rows.period = quantityBox("Text1");
+    rows.response = label("Label5", QString(), Centred);
+    QLabel* zoneCaption = label("Label7", QStringLiteral("Grado di Sismicità (S):"));
+    rows.intensityCaption =
+        label("Label8", QStringLiteral("Coefficiente di Intensità Sismica (C):"));
+    rows.zones = listBox("List2");
+    QLabel* intensityText = label("Label9", QString(), Bordered | Centred);
+    rows.intensity = hiddenLabel("Label12");
+    QLabel* zoneText = hiddenLabel(zoneTextName);
+    QLabel* protectionCaption =
+        label("Label6", QStringLiteral("Coefficiente di Protezione Sismica (I):"));
+    rows.protection = listBox("List1", protectionItems);
+    rows.importance = hiddenLabel("Label11");
+
+    // Captions above their values, two columns: T and R, then S and C; I above its list.
+    m_grid->addWidget(periodCaption, 0, 0);
+    m_grid->addWidget(responseCaption, 0, 1);
+    m_grid->addWidget(withUnit(rows.period, messages::unitSeconds), 1, 0);
+    m_grid->addWidget(rows.response, 1, 1);
+    m_grid->addWidget(zoneCaption, 2, 0);
+    m_grid->addWidget(rows.intensityCaption, 2, 1);
+    m_grid->addWidget(rows.zones, 3, 0);
+    m_grid->addWidget(intensityText, 3, 1, Qt::AlignHCenter | Qt::AlignTop);
+    m_grid->addWidget(protectionCaption, 4, 0);
+    m_grid->addWidget(rows.protection, 5, 0);
+
+    bindZoneList(rows.zones, intensityText, rows.intensity, zoneText);
+    bindProtectionList(rows.protection, rows.importance);
+    bindResponseCoefficient(rows.period, rows.response, true);
+    return rows;
+}
+
+void CalcWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    ctx.forms.unload(objectName());
+}

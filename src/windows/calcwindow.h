@@ -1,0 +1,214 @@
+#pragma once
+
+#include "shell/appcontext.h"
+#include "shell/forms.h"
+
+#include <QDialog>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class NumberEdit;
+class QBoxLayout;
+class QCheckBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QVBoxLayout;
+
+// What every calculation window shares: how controls are made and named, the order of
+// checks and messages of "Elabora Dati" and "Invia Dati", giving up ("Annulla", the close
+// box), the help button, the status reset, and the zone, protection and period bindings.
+// A window states only its controls, inputs, formula and messages.
+class CalcWindow : public QDialog, public ManagedWindow {
+    Q_OBJECT
+  public:
+    struct Setup {
+        QString title;
+        int areaPanel;
+        QString helpWindow;
+        int helpContext;
+    };
+
+    CalcWindow(AppContext& context, QWidget* parent, const Setup& setup);
+
+    void loadSteps() override;
+    void unloadSteps() override;
+    int areaPanel() const { return m_setup.areaPanel; }
+
+    // True while a value this window took from another window or a shared value when it
+    // loaded (T, P, gamma) differs from what that source holds now, and the box still shows
+    // the copy taken (not a value the user typed): its results rest on an old value.
+    bool isOutdated() const;
+
+    // Esc does not throw a window's values away.
+    void reject() override {}
+
+  protected:
+    // The window's own load steps.
+    virtual void load() {}
+
+    // Controls, named as the report builders and tests find them.
+    enum LabelStyle { Plain = 0, Bold = 1, Bordered = 2, Centred = 4 };
+    QLabel* label(const char* name, const QString& caption = QString(), int style = Plain);
+    QLabel* hiddenLabel(const char* name, const QString& caption = QString());
+    NumberEdit* textBox(const char* name);
+    // A box for a weight, a height, a length or a period: negative values are refused.
+    NumberEdit* quantityBox(const char* name);
+    // The value control with its unit ("tonn", "sec", "m", "cm") in a small label beside
+    // it, as one widget to lay out. The unit label is named after the control ("Text2"
+    // gives "Text2_unita") and changes no caption.
+    QWidget* withUnit(QWidget* value, const QString& unit);
+    // The unit label alone, for windows that lay it out in a column of its own.
+    QLabel* unitLabel(QWidget* value, const QString& unit);
+    QListWidget* listBox(const char* name, const QStringList& items = QStringList());
+    QPushButton* button(const char* name, const QString& caption);
+    QRadioButton* option(const char* name, const QString& caption);
+    // The questionnaires' printed surface ("Stampa"): read-only, fixed-pitch so that the
+    // columns of blanks line up, across the top of the grid.
+    QPlainTextEdit* printSurface(int minimumWidth);
+
+    // Layout: rows of caption and value in a grid, the buttons in one row at the bottom.
+    QGridLayout* grid() const { return m_grid; }
+    QVBoxLayout* body() const { return m_body; }
+    void addRow(QWidget* caption, QWidget* value);
+    void addButtons(std::initializer_list<QPushButton*> buttons);
+    // The four buttons of a field window under the numbers its form gives them: "Elabora
+    // Dati", "Invia Dati", "Annulla" and "?", laid out in that order along the bottom. Compute
+    // and send run the window's handlers; "Annulla" and "?" do what every window does. The tab
+    // order runs through the inputs given, then the buttons.
+    struct ButtonNames {
+        const char* compute;
+        const char* send;
+        const char* cancel;
+        const char* help;
+    };
+    void addFieldButtons(const ButtonNames& names, std::initializer_list<QWidget*> inputsInTabOrder,
+                         std::function<void()> compute, std::function<void()> send);
+
+    // Behaviour shared by the windows.
+    static bool isEmpty(const QWidget* control);
+    static QString textOf(const QWidget* control);
+    // The number a control shows, or nothing when it is not a number.
+    static std::optional<double> number(const QWidget* control);
+    // A text box refused in place (a negative weight, say) gives no number either.
+    // The numbers the controls show, in order, or nothing when any of them is not a number.
+    static std::optional<std::vector<double>>
+    numbers(std::initializer_list<const QWidget*> controls);
+    // Writes a result rounded to two decimals; false, leaving the label as it was, when the
+    // arithmetic gave no finite number.
+    static bool showResult(QLabel* label, double value);
+    void message(const QString& title, const QString& text);
+    // "Inserire tutti i valori nelle relative caselle!" when any control is empty.
+    bool requireFilled(std::initializer_list<const QWidget*> controls);
+
+    enum class ResetAfter { ConfirmOnly, EveryOutcome };
+    // "Invia Dati": empty inputs, then a missing result, then the confirmation and hiding;
+    // the status reset after the confirmation only, or after every outcome.
+    void sendData(std::initializer_list<const QWidget*> validated, const QWidget* result,
+                  const QString& title, const QString& text, ResetAfter reset);
+    // Every change of one of the inputs (text box, list choice, option) empties the
+    // results that depend on it, so that no result outlives the data it was computed from
+    // and "Invia Dati" asks for "Elabora Dati" again.
+    void clearWhenChanged(std::initializer_list<QWidget*> inputs,
+                          std::initializer_list<QLabel*> results);
+
+    // A value copied into a box at load from another window or a shared value. source()
+    // gives what that source holds now (empty when it holds nothing) without loading any
+    // window. When the window is shown again and the source has changed since, the new
+    // value replaces the copy (its results are emptied by clearWhenChanged) and the hint
+    // says so; a value the user typed over the copy stays. name is how the hint calls it,
+    // e.g. "il periodo T".
+    void takeValue(QLineEdit* box, const QString& text, const QString& name,
+                   std::function<QString()> source);
+
+    // Status reset of this window's area panel.
+    void statusReset();
+    // "Annulla": destroys the window with its values (its unload steps run).
+    virtual void cancel();
+    void showHelp();
+
+    // Runs picked with the row of the item the user selects in a list.
+    void onPick(QListWidget* list, std::function<void(int)> picked);
+    // The row of the item chosen in a list, -1 when none is. The focus makes an item current
+    // without choosing it, so the current row does not count.
+    static int chosenRow(const QListWidget* list);
+    // The seismic zone list: a click writes the visible C text, C as a number and S in words.
+    void bindZoneList(QListWidget* list, QLabel* cText, QLabel* cNumber, QLabel* sText);
+    // The protection list: a click writes I (1, 1,2 or 1,4) by list position.
+    void bindProtectionList(QListWidget* list, QLabel* iNumber);
+    // The structure list of framed buildings: a click writes beta (1 or 1,2) by list position.
+    void bindStructureList(QListWidget* list, QLabel* betaNumber);
+    // The period box drives the response coefficient R; roundPeriod rounds T to two decimals
+    // before the rule is applied.
+    void bindResponseCoefficient(QLineEdit* period, QLabel* response, bool roundPeriod);
+
+    // The rows the masonry windows share, in grid rows 0 to 5: T (Text1) and R (Label5),
+    // S (List2) and C (Label9, hidden Label12), I (List1, hidden Label11). The zone and
+    // protection lists are bound, and R follows T rounded to two decimals. Only the name of
+    // the hidden S label and the items of the protection list differ between the windows.
+    struct SeismicRows {
+        NumberEdit* period;
+        QLabel* response;
+        QLabel* intensityCaption;
+        QListWidget* zones;
+        QLabel* intensity;
+        QListWidget* protection;
+        QLabel* importance;
+    };
+    SeismicRows addSeismicRows(const char* zoneTextName, const QStringList& protectionItems);
+    // Load step of the windows that need T: the period box takes periodo's result and the
+    // response label R from it; without a period both stay empty, so that nothing is
+    // computed from a missing T.
+    void takePeriod(QLineEdit* period, QLabel* response);
+    // Load step of the windows that need the building weight: the box takes P, or stays
+    // empty when no weight has been computed (P = 0).
+    void takeWeight(QLineEdit* weight);
+    // periodo's T now, empty when periodo is not loaded or has no result.
+    QString currentPeriod() const;
+
+    // An input dialog asked until the answer is a number: an empty answer and text that is
+    // not a number ask the same question again. Returns the answer as typed.
+    // Leaving::Never: Cancel asks again. Leaving::Ask: Cancel (or Esc) asks whether to stop
+    // the questionnaire; "Sì" throws QuestionnaireLeft, "No" asks the question again.
+    // notNegative, when given, is the message that refuses a negative answer.
+    struct NumberAnswer {
+        QString text;
+        double value;
+    };
+    enum class Leaving { Never, Ask };
+    struct QuestionnaireLeft {};
+    NumberAnswer askNumber(const QString& prompt, const QString& title,
+                           Leaving leaving = Leaving::Never,
+                           const QString& notNegative = QString());
+    // The number of storeys of a questionnaire, a whole number from 1 to 9: a fraction is
+    // answered with the whole-number message, a number out of range with "Operazione
+    // eseguibile per un numero massimo di 9 piani", and the question asked again. Cancel
+    // may leave the questionnaire (QuestionnaireLeft).
+    int askStoreyCount(const QString& title);
+
+    void showEvent(QShowEvent* event) override;
+
+    void closeEvent(QCloseEvent* event) override;
+
+    AppContext& ctx;
+
+  private:
+    struct Taken {
+        QLineEdit* box;
+        QString name;
+        std::function<QString()> source;
+        QString text; // the copy taken
+    };
+    bool changedSince(const Taken& taken, QString* now) const;
+    void bringInChangedValues();
+
+    std::vector<Taken> m_taken;
+    Setup m_setup;
+    QVBoxLayout* m_body;
+    QGridLayout* m_grid;
+};

@@ -1,0 +1,253 @@
+#include "windows/componirelazione.h"
+
+#include "shell/controls.h"
+#include "shell/help.h"
+#include "shell/prompts.h"
+#include "shell/shell.h"
+#include "windows/calcwindow.h"
+#include "windows/messages.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// A report that cannot be read (a window or control the program does not have) is given up
+// before anything reaches the editor.
+struct UnreadableReport {};
+
+QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
+QLabel* backdrop(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+} // namespace
+
+ComponiRelazione::ComponiRelazione(AppContext& context, QWidget* parent, report::Building building)
+    : QDialog(parent), ctx(context), m_building(building) {
+    setWindowTitle(building == report::Building::Masonry
+                       ? QStringLiteral("Componi Relazione - Edifici in muratura")
+                       : QStringLiteral("Componi Relazione - Edifici intelaiati"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setModal(true);
+
+    auto* body = new QVBoxLayout(this);
+    body->setSizeConstraint(QLayout::SetFixedSize);
+
+    auto* frame = new QGroupBox(QStringLiteral("Tipo di Analisi"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    m_static = new QRadioButton(QStringLiteral("Analisi Statica"), frame);
+    m_static->setObjectName(QStringLiteral("Option1"));
+    m_dynamic = new QRadioButton(QStringLiteral("Analisi Dinamica"), frame);
+    m_dynamic->setObjectName(QStringLiteral("Option2"));
+    auto* options = new QHBoxLayout(frame);
+    options->addWidget(m_static);
+    options->addWidget(m_dynamic);
+    body->addWidget(frame);
+
+    // The two groups of check boxes lie on top of each other; only one shows at a time.
+    m_staticBackdrop = backdrop(this, "Label1");
+    m_staticChecks[0] = checkBox(m_staticBackdrop, "Check1", QStringLiteral("Forze Orizzontali"));
+    m_staticChecks[1] = checkBox(m_staticBackdrop, "Check2", QStringLiteral("Forze Verticali"));
+    m_staticChecks[2] = checkBox(m_staticBackdrop, "Check3", QStringLiteral("Spostamenti "));
+    m_staticChecks[3] = checkBox(m_staticBackdrop, "Check4", QStringLiteral("Verifiche"));
+    auto* staticColumn = new QVBoxLayout(m_staticBackdrop);
+    for (QCheckBox* box : m_staticChecks)
+        staticColumn->addWidget(box);
+
+    m_dynamicBackdrop = backdrop(this, "Labeld");
+    m_dynamicChecks[0] =
+        checkBox(m_dynamicBackdrop, "Checkd1", QStringLiteral("Forze Orizzontali"));
+    m_dynamicChecks[1] = checkBox(m_dynamicBackdrop, "Checkd2", QStringLiteral("Spostamenti "));
+    m_dynamicChecks[2] = checkBox(m_dynamicBackdrop, "Checkd3", QStringLiteral("Verifiche"));
+    auto* dynamicColumn = new QVBoxLayout(m_dynamicBackdrop);
+    for (QCheckBox* box : m_dynamicChecks)
+        dynamicColumn->addWidget(box);
+    dynamicColumn->addStretch();
+
+    // A label sizes itself by its caption, not by the boxes laid out on it: give both
+    // backdrops the room of the larger group, so either shows its boxes whole.
+    const QSize room = staticColumn->totalSizeHint().expandedTo(dynamicColumn->totalSizeHint());
+    m_staticBackdrop->setMinimumSize(room);
+    m_dynamicBackdrop->setMinimumSize(room);
+
+    auto* groups = new QGridLayout;
+    groups->addWidget(m_staticBackdrop, 0, 0);
+    groups->addWidget(m_dynamicBackdrop, 0, 0);
+    body->addLayout(groups);
+
+    QPushButton* create = controls::button(this, "Command2", QStringLiteral("Crea Relazione"));
+    QPushButton* leave = controls::button(this, "Command1", QStringLiteral("Esci"));
+    QPushButton* help = controls::button(this, "Command3", QStringLiteral("?"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* b : {create, leave, help})
+        buttons->addWidget(b);
+    body->addSpacing(8);
+    body->addLayout(buttons);
+
+    setTabOrder(m_static, m_dynamic);
+    setTabOrder(m_dynamic, m_staticChecks[0]);
+    for (int i = 0; i < 3; ++i)
+        setTabOrder(m_staticChecks[i], m_staticChecks[i + 1]);
+    setTabOrder(m_staticChecks[3], m_dynamicChecks[0]);
+    for (int i = 0; i < 2; ++i)
+        setTabOrder(m_dynamicChecks[i], m_dynamicChecks[i + 1]);
+    setTabOrder(m_dynamicChecks[2], create);
+    setTabOrder(create, leave);
+    setTabOrder(leave, help);
+
+    connect(m_static, &QRadioButton::clicked, this, [this] { showStaticGroup(true); });
+    connect(m_dynamic, &QRadioButton::clicked, this, [this] { showStaticGroup(false); });
+    connect(create, &QPushButton::clicked, this, &ComponiRelazione::create);
+    connect(leave, &QPushButton::clicked, this, &ComponiRelazione::leave);
+    connect(help, &QPushButton::clicked, this, [this] {
+        ctx.help.showTopic(this, helptopics::composer, helptopics::composerContext);
+    });
+
+    // Opens on the static report: its group shows and nothing is ticked.
+    m_static->setChecked(true);
+    showStaticGroup(true);
+}
+
+Forms::Factory ComponiRelazione::factory(report::Building building) {
+    return [building](AppContext& context, QWidget* parent) {
+        return new ComponiRelazione(context, parent, building);
+    };
+}
+
+void ComponiRelazione::showStaticGroup(bool on) {
+    // Hiding a group keeps its ticks.
+    for (QCheckBox* box : m_dynamicChecks)
+        box->setVisible(!on);
+    m_dynamicBackdrop->setVisible(!on);
+    for (QCheckBox* box : m_staticChecks)
+        box->setVisible(on);
+    m_staticBackdrop->setVisible(on);
+}
+
+std::optional<std::pair<report::Analysis, report::Sections>> ComponiRelazione::chosen() const {
+    using namespace report;
+    if (m_static->isChecked()) {
+        const Section order[] = {FO, FV, DS, VS};
+        Sections sections = 0;
+        for (int i = 0; i < 4; ++i)
+            if (m_staticChecks[i]->isChecked())
+                sections |= order[i];
+        return std::make_pair(Analysis::Static, sections);
+    }
+    if (m_dynamic->isChecked()) {
+        const Section order[] = {FO, DS, VS};
+        Sections sections = 0;
+        for (int i = 0; i < 3; ++i)
+            if (m_dynamicChecks[i]->isChecked())
+                sections |= order[i];
+        return std::make_pair(Analysis::Dynamic, sections);
+    }
+    return std::nullopt;
+}
+
+QStringList ComponiRelazione::doubtfulSections(report::Analysis analysis, report::Sections sections,
+                                               const report::Reader& read) {
+    QStringList names;
+    for (const report::SectionSource& source : report::sources(m_building, analysis, sections)) {
+        bool doubtful = false;
+        // A window never computed, or whose result was emptied by a later change, shows
+        // empty values.
+        for (const QString& value : source.values)
+            if (read(source.window, value).isEmpty())
+                doubtful = true;
+        // A value taken from another window that has changed since.
+        if (const auto* calc = dynamic_cast<const CalcWindow*>(ctx.forms.get(source.window)))
+            if (calc->isOutdated())
+                doubtful = true;
+        if (doubtful)
+            names << sectionBox(analysis, source.section)->text().trimmed();
+    }
+    return names;
+}
+
+QCheckBox* ComponiRelazione::sectionBox(report::Analysis analysis, report::Section section) const {
+    using namespace report;
+    if (analysis == Analysis::Static)
+        return m_staticChecks[section == FO ? 0 : section == FV ? 1 : section == DS ? 2 : 3];
+    return m_dynamicChecks[section == FO ? 0 : section == DS ? 1 : 2];
+}
+
+void ComponiRelazione::create() {
+    const auto choice = chosen();
+    const report::Reader read = [this](const QString& window, const QString& control) {
+        // Reading a window that is not loaded loads it hidden, in its initial state.
+        QDialog* source = ctx.forms.get(window);
+        if (!source || !source->findChild<QObject*>(control))
+            throw UnreadableReport{};
+        return ctx.forms.text(window, control);
+    };
+    std::optional<QString> text;
+    try {
+        if (choice)
+            text = report::compose(m_building, choice->first, choice->second, read);
+        if (text) {
+            // An engineer signs this report: sections that would print missing or outdated
+            // values are named first, and "No" leaves everything as it was.
+            const QStringList doubtful = doubtfulSections(choice->first, choice->second, read);
+            if (!doubtful.isEmpty() &&
+                !ctx.prompts.yesNo(
+                    this, messages::titleSystem,
+                    QStringLiteral("Le sezioni seguenti riporterebbero valori mancanti o non "
+                                   "aggiornati (finestre non elaborate, o con dati cambiati "
+                                   "dopo l'elaborazione):\n\n    ") +
+                        doubtful.join(QStringLiteral("\n    ")) +
+                        QStringLiteral("\n\nCreare comunque la relazione?")))
+                return;
+        }
+    } catch (...) {
+        // Whatever goes wrong while the report is gathered (a control the program does not
+        // have, a window that cannot be made) gives the report up silently: the editor keeps
+        // its text and the window stays open.
+        text.reset();
+    }
+    if (text) {
+        // The whole report is ready: it replaces the editor's text in one step.
+        ctx.shell.setReportText(*text);
+        ctx.forms.unload(objectName());
+    }
+    // Whether or not a report was written, the status bar is reset; with no match the
+    // window stays open without its hint.
+    statusReset();
+}
+
+void ComponiRelazione::leave() {
+    statusReset();
+    hide();
+}
+
+void ComponiRelazione::unloadSteps() {
+    statusReset();
+}
+
+void ComponiRelazione::closeEvent(QCloseEvent* event) {
+    event->accept();
+    ctx.forms.unload(objectName());
+}
+
+void ComponiRelazione::statusReset() {
+    ctx.shell.statusReset(panels::composer);
+}

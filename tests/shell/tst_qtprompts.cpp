@@ -1,0 +1,75 @@
+#include "shell/qtprompts.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QTimer>
+#include <QtTest>
+
+// The real dialogs, answered by pressing their default button as soon as they are up.
+class TestQtPrompts : public QObject {
+    Q_OBJECT
+
+    static void acceptWhenShown() {
+        QTimer::singleShot(0, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                dialog->accept();
+            else
+                acceptWhenShown();
+        });
+    }
+
+  private slots:
+    // OK without touching anything gives back the font it was opened with: a plain text
+    // does not turn italic or bold behind the user's back.
+    void fontDialogKeepsTheStyle_data() {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("italic");
+        for (const char* family : {"DejaVu Sans", "Liberation Serif", "DejaVu Serif"}) {
+            if (!QFontDatabase::hasFamily(QString::fromLatin1(family)))
+                continue;
+            for (int style = 0; style < 4; ++style)
+                QTest::addRow("%s %d", family, style)
+                    << QString::fromLatin1(family) << bool(style & 1) << bool(style & 2);
+        }
+    }
+
+    void fontDialogKeepsTheStyle() {
+        QFETCH(QString, family);
+        QFETCH(bool, bold);
+        QFETCH(bool, italic);
+        QFont initial(family, 12);
+        initial.setBold(bold);
+        initial.setItalic(italic);
+
+        QtPrompts prompts;
+        acceptWhenShown();
+        // The colour too: one of the list and one of the user's own come back as they were.
+        const QColor colour = bold ? QColor(Qt::red) : QColor(0x12, 0x34, 0x56);
+        const auto choice = prompts.font(nullptr, FontChoice(initial, colour));
+        QVERIFY(choice);
+        const QFont& chosen = choice->font;
+        QCOMPARE(chosen.family(), family);
+        QCOMPARE(chosen.pointSize(), 12);
+        QCOMPARE(chosen.italic(), italic);
+        QCOMPARE(chosen.bold(), bold);
+        QVERIFY(chosen.styleName().isEmpty());
+        QCOMPARE(choice->colour, colour);
+    }
+
+    // Esc in a choice means its last button, the way out ("Annulla").
+    void escapeChoosesTheWayOut() {
+        QTimer::singleShot(0, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                QTest::keyClick(box, Qt::Key_Escape);
+        });
+        QtPrompts prompts;
+        QCOMPARE(prompts.choose(nullptr, QStringLiteral("Tremora"), QStringLiteral("?"),
+                                {QStringLiteral("Salva in UTF-8"), QStringLiteral("Annulla")}),
+                 1);
+    }
+};
+
+QTEST_MAIN(TestQtPrompts)
+#include "tst_qtprompts.moc"

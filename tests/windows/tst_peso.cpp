@@ -1,0 +1,164 @@
+#include "core/sharedvalues.h"
+#include "fixture.h"
+#include "windows/peso.h"
+
+#include <QPlainTextEdit>
+
+namespace {
+const QString countTitle = QStringLiteral("Peso dell'edificio");
+const QString countPrompt =
+    QStringLiteral("Inserire il numero complessivo dei piani dell'edificio");
+const QString nineStoreys =
+    QStringLiteral("Operazione eseguibile per un numero massimo di 9 piani");
+
+QString storeyLine(int storey, const QString& weight) {
+    return QStringLiteral("   %1° Piano").arg(storey) + QString(24, QLatin1Char(' ')) + weight +
+           QStringLiteral(" tonn\r\n");
+}
+} // namespace
+
+class TestPeso : public QObject {
+    Q_OBJECT
+  private slots:
+    void runningSumIsRoundedAfterEveryStorey() {
+        Fixture f;
+        f.prompts.answer({"2", "120,333", "100,333"});
+        f.menu("mnupesocomplitem");
+        QVERIFY(f.shown("peso"));
+        QVERIFY(f.prompts.inputs.empty());
+        QCOMPARE(f.window("peso")->windowTitle(), QStringLiteral("Peso complessivo dell'edificio"));
+        QVERIFY(f.main().indicator(4));
+        QCOMPARE(f.main().hint(), QStringLiteral("Calcola il peso totale dell'edificio"));
+
+        // The questions, in order, with their titles.
+        QCOMPARE(f.prompts.shown.size(), size_t(3));
+        QCOMPARE(f.prompts.shown[0].title, countTitle);
+        QCOMPARE(f.prompts.shown[0].text, countPrompt);
+        QCOMPARE(f.prompts.shown[1].title, QStringLiteral("Peso del 1° piano"));
+        QCOMPARE(f.prompts.shown[1].text, QStringLiteral("Inserire il peso del 1° piano (tonn)"));
+        QCOMPARE(f.prompts.shown[2].title, QStringLiteral("Peso del 2° piano"));
+        QCOMPARE(f.prompts.shown[2].text, QStringLiteral("Inserire il peso del 2° piano (tonn)"));
+
+        // 120,33 + 100,333 = 220,663 -> 220,66, not 220,67 as the plain sum would round.
+        QCOMPARE(f.shared().pesoEdificio, 220.66f);
+        QCOMPARE(f.shared().pesiPiani, (QStringList{"120,333", "100,333"}));
+
+        const QString printed = f.forms().get<Peso>("peso")->printedText();
+        QCOMPARE(printed, QStringLiteral("\r\n") + QString(10, QLatin1Char(' ')) +
+                              QStringLiteral("PIANI DELL'EDIFICIO:\n\r\r\n") +
+                              storeyLine(1, "120,333") + storeyLine(2, "100,333") +
+                              QStringLiteral("\r\n") + QStringLiteral("  Peso complessivo:") +
+                              QString(9, QLatin1Char(' ')) + QStringLiteral("220,66 tonn\r\n"));
+        // On screen the heading is followed by one empty line, in a fixed-pitch font.
+        auto* sheet = f.window("peso")->findChild<QPlainTextEdit*>();
+        QVERIFY(sheet && sheet->isReadOnly());
+        QVERIFY(QFontInfo(sheet->font()).fixedPitch());
+        const QStringList lines = sheet->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 7);
+        QCOMPARE(lines[1], QStringLiteral("          PIANI DELL'EDIFICIO:"));
+        QVERIFY(lines[0].isEmpty() && lines[2].isEmpty() && lines[5].isEmpty());
+        QCOMPARE(lines[6], QStringLiteral("  Peso complessivo:         220,66 tonn"));
+
+        f.click("peso", "Command3");
+        QCOMPARE(f.prompts.lastTitle(), QStringLiteral("Messaggio di Sistema"));
+        QCOMPARE(f.prompts.lastMessage(),
+                 QStringLiteral("Il peso P = 220,66 tonn é stato inserito nelle finestre Analisi "
+                                "Statica \n\r (azioni verticali) relative agli edifici in "
+                                "muratura ed intelaiati "));
+        QVERIFY(!f.shown("peso"));
+        QVERIFY(f.forms().isLoaded("peso"));
+        QVERIFY(!f.main().indicator(4));
+        QVERIFY(f.main().hint().isEmpty());
+        QCOMPARE(f.shared().pesoEdificio, 220.66f);
+
+        // Shown again as it was: no new questionnaire.
+        f.menu("mnupesocomplitem");
+        QVERIFY(f.shown("peso"));
+        QCOMPARE(f.forms().get<Peso>("peso")->printedText(), printed);
+    }
+
+    void unusableAnswersAreAskedAgain() {
+        Fixture f;
+        // Storeys: 0, 10, -1 are out of range, a fraction is not a whole number; text and an
+        // empty answer are asked again silently, Cancel after "No" to leaving; 9 is accepted.
+        f.prompts.answer({"0", "10", "-1", "tre", nullptr, "", "2,5", "9"});
+        f.prompts.yesNoAnswers = {false, false};
+        // Storey 1 refuses Cancel, an empty answer and text before taking a weight.
+        f.prompts.answer({nullptr, "", "dieci", "10"});
+        for (int i = 2; i <= 9; ++i)
+            f.prompts.answer({"10,5"});
+        f.menu("mnupesocomplitem");
+        QVERIFY(f.prompts.inputs.empty());
+
+        const auto msgs = f.prompts.messages();
+        QCOMPARE(msgs.size(), size_t(4));
+        for (const auto& m : msgs) {
+            QCOMPARE(m.text,
+                     &m == &msgs.back()
+                         ? QStringLiteral("Il numero dei piani deve essere un numero intero!")
+                         : nineStoreys);
+            QCOMPARE(m.title, QStringLiteral("Messaggio di sistema"));
+        }
+        // Each range message comes right after the refused answer, before the next question.
+        QCOMPARE(f.prompts.shown[1].kind, QStringLiteral("message"));
+        QCOMPARE(f.prompts.shown[2].text, countPrompt);
+        // The same storey-1 question is asked four times.
+        int storeyOneAsked = 0;
+        for (const auto& s : f.prompts.shown)
+            storeyOneAsked += s.text == QStringLiteral("Inserire il peso del 1° piano (tonn)");
+        QCOMPARE(storeyOneAsked, 4);
+
+        QCOMPARE(f.shared().pesiPiani.size(), 9);
+        QCOMPARE(f.shared().pesiPiani.first(), QStringLiteral("10"));
+        QCOMPARE(f.shared().pesoEdificio, 94.0f);
+        QVERIFY(f.forms().get<Peso>("peso")->printedText().contains(storeyLine(9, "10,5")));
+    }
+
+    void cancelDropsWeightCloseBoxKeepsIt() {
+        Fixture f;
+        f.prompts.answer({"1", "350"});
+        f.menu("mnupesocomplitem");
+        QCOMPARE(f.shared().pesoEdificio, 350.0f);
+        f.click("peso", "Command2");
+        Fixture::settle();
+        QVERIFY(!f.forms().isLoaded("peso"));
+        QCOMPARE(f.shared().pesoEdificio, 0.0f);
+        QVERIFY(!f.main().indicator(4));
+        QVERIFY(f.main().hint().isEmpty());
+
+        f.prompts.answer({"1", "350"});
+        f.menu("mnupesocomplitem");
+        f.window("peso")->close();
+        Fixture::settle();
+        QVERIFY(!f.forms().isLoaded("peso"));
+        QCOMPARE(f.shared().pesoEdificio, 350.0f);
+        QVERIFY(!f.main().indicator(4));
+    }
+
+    void resetAsksEverythingAgain() {
+        Fixture f;
+        f.prompts.answer({"1", "350"});
+        f.menu("mnupesocomplitem");
+        QDialog* first = f.window("peso");
+
+        f.prompts.answer({"2", "1", "2"});
+        f.click("peso", "Command1");
+        QVERIFY(f.prompts.inputs.empty());
+        QCOMPARE(f.prompts.modalRuns, (QStringList{"peso", "peso"}));
+        QVERIFY(f.window("peso") != first);
+        QVERIFY(f.shown("peso"));
+        QVERIFY(f.main().indicator(4));
+        QCOMPARE(f.main().hint(), QStringLiteral("Calcola il peso totale dell'edificio (in tonn)"));
+        QCOMPARE(f.shared().pesoEdificio, 3.0f);
+        QCOMPARE(f.shared().pesiPiani, (QStringList{"1", "2"}));
+        Fixture::settle();
+
+        f.click("peso", "Command4");
+        QCOMPARE(f.help.requests.size(), size_t(1));
+        QCOMPARE(f.help.requests[0].window, QStringLiteral("parametri dell'edificio"));
+        QCOMPARE(f.help.requests[0].context, 1030);
+    }
+};
+
+QTEST_MAIN(TestPeso)
+#include "tst_peso.moc"
