@@ -14,7 +14,8 @@ bool isDigit(QChar c) {
 }
 
 // Turns the printf text of a number into the Italian one: comma for the decimal point,
-// capital E with a signed exponent as the old Windows runtime writes it.
+// capital E and a signed exponent of at least two digits ("1E+20"), the notation of the
+// report's numbers.
 QString italianise(const char* buffer) {
     QString s = QString::fromLatin1(buffer);
     s.replace(QLatin1Char('.'), QLatin1Char(','));

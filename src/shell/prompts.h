@@ -12,8 +12,8 @@ class QWidget;
 // What the font dialog hands back: the font with its effects, and the colour of the text.
 // An invalid colour leaves the colour of the text as it is.
 struct FontChoice {
-    FontChoice(const QFont& font = QFont(), const QColor& colour = QColor())
-        : font(font), colour(colour) {}
+    FontChoice(const QFont& chosenFont = QFont(), const QColor& chosenColour = QColor())
+        : font(chosenFont), colour(chosenColour) {}
     QFont font;
     QColor colour;
 };

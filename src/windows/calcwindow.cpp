@@ -38,8 +38,7 @@ CalcWindow::CalcWindow(AppContext& context, QWidget* parent, const Setup& setup)
 }
 
 void CalcWindow::loadSteps() {
-    // The common load step of the old program set the application's help file; here the
-    // help service knows where its collection is, so only the window's own steps run.
+    // The help service finds its collection itself, so loading is the window's own steps.
     load();
 }
 

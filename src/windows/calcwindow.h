@@ -77,7 +77,7 @@ class CalcWindow : public QDialog, public ManagedWindow {
     QVBoxLayout* body() const { return m_body; }
     void addRow(QWidget* caption, QWidget* value);
     void addButtons(std::initializer_list<QPushButton*> buttons);
-    // The four buttons of a field window under the numbers its form gives them: "Elabora
+    // The four buttons of a field window under the control names each window gives them: "Elabora
     // Dati", "Invia Dati", "Annulla" and "?", laid out in that order along the bottom. Compute
     // and send run the window's handlers; "Annulla" and "?" do what every window does. The tab
     // order runs through the inputs given, then the buttons.

@@ -86,7 +86,8 @@ Sollecitazioni::Sollecitazioni(AppContext& context, QWidget* parent)
 }
 
 void Sollecitazioni::load() {
-    // Ø (character 216 of the old ANSI code page) marks the amplification coefficient.
+    // Ø (character 216 of the Windows-1252 code page, in which reports are saved) marks the
+    // amplification coefficient.
     m_symbol->setText(QString(QChar(0x00D8)) + QStringLiteral(" ="));
 }
 
