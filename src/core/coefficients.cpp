@@ -13,9 +13,29 @@ const Zone zones[zoneCount] = {
     {9, 0.07, "Zone di 2° categoria: S = 9", "9 (zona di 2° categoria)"},
     {12, 0.1, "Zone di 1° categoria: S = 12", "12 (zona di 1° categoria)"},
 };
-const double protections[protectionCount] = {1.0, 1.2, 1.4};
-const double structures[structureCount] = {1.0, 1.2};
+const Item protectionItems[] = {{" 1,0", 1.0}, {" 1,2", 1.2}, {" 1,4", 1.4}};
+const Item protectionDottedItems[] = {{" 1.0", 1.0}, {" 1.2", 1.2}, {" 1.4", 1.4}};
+const Item structureItems[] = {{" 1", 1.0}, {" 1,2", 1.2}};
+const Item structureUnpaddedItems[] = {{" 1", 1.0}, {"1,2", 1.2}};
 } // namespace
+
+const ItemList protection{protectionItems, 3};
+const ItemList protectionDotted{protectionDottedItems, 3};
+const ItemList structure{structureItems, 2};
+const ItemList structureUnpadded{structureUnpaddedItems, 2};
+
+QStringList ItemList::texts() const {
+    QStringList out;
+    for (int i = 0; i < count; ++i)
+        out << QString::fromUtf8(items[i].text);
+    return out;
+}
+
+std::optional<double> ItemList::value(int row) const {
+    if (row < 0 || row >= count)
+        return std::nullopt;
+    return items[row].value;
+}
 
 const Zone& zone(int index) {
     return zones[index];
@@ -36,14 +56,6 @@ QString zoneSText(int index) {
 }
 QString zoneCText(int index) {
     return numtext::format(zones[index].c) + QLatin1Char('g');
-}
-
-double protection(int index) {
-    return protections[index];
-}
-
-double structure(int index) {
-    return structures[index];
 }
 
 double responseCoefficient(double periodSeconds) {

@@ -24,13 +24,48 @@ QString zoneSText(int index);
 // C as the visible label shows it: the number followed by "g" (0,04g).
 QString zoneCText(int index);
 
-// Seismic protection coefficient I by list position: 1, 1,2, 1,4.
-double protection(int index);
-constexpr int protectionCount = 3;
+// A list of coefficients as a window offers it: each item's text and the value it stands
+// for, in list order.
+struct Item {
+    const char* text;
+    double value;
+};
+struct ItemList {
+    const Item* items;
+    int count;
+    QStringList texts() const;
+    // The value of the item in that row; nothing for a row outside the list.
+    std::optional<double> value(int row) const;
+};
 
-// Structure coefficient beta of framed buildings by list position: 1, 1,2.
-double structure(int index);
-constexpr int structureCount = 2;
+// Seismic protection coefficient I: 1, 1,2, 1,4.
+extern const ItemList protection;
+// The same with decimal points, as the masonry dynamic analysis lists them.
+extern const ItemList protectionDotted;
+// Structure coefficient beta of framed buildings: 1, 1,2.
+extern const ItemList structure;
+// The same as the horizontal actions window lists it, the second item without its blank.
+extern const ItemList structureUnpadded;
+
+// Vertical seismic coefficient Kv of framed buildings by the kind of member.
+namespace verticalCoefficient {
+constexpr double longSpans = 0.2;
+constexpr double thrusting = 0.2;
+constexpr double cantilevers = 0.4;
+} // namespace verticalCoefficient
+
+// Reduction s of the live load by the use of the rooms.
+namespace liveLoadReduction {
+constexpr double housing = 0.33;    // dwellings, offices, roofs, balconies
+constexpr double crowded = 0.5;     // public rooms that may be crowded
+constexpr double veryCrowded = 1.0; // archives, warehouses, rooms always crowded
+} // namespace liveLoadReduction
+
+// Amplification of the elastic displacements: 6 in the static analysis, 4 in the dynamic.
+namespace displacementAmplification {
+constexpr double staticAnalysis = 6.0;
+constexpr double dynamicAnalysis = 4.0;
+} // namespace displacementAmplification
 
 // Response coefficient R from the fundamental period T (s):
 // R = 1 for T <= 0,8 s, otherwise R = 0,862 / T^(2/3).

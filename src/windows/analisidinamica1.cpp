@@ -14,8 +14,7 @@ AnalisiDinamica1::AnalisiDinamica1(AppContext& context, QWidget* parent)
                  {QStringLiteral("Analisi Dinamica"), panels::masonry, helptopics::masonry,
                   helptopics::masonryContext}) {
     // The items of this window are written with a decimal point; I is taken by position.
-    const SeismicRows rows = addSeismicRows(
-        "Label10", {QStringLiteral(" 1.0"), QStringLiteral(" 1.2"), QStringLiteral(" 1.4")});
+    const SeismicRows rows = addSeismicRows("Label10", coefficients::protectionDotted);
     m_period = rows.period;
     m_response = rows.response;
     m_zones = rows.zones;

@@ -22,8 +22,7 @@ AnalisiDinamica2::AnalisiDinamica2(AppContext& context, QWidget* parent)
     m_response = label("Label5", QString(), Bordered | Centred);
     QLabel* protectionCaption =
         label("Label6", QStringLiteral("Coefficiente di Protezione Sismica (I):"));
-    m_protectionList =
-        listBox("List1", {QStringLiteral(" 1,0"), QStringLiteral(" 1,2"), QStringLiteral(" 1,4")});
+    m_protectionList = listBox("List1", coefficients::protection.texts());
     QLabel* protection = hiddenLabel("Label10");
     QListWidget* zoneList = listBox("List2");
     QLabel* intensityCaption =
@@ -32,7 +31,7 @@ AnalisiDinamica2::AnalisiDinamica2(AppContext& context, QWidget* parent)
     QLabel* intensityText = label("Label9", QString(), Bordered | Centred);
     QLabel* foundationCaption = label("Label3", QStringLiteral("Coefficiente di Fondazione:"));
     m_structureCaption = label("Label11");
-    QListWidget* structureList = listBox("List3", {QStringLiteral(" 1"), QStringLiteral(" 1,2")});
+    QListWidget* structureList = listBox("List3", coefficients::structure.texts());
     // The Greek tag of epsilon, written as a Greek letter.
     QLabel* epsilonTag = label("Label17", QStringLiteral("ε ="));
     m_foundation = quantityBox("Text3");
@@ -65,9 +64,9 @@ AnalisiDinamica2::AnalisiDinamica2(AppContext& context, QWidget* parent)
         {m_protectionList, zoneList, m_foundation, structureList}, [this] { compute(); },
         [this] { send(); });
 
-    bindProtectionList(m_protectionList, protection);
+    bindCoefficients(m_protectionList, coefficients::protection, protection);
     bindZoneList(zoneList, intensityText, m_intensity, zoneText);
-    bindStructureList(structureList, m_structure);
+    bindCoefficients(structureList, coefficients::structure, m_structure);
     clearWhenChanged({m_protectionList, zoneList, m_foundation, structureList}, {m_ordinate});
 }
 
@@ -87,13 +86,12 @@ void AnalisiDinamica2::compute() {
     if (!r || !c || !epsilon || !beta)
         return;
     // No protection coefficient chosen leaves the ordinate empty.
-    const int row = chosenRow(m_protectionList);
-    if (row < 0 || row >= coefficients::protectionCount) {
+    const auto importance = coefficients::protection.value(chosenRow(m_protectionList));
+    if (!importance) {
         m_ordinate->clear();
         return;
     }
-    showResult(m_ordinate, formulas::framedSpectrumOrdinate(*r, *c, *epsilon, *beta,
-                                                            coefficients::protection(row)));
+    showResult(m_ordinate, formulas::framedSpectrumOrdinate(*r, *c, *epsilon, *beta, *importance));
 }
 
 void AnalisiDinamica2::send() {

@@ -66,15 +66,14 @@ AzioniOrizzontali::AzioniOrizzontali(AppContext& context, QWidget* parent)
         QStringLiteral("Locali pubblici suscettibili di grande affollamento (sale per spettacoli, "
                        "chiese, tribune, ecc.), archivi, magazzini, biblioteche, contenitori, "
                        "scale, ecc."));
-    m_protectionList =
-        listBox("List1", {QStringLiteral(" 1,0"), QStringLiteral(" 1,2"), QStringLiteral(" 1,4")});
+    m_protectionList = listBox("List1", coefficients::protection.texts());
     QPushButton* compute = button("Command1", QStringLiteral("Elabora Dati"));
     QPushButton* cancel = button("Command2", QStringLiteral("Annulla"));
     QListWidget* zoneList = listBox("List2");
     m_period = quantityBox("Text1");
     m_foundation = quantityBox("Text3");
     m_distribution = quantityBox("Text5");
-    QListWidget* structureList = listBox("List3", {QStringLiteral(" 1"), QStringLiteral("1,2")});
+    QListWidget* structureList = listBox("List3", coefficients::structureUnpadded.texts());
     QPushButton* send = button("Command3", QStringLiteral("Invia Dati"));
     m_permanent = quantityBox("Text6");
     m_live = quantityBox("Text7");
@@ -169,21 +168,21 @@ AzioniOrizzontali::AzioniOrizzontali(AppContext& context, QWidget* parent)
         g->addWidget(hidden, 14, 0);
     addButtons({compute, send, newStorey, cancel, help});
 
-    bindProtectionList(m_protectionList, protection);
+    bindCoefficients(m_protectionList, coefficients::protection, protection);
     bindZoneList(zoneList, intensityText, m_intensity, zoneText);
-    bindStructureList(structureList, m_structure);
+    bindCoefficients(structureList, coefficients::structureUnpadded, m_structure);
     // Reduction s of the live load by the use of the rooms.
     connect(housing, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            m_reduction->setText(numtext::format(0.33));
+            m_reduction->setText(numtext::format(coefficients::liveLoadReduction::housing));
     });
     connect(crowded, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            m_reduction->setText(numtext::format(0.5));
+            m_reduction->setText(numtext::format(coefficients::liveLoadReduction::crowded));
     });
     connect(veryCrowded, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            m_reduction->setText(numtext::format(1.0));
+            m_reduction->setText(numtext::format(coefficients::liveLoadReduction::veryCrowded));
     });
     // The period as typed, not rounded, gives R.
     bindResponseCoefficient(m_period, m_response, false);
@@ -292,13 +291,12 @@ void AzioniOrizzontali::compute() {
     // K0 is rounded before the protection coefficient applies, and Kh again after.
     const double base =
         numtext::round2(formulas::horizontalCoefficientBase(*r, *c, *gamma, *epsilon, *beta));
-    const int row = chosenRow(m_protectionList);
+    const auto importance = coefficients::protection.value(chosenRow(m_protectionList));
     if (!std::isfinite(base))
         return;
-    if (row < 0 || row >= coefficients::protectionCount)
+    if (!importance)
         m_coefficient->clear();
-    else if (!showResult(m_coefficient,
-                         formulas::horizontalCoefficient(base, coefficients::protection(row))))
+    else if (!showResult(m_coefficient, formulas::horizontalCoefficient(base, *importance)))
         return;
 
     const auto permanent = number(m_permanent);

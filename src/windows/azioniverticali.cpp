@@ -46,8 +46,7 @@ AzioniVerticali::AzioniVerticali(AppContext& context, QWidget* parent)
         {"Command1", "Command2", "Command3", "Command4"}, {}, [this] { compute(); },
         [this] { send(); });
 
-    // Kv of the code by the kind of member: 0,2 for long spans and thrusting structures,
-    // 0,4 for cantilevers.
+    // Kv of the code by the kind of member.
     const auto choose = [this](QRadioButton* o, double kv) {
         connect(o, &QRadioButton::toggled, this, [this, o, kv](bool on) {
             if (!on)
@@ -56,9 +55,9 @@ AzioniVerticali::AzioniVerticali(AppContext& context, QWidget* parent)
             m_kind->setText(o->text());
         });
     };
-    choose(longSpans, 0.2);
-    choose(thrusting, 0.2);
-    choose(cantilevers, 0.4);
+    choose(longSpans, coefficients::verticalCoefficient::longSpans);
+    choose(thrusting, coefficients::verticalCoefficient::thrusting);
+    choose(cantilevers, coefficients::verticalCoefficient::cantilevers);
     clearWhenChanged({longSpans, thrusting, cantilevers, m_weight}, {m_force});
 }
 

@@ -357,19 +357,11 @@ void CalcWindow::bindZoneList(QListWidget* list, QLabel* cText, QLabel* cNumber,
     });
 }
 
-void CalcWindow::bindProtectionList(QListWidget* list, QLabel* iNumber) {
+void CalcWindow::bindCoefficients(QListWidget* list, const coefficients::ItemList& items,
+                                  QLabel* value) {
     onPick(list, [=](int row) {
-        if (row >= coefficients::protectionCount)
-            return;
-        iNumber->setText(numtext::format(coefficients::protection(row)));
-    });
-}
-
-void CalcWindow::bindStructureList(QListWidget* list, QLabel* betaNumber) {
-    onPick(list, [=](int row) {
-        if (row >= coefficients::structureCount)
-            return;
-        betaNumber->setText(numtext::format(coefficients::structure(row)));
+        if (const auto v = items.value(row))
+            value->setText(numtext::format(*v));
     });
 }
 
@@ -448,7 +440,7 @@ void CalcWindow::takeWeight(QLineEdit* weight) {
 }
 
 CalcWindow::SeismicRows CalcWindow::addSeismicRows(const char* zoneTextName,
-                                                   const QStringList& protectionItems) {
+                                                   const coefficients::ItemList& protectionItems) {
     SeismicRows rows;
     QLabel* periodCaption =
         label("Label2", QStringLiteral("Periodo Fondamentale della Struttura (T):"));
@@ -464,7 +456,7 @@ CalcWindow::SeismicRows CalcWindow::addSeismicRows(const char* zoneTextName,
     QLabel* zoneText = hiddenLabel(zoneTextName);
     QLabel* protectionCaption =
         label("Label6", QStringLiteral("Coefficiente di Protezione Sismica (I):"));
-    rows.protection = listBox("List1", protectionItems);
+    rows.protection = listBox("List1", protectionItems.texts());
     rows.importance = hiddenLabel("Label11");
 
     // Captions above their values, two columns: T and R, then S and C; I above its list.
@@ -480,7 +472,7 @@ CalcWindow::SeismicRows CalcWindow::addSeismicRows(const char* zoneTextName,
     m_grid->addWidget(rows.protection, 5, 0);
 
     bindZoneList(rows.zones, intensityText, rows.intensity, zoneText);
-    bindProtectionList(rows.protection, rows.importance);
+    bindCoefficients(rows.protection, protectionItems, rows.importance);
     bindResponseCoefficient(rows.period, rows.response, true);
     return rows;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/coefficients.h"
 #include "shell/appcontext.h"
 #include "shell/forms.h"
 
@@ -139,10 +140,8 @@ class CalcWindow : public QDialog, public ManagedWindow {
     static int chosenRow(const QListWidget* list);
     // The seismic zone list: a click writes the visible C text, C as a number and S in words.
     void bindZoneList(QListWidget* list, QLabel* cText, QLabel* cNumber, QLabel* sText);
-    // The protection list: a click writes I (1, 1,2 or 1,4) by list position.
-    void bindProtectionList(QListWidget* list, QLabel* iNumber);
-    // The structure list of framed buildings: a click writes beta (1 or 1,2) by list position.
-    void bindStructureList(QListWidget* list, QLabel* betaNumber);
+    // A list of coefficients: a click writes the value of the item chosen (I, beta).
+    void bindCoefficients(QListWidget* list, const coefficients::ItemList& items, QLabel* value);
     // The period box drives the response coefficient R; roundPeriod rounds T to two decimals
     // before the rule is applied.
     void bindResponseCoefficient(QLineEdit* period, QLabel* response, bool roundPeriod);
@@ -160,7 +159,8 @@ class CalcWindow : public QDialog, public ManagedWindow {
         QListWidget* protection;
         QLabel* importance;
     };
-    SeismicRows addSeismicRows(const char* zoneTextName, const QStringList& protectionItems);
+    SeismicRows addSeismicRows(const char* zoneTextName,
+                               const coefficients::ItemList& protectionItems);
     // Load step of the windows that need T: the period box takes periodo's result and the
     // response label R from it; without a period both stay empty, so that nothing is
     // computed from a missing T.

@@ -17,8 +17,7 @@ ForzeOrizzontali::ForzeOrizzontali(AppContext& context, QWidget* parent)
     : CalcWindow(context, parent,
                  {QStringLiteral("Forze Orizzontali"), panels::masonry, helptopics::masonry,
                   helptopics::masonryContext}) {
-    const SeismicRows rows = addSeismicRows(
-        "Label13", {QStringLiteral(" 1,0"), QStringLiteral(" 1,2"), QStringLiteral(" 1,4")});
+    const SeismicRows rows = addSeismicRows("Label13", coefficients::protection);
     m_period = rows.period;
     m_response = rows.response;
     m_intensityHint = rows.intensityCaption;

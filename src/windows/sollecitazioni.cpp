@@ -1,4 +1,7 @@
 #include "windows/sollecitazioni.h"
+
+#include "core/coefficients.h"
+#include "core/numtext.h"
 #include "shell/controls.h"
 
 #include "core/formulas.h"
@@ -14,8 +17,8 @@
 
 namespace {
 // Amplification of the elastic seismic displacements by kind of analysis.
-const QString staticK = QStringLiteral("6");
-const QString dynamicK = QStringLiteral("4");
+const QString staticK = numtext::format(coefficients::displacementAmplification::staticAnalysis);
+const QString dynamicK = numtext::format(coefficients::displacementAmplification::dynamicAnalysis);
 
 } // namespace
 
