@@ -293,9 +293,17 @@ class Builder {
         return d ? d->number : fallback;
     }
 
+    // A text that cannot be read marks the report as failed; the builder goes on with an
+    // empty one and its result is then thrown away.
     QString read(const char* window, const char* control) const {
-        return m_read(QString::fromLatin1(window), QString::fromLatin1(control));
+        auto text = m_read(QString::fromLatin1(window), QString::fromLatin1(control));
+        if (!text) {
+            m_failed = true;
+            return QString();
+        }
+        return std::move(*text);
     }
+    bool failed() const { return m_failed; }
 
     QString entry(const SectionTable& table, int index, const Entry& e, int unitGap) const {
         QString line = spaces(number(Change::EntryIndent, table.id, index, 4));
@@ -353,6 +361,7 @@ class Builder {
   private:
     const Row& m_row;
     const Reader& m_read;
+    mutable bool m_failed = false;
 };
 
 } // namespace
@@ -397,7 +406,11 @@ std::optional<QString> compose(Building building, Analysis analysis, Sections se
                               : QStringLiteral("RELAZIONE ANALISI DINAMICA");
     // The framed dynamic report leaves two blanks between a value and its unit.
     const int unitGap = building == Building::Framed && analysis == Analysis::Dynamic ? 2 : 1;
-    return Builder(*row, read).build(tables, title, unitGap);
+    const Builder builder(*row, read);
+    QString text = builder.build(tables, title, unitGap);
+    if (builder.failed())
+        return std::nullopt;
+    return text;
 }
 
 } // namespace report

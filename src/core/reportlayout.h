@@ -13,9 +13,9 @@
 // name.
 namespace report {
 
-// Reads the text a window's control shows (a label's caption, a text box's text). It may
-// throw to abandon the report; nothing is then returned.
-using Reader = std::function<QString(const QString& window, const QString& control)>;
+// Reads the text a window's control shows (a label's caption, a text box's text); nothing
+// when there is no such window or control, which abandons the report.
+using Reader = std::function<std::optional<QString>(const QString& window, const QString& control)>;
 
 enum class Building { Masonry, Framed };
 enum class Analysis { Static, Dynamic };

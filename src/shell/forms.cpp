@@ -1,5 +1,7 @@
 #include "shell/forms.h"
 
+#include <exception>
+
 #include "shell/appcontext.h"
 #include "shell/controls.h"
 #include "shell/prompts.h"
@@ -27,7 +29,15 @@ QDialog* Forms::get(const QString& name) {
     const auto factory = m_factories.constFind(name);
     if (factory == m_factories.constEnd() || !m_context)
         return nullptr;
-    QDialog* window = factory.value()(*m_context, m_parent);
+    QDialog* window = nullptr;
+    try {
+        window = factory.value()(*m_context, m_parent);
+    } catch (const std::exception& failure) {
+        // A window that cannot be built is not there; whoever asked for it goes without.
+        qWarning("Finestra %s non disponibile: %s", qPrintable(name), failure.what());
+    }
+    if (!window)
+        return nullptr;
     window->setObjectName(name);
     m_loaded.insert(name, window);
     if (auto* managed = dynamic_cast<ManagedWindow*>(window))

@@ -36,7 +36,8 @@ class Forms {
     bool exists(const QString& name) const { return m_factories.contains(name); }
     bool isLoaded(const QString& name) const;
 
-    // The window, loaded hidden if it was not.
+    // The window, loaded hidden if it was not; nothing when there is no such window or it
+    // cannot be built.
     QDialog* get(const QString& name);
     template <class T> T* get(const QString& name) { return dynamic_cast<T*>(get(name)); }
     // Loads if needed and shows modally; returns when it is hidden or closed.

@@ -234,8 +234,9 @@ void AzioniOrizzontali::load() {
         response = coefficients::responseCoefficient(*t);
     NumberAnswer storey{};
     for (;;) {
-        storey = askNumber(QStringLiteral("Inserisci il numero del piano"),
-                           QStringLiteral("Piano dell'edificio"));
+        // Cancel asks again here, so an answer always comes.
+        storey = *askNumber(QStringLiteral("Inserisci il numero del piano"),
+                            QStringLiteral("Piano dell'edificio"));
         if (storey.value != std::floor(storey.value))
             message(messages::titleSystemLower, messages::wholeStoreyNumber);
         else if (storey.value > 0 && storey.value < 1000)

@@ -379,14 +379,15 @@ void CalcWindow::bindResponseCoefficient(QLineEdit* period, QLabel* response, bo
     });
 }
 
-CalcWindow::NumberAnswer CalcWindow::askNumber(const QString& prompt, const QString& title,
-                                               Leaving leaving, const QString& notNegative) {
+std::optional<CalcWindow::NumberAnswer> CalcWindow::askNumber(const QString& prompt,
+                                                              const QString& title, Leaving leaving,
+                                                              const QString& notNegative) {
     for (;;) {
         const std::optional<QString> answer = ctx.prompts.input(this, prompt, title);
         if (!answer) {
             if (leaving == Leaving::Ask &&
                 ctx.prompts.yesNo(this, messages::titleSystem, messages::leaveQuestionnaire))
-                throw QuestionnaireLeft{};
+                return std::nullopt;
             continue;
         }
         if (answer->isEmpty())
@@ -398,16 +399,18 @@ CalcWindow::NumberAnswer CalcWindow::askNumber(const QString& prompt, const QStr
             message(messages::titleSystemLower, notNegative);
             continue;
         }
-        return {*answer, *value};
+        return NumberAnswer{*answer, *value};
     }
 }
 
-int CalcWindow::askStoreyCount(const QString& title) {
+std::optional<int> CalcWindow::askStoreyCount(const QString& title) {
     for (;;) {
-        const double n =
+        const auto answer =
             askNumber(QStringLiteral("Inserire il numero complessivo dei piani dell'edificio"),
-                      title, Leaving::Ask)
-                .value;
+                      title, Leaving::Ask);
+        if (!answer)
+            return std::nullopt;
+        const double n = answer->value;
         if (n != std::floor(n))
             message(messages::titleSystemLower, messages::wholeStoreyCount);
         else if (n > 0 && n < 10)

@@ -174,22 +174,21 @@ class CalcWindow : public QDialog, public ManagedWindow {
     // An input dialog asked until the answer is a number: an empty answer and text that is
     // not a number ask the same question again. Returns the answer as typed.
     // Leaving::Never: Cancel asks again. Leaving::Ask: Cancel (or Esc) asks whether to stop
-    // the questionnaire; "Sì" throws QuestionnaireLeft, "No" asks the question again.
+    // the questionnaire; "Sì" gives nothing back, "No" asks the question again.
     // notNegative, when given, is the message that refuses a negative answer.
     struct NumberAnswer {
         QString text;
         double value;
     };
     enum class Leaving { Never, Ask };
-    struct QuestionnaireLeft {};
-    NumberAnswer askNumber(const QString& prompt, const QString& title,
-                           Leaving leaving = Leaving::Never,
-                           const QString& notNegative = QString());
+    std::optional<NumberAnswer> askNumber(const QString& prompt, const QString& title,
+                                          Leaving leaving = Leaving::Never,
+                                          const QString& notNegative = QString());
     // The number of storeys of a questionnaire, a whole number from 1 to 9: a fraction is
     // answered with the whole-number message, a number out of range with "Operazione
     // eseguibile per un numero massimo di 9 piani", and the question asked again. Cancel
-    // may leave the questionnaire (QuestionnaireLeft).
-    int askStoreyCount(const QString& title);
+    // may leave the questionnaire: nothing is then given back.
+    std::optional<int> askStoreyCount(const QString& title);
 
     void showEvent(QShowEvent* event) override;
 

@@ -60,28 +60,31 @@ CoeffDistribuzione::CoeffDistribuzione(AppContext& context, QWidget* parent)
 }
 
 void CoeffDistribuzione::load() {
-    try {
-        questionnaire(false);
-    } catch (const QuestionnaireLeft&) {
-        // Left half-way: nothing computed is kept, as with "Annulla".
+    // Left half-way: nothing computed is kept, as with "Annulla".
+    if (!questionnaire(false))
         cancel();
-    }
 }
 
-void CoeffDistribuzione::questionnaire(bool afterRestart) {
+bool CoeffDistribuzione::questionnaire(bool afterRestart) {
     SharedValues& shared = ctx.shared;
 
     // Number of storeys n, a whole number from 1 to 9.
-    const int storeys = askStoreyCount(QStringLiteral("Piani dell'edificio"));
+    const auto count = askStoreyCount(QStringLiteral("Piani dell'edificio"));
+    if (!count)
+        return false;
+    const int storeys = *count;
 
     // The chosen storey k, from 1 to n, kept as typed.
     QString chosenText;
     int chosen = 0;
     for (;;) {
-        const NumberAnswer k =
+        const auto answer =
             askNumber(QStringLiteral("Inserire il numero del piano del quale si vuole calcolare "
                                      "il coefficiente di distribuzione "),
                       QStringLiteral("Piano dell'edificio"), Leaving::Ask);
+        if (!answer)
+            return false;
+        const NumberAnswer& k = *answer;
         shared.numeroPiano = k.text;
         if (!isWhole(k.value)) {
             message(messages::titleSystemLower, messages::wholeStoreyNumber);
@@ -109,23 +112,27 @@ void CoeffDistribuzione::questionnaire(bool afterRestart) {
         heights.clear();
         for (int i = 1; i <= storeys; ++i) {
             const QString ordinal = QString::number(i) + degree;
-            const NumberAnswer w =
+            const auto weight =
                 askNumber(QStringLiteral("Inserire il peso del ") + ordinal +
                               QStringLiteral(" piano (") + messages::unitTonnes + QLatin1Char(')'),
                           QStringLiteral("Peso del ") + ordinal + QStringLiteral(" piano"),
                           Leaving::Ask, messages::negativeWeight);
-            shared.pesiPiani << w.text;
-            weights.push_back(w.value);
-            const NumberAnswer h =
+            if (!weight)
+                return false;
+            shared.pesiPiani << weight->text;
+            weights.push_back(weight->value);
+            const auto height =
                 askNumber(QStringLiteral("Inserire la quota del ") + ordinal +
                               QStringLiteral(" piano rispetto allo spiccato delle fondazioni (") +
                               messages::unitMetres + QLatin1Char(')'),
                           QStringLiteral("Quota del ") + ordinal + QStringLiteral(" piano"),
                           Leaving::Ask, messages::negativeHeight);
-            shared.quotePiani << h.text;
-            heights.push_back(h.value);
+            if (!height)
+                return false;
+            shared.quotePiani << height->text;
+            heights.push_back(height->value);
             if (i == chosen)
-                m_storeyHeight->setText(h.text);
+                m_storeyHeight->setText(height->text);
         }
         sums = formulas::StoreySums();
         for (int i = 0; i < storeys; ++i)
@@ -178,17 +185,15 @@ void CoeffDistribuzione::questionnaire(bool afterRestart) {
                  (afterRestart ? QStringLiteral("piano: ") : QStringLiteral("piano:  ")) +
                  numtext::format(rounded);
     m_surface->setPlainText(lines.join(QLatin1Char('\n')));
+    return true;
 }
 
 void CoeffDistribuzione::restart() {
     m_surface->clear();
     ctx.shared.numeroPiano = QString();
     ctx.shared.gammaPiano = 0.0;
-    try {
-        questionnaire(true);
-    } catch (const QuestionnaireLeft&) {
+    if (!questionnaire(true))
         cancel();
-    }
 }
 
 void CoeffDistribuzione::send() {

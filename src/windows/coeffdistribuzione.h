@@ -19,7 +19,8 @@ class CoeffDistribuzione : public CalcWindow {
 
   private:
     // The whole questionnaire; afterRestart picks the spacing of the result line.
-    void questionnaire(bool afterRestart);
+    // false when the user leaves it half-way.
+    bool questionnaire(bool afterRestart);
     void restart();
     void send();
     void cancel() override;

@@ -19,10 +19,6 @@
 
 namespace {
 
-// A report that cannot be read (a window or control the program does not have) is given up
-// before anything reaches the editor.
-struct UnreadableReport {};
-
 QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption) {
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(QString::fromLatin1(name));
@@ -172,7 +168,7 @@ QStringList ComponiRelazione::doubtfulSections(report::Analysis analysis, report
         // A window never computed, or whose result was emptied by a later change, shows
         // empty values.
         for (const QString& value : source.values)
-            if (read(source.window, value).isEmpty())
+            if (read(source.window, value).value_or(QString()).isEmpty())
                 doubtful = true;
         // A value taken from another window that has changed since.
         if (const auto* calc = dynamic_cast<const CalcWindow*>(ctx.forms.get(source.window)))
@@ -193,38 +189,31 @@ QCheckBox* ComponiRelazione::sectionBox(report::Analysis analysis, report::Secti
 
 void ComponiRelazione::create() {
     const auto choice = chosen();
-    const report::Reader read = [this](const QString& window, const QString& control) {
-        // Reading a window that is not loaded loads it hidden, in its initial state.
+    // Reading a window that is not loaded loads it hidden, in its initial state. A window or
+    // control the program does not have gives the report up before anything reaches the
+    // editor: the editor keeps its text and this window stays open.
+    const report::Reader read = [this](const QString& window,
+                                       const QString& control) -> std::optional<QString> {
         QDialog* source = ctx.forms.get(window);
         if (!source || !source->findChild<QObject*>(control))
-            throw UnreadableReport{};
+            return std::nullopt;
         return ctx.forms.text(window, control);
     };
-    std::optional<QString> text;
-    try {
-        if (choice)
-            text = report::compose(m_building, choice->first, choice->second, read);
-        if (text) {
-            // An engineer signs this report: sections that would print missing or outdated
-            // values are named first, and "No" leaves everything as it was.
-            const QStringList doubtful = doubtfulSections(choice->first, choice->second, read);
-            if (!doubtful.isEmpty() &&
-                !ctx.prompts.yesNo(
-                    this, messages::titleSystem,
-                    QStringLiteral("Le sezioni seguenti riporterebbero valori mancanti o non "
-                                   "aggiornati (finestre non elaborate, o con dati cambiati "
-                                   "dopo l'elaborazione):\n\n    ") +
-                        doubtful.join(QStringLiteral("\n    ")) +
-                        QStringLiteral("\n\nCreare comunque la relazione?")))
-                return;
-        }
-    } catch (...) {
-        // Whatever goes wrong while the report is gathered (a control the program does not
-        // have, a window that cannot be made) gives the report up silently: the editor keeps
-        // its text and the window stays open.
-        text.reset();
-    }
+    const std::optional<QString> text =
+        choice ? report::compose(m_building, choice->first, choice->second, read) : std::nullopt;
     if (text) {
+        // An engineer signs this report: sections that would print missing or outdated values
+        // are named first, and "No" leaves everything as it was.
+        const QStringList doubtful = doubtfulSections(choice->first, choice->second, read);
+        if (!doubtful.isEmpty() &&
+            !ctx.prompts.yesNo(
+                this, messages::titleSystem,
+                QStringLiteral("Le sezioni seguenti riporterebbero valori mancanti o non "
+                               "aggiornati (finestre non elaborate, o con dati cambiati "
+                               "dopo l'elaborazione):\n\n    ") +
+                    doubtful.join(QStringLiteral("\n    ")) +
+                    QStringLiteral("\n\nCreare comunque la relazione?")))
+            return;
         // The whole report is ready: it replaces the editor's text in one step.
         ctx.shell.setReportText(*text);
         ctx.forms.unload(objectName());

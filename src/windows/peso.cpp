@@ -43,39 +43,41 @@ void Peso::print(const QString& line) {
 }
 
 void Peso::load() {
-    try {
-        questionnaire();
-    } catch (const QuestionnaireLeft&) {
-        // Left half-way: nothing computed is kept, as with "Annulla".
+    // Left half-way: nothing computed is kept, as with "Annulla".
+    if (!questionnaire())
         cancel();
-    }
 }
 
-void Peso::questionnaire() {
+bool Peso::questionnaire() {
     SharedValues& shared = ctx.shared;
     shared.pesoEdificio = 0.0f;
 
-    const int n = askStoreyCount(QStringLiteral("Peso dell'edificio"));
+    const auto storeys = askStoreyCount(QStringLiteral("Peso dell'edificio"));
+    if (!storeys)
+        return false;
+    const int n = *storeys;
     shared.pesiPiani = QStringList();
     QList<double> weights;
     float total = 0.0f;
     for (int i = 1; i <= n; ++i) {
         const QString storey = QString::number(i) + QStringLiteral("°");
         for (;;) {
-            const NumberAnswer weight =
+            const auto weight =
                 askNumber(QStringLiteral("Inserire il peso del ") + storey +
                               QStringLiteral(" piano (") + messages::unitTonnes + QLatin1Char(')'),
                           QStringLiteral("Peso del ") + storey + QStringLiteral(" piano"),
                           Leaving::Ask, messages::negativeWeight);
+            if (!weight)
+                return false;
             // P is kept in single precision: a sum beyond its range would be infinite.
-            const float next = formulas::addStoreyWeight(total, weight.value);
+            const float next = formulas::addStoreyWeight(total, weight->value);
             if (!std::isfinite(next)) {
                 message(messages::titleSystemLower, messages::weightsOverflow);
                 continue;
             }
             total = next;
-            weights << weight.value;
-            shared.pesiPiani << weight.text;
+            weights << weight->value;
+            shared.pesiPiani << weight->text;
             break;
         }
     }
@@ -97,6 +99,7 @@ void Peso::questionnaire() {
           numtext::formatSingle(shared.pesoEdificio) + QStringLiteral(" tonn"));
 
     m_sheet->setPlainText(m_shown.join(QLatin1Char('\n')));
+    return true;
 }
 
 void Peso::send() {

@@ -20,8 +20,8 @@ class Peso : public CalcWindow {
 
   private:
     // The storeys and their weights asked one by one, then the list printed. Cancel on a
-    // question may leave it (QuestionnaireLeft).
-    void questionnaire();
+    // question may leave it: false then.
+    bool questionnaire();
     void print(const QString& line);
     void send();
     void restart();
