@@ -24,11 +24,7 @@
 #include <cmath>
 
 CalcWindow::CalcWindow(AppContext& context, QWidget* parent, const Setup& setup)
-    : QDialog(parent), ctx(context), m_setup(setup) {
-    setWindowTitle(setup.title);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setModal(true);
+    : BaseWindow(context, parent, setup.title, setup.areaPanel), m_setup(setup) {
     m_body = new QVBoxLayout(this);
     m_body->setSizeConstraint(QLayout::SetFixedSize);
     m_grid = new QGridLayout;
@@ -40,10 +36,6 @@ CalcWindow::CalcWindow(AppContext& context, QWidget* parent, const Setup& setup)
 void CalcWindow::loadSteps() {
     // The help service finds its collection itself, so loading is the window's own steps.
     load();
-}
-
-void CalcWindow::unloadSteps() {
-    statusReset();
 }
 
 QLabel* CalcWindow::label(const char* name, const QString& caption, int style) {
@@ -115,10 +107,6 @@ QListWidget* CalcWindow::listBox(const char* name, const QStringList& items) {
     l->setFixedHeight(l->sizeHintForRow(0) * rows + 2 * l->frameWidth() + 4);
     l->setMinimumWidth(qMax(120, l->sizeHintForColumn(0) + 2 * l->frameWidth() + 8));
     return l;
-}
-
-QPushButton* CalcWindow::button(const char* name, const QString& caption) {
-    return controls::button(this, name, caption);
 }
 
 QPlainTextEdit* CalcWindow::printSurface(int minimumWidth) {
@@ -316,12 +304,8 @@ void CalcWindow::showEvent(QShowEvent* event) {
     bringInChangedValues();
 }
 
-void CalcWindow::statusReset() {
-    ctx.shell.statusReset(m_setup.areaPanel);
-}
-
 void CalcWindow::cancel() {
-    ctx.forms.unload(objectName());
+    unloadWindow();
 }
 
 void CalcWindow::showHelp() {
@@ -478,9 +462,4 @@ CalcWindow::SeismicRows CalcWindow::addSeismicRows(const char* zoneTextName,
     bindCoefficients(rows.protection, protectionItems, rows.importance);
     bindResponseCoefficient(rows.period, rows.response, true);
     return rows;
-}
-
-void CalcWindow::closeEvent(QCloseEvent* event) {
-    event->accept();
-    ctx.forms.unload(objectName());
 }

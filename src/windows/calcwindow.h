@@ -1,10 +1,8 @@
 #pragma once
 
 #include "core/coefficients.h"
-#include "shell/appcontext.h"
-#include "shell/forms.h"
+#include "shell/basewindow.h"
 
-#include <QDialog>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -25,7 +23,7 @@ class QVBoxLayout;
 // checks and messages of "Elabora Dati" and "Invia Dati", giving up ("Annulla", the close
 // box), the help button, the status reset, and the zone, protection and period bindings.
 // A window states only its controls, inputs, formula and messages.
-class CalcWindow : public QDialog, public ManagedWindow {
+class CalcWindow : public BaseWindow {
     Q_OBJECT
   public:
     struct Setup {
@@ -38,8 +36,6 @@ class CalcWindow : public QDialog, public ManagedWindow {
     CalcWindow(AppContext& context, QWidget* parent, const Setup& setup);
 
     void loadSteps() override;
-    void unloadSteps() override;
-    int areaPanel() const { return m_setup.areaPanel; }
 
     // True while a value this window took from another window or a shared value when it
     // loaded (T, P, gamma) differs from what that source holds now, and the box still shows
@@ -67,7 +63,7 @@ class CalcWindow : public QDialog, public ManagedWindow {
     // The unit label alone, for windows that lay it out in a column of its own.
     QLabel* unitLabel(QWidget* value, const QString& unit);
     QListWidget* listBox(const char* name, const QStringList& items = QStringList());
-    QPushButton* button(const char* name, const QString& caption);
+    using BaseWindow::button;
     QRadioButton* option(const char* name, const QString& caption);
     // The questionnaires' printed surface ("Stampa"): read-only, fixed-pitch so that the
     // columns of blanks line up, across the top of the grid.
@@ -127,8 +123,6 @@ class CalcWindow : public QDialog, public ManagedWindow {
     void takeValue(QLineEdit* box, const QString& text, const QString& name,
                    std::function<QString()> source);
 
-    // Status reset of this window's area panel.
-    void statusReset();
     // "Annulla": destroys the window with its values (its unload steps run).
     virtual void cancel();
     void showHelp();
@@ -191,10 +185,6 @@ class CalcWindow : public QDialog, public ManagedWindow {
     std::optional<int> askStoreyCount(const QString& title);
 
     void showEvent(QShowEvent* event) override;
-
-    void closeEvent(QCloseEvent* event) override;
-
-    AppContext& ctx;
 
   private:
     struct Taken {

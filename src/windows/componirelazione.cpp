@@ -36,13 +36,12 @@ QLabel* backdrop(QWidget* parent, const char* name) {
 } // namespace
 
 ComponiRelazione::ComponiRelazione(AppContext& context, QWidget* parent, report::Building building)
-    : QDialog(parent), ctx(context), m_building(building) {
-    setWindowTitle(building == report::Building::Masonry
-                       ? QStringLiteral("Componi Relazione - Edifici in muratura")
-                       : QStringLiteral("Componi Relazione - Edifici intelaiati"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setModal(true);
+    : BaseWindow(context, parent,
+                 building == report::Building::Masonry
+                     ? QStringLiteral("Componi Relazione - Edifici in muratura")
+                     : QStringLiteral("Componi Relazione - Edifici intelaiati"),
+                 panels::composer),
+      m_building(building) {
 
     auto* body = new QVBoxLayout(this);
     body->setSizeConstraint(QLayout::SetFixedSize);
@@ -216,7 +215,7 @@ void ComponiRelazione::create() {
             return;
         // The whole report is ready: it replaces the editor's text in one step.
         ctx.shell.setReportText(*text);
-        ctx.forms.unload(objectName());
+        unloadWindow();
     }
     // Whether or not a report was written, the status bar is reset; with no match the
     // window stays open without its hint.
@@ -226,17 +225,4 @@ void ComponiRelazione::create() {
 void ComponiRelazione::leave() {
     statusReset();
     hide();
-}
-
-void ComponiRelazione::unloadSteps() {
-    statusReset();
-}
-
-void ComponiRelazione::closeEvent(QCloseEvent* event) {
-    event->accept();
-    ctx.forms.unload(objectName());
-}
-
-void ComponiRelazione::statusReset() {
-    ctx.shell.statusReset(panels::composer);
 }

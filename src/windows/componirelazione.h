@@ -1,10 +1,7 @@
 #pragma once
 
 #include "core/reportlayout.h"
-#include "shell/appcontext.h"
-#include "shell/forms.h"
-
-#include <QDialog>
+#include "shell/basewindow.h"
 
 class QCheckBox;
 class QLabel;
@@ -14,7 +11,7 @@ class QRadioButton;
 // "Crea Relazione" writes the report of that section set into the editor from what the
 // calculation windows show. One window per kind of building: `componirelazione` for masonry,
 // `componirelazione1` for framed buildings.
-class ComponiRelazione : public QDialog, public ManagedWindow {
+class ComponiRelazione : public BaseWindow {
     Q_OBJECT
   public:
     ComponiRelazione(AppContext& context, QWidget* parent, report::Building building);
@@ -22,12 +19,8 @@ class ComponiRelazione : public QDialog, public ManagedWindow {
     // The factory that registers the composer of one kind of building.
     static Forms::Factory factory(report::Building building);
 
-    void unloadSteps() override;
     // Esc does not leave the window: "Esci" and the close box are the ways out.
     void reject() override {}
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
 
   private:
     void showStaticGroup(bool on);
@@ -35,14 +28,12 @@ class ComponiRelazione : public QDialog, public ManagedWindow {
     void leave();
     // The section set ticked in the visible group; nothing when no analysis is chosen.
     std::optional<std::pair<report::Analysis, report::Sections>> chosen() const;
-    void statusReset();
     // The names (as the check boxes give them) of the ticked sections that would print an
     // empty value or a value made outdated by a change in another window.
     QStringList doubtfulSections(report::Analysis analysis, report::Sections sections,
                                  const report::Reader& read);
     QCheckBox* sectionBox(report::Analysis analysis, report::Section section) const;
 
-    AppContext& ctx;
     report::Building m_building;
     QRadioButton* m_static;        // Option1
     QRadioButton* m_dynamic;       // Option2
