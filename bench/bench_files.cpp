@@ -32,8 +32,11 @@ class FixedPrompts : public Prompts {
         return std::nullopt;
     }
     int choose(QWidget*, const QString&, const QString&, const QStringList&) override { return -1; }
-    std::optional<QString> openFileName(QWidget*) override { return openName; }
-    std::optional<QString> saveFileName(QWidget*) override { return saveName; }
+    std::optional<QString> openFileName(QWidget*, FileKind) override { return openName; }
+    std::optional<QString> saveFileName(QWidget*, FileKind, const QString&) override {
+        return saveName;
+    }
+    void preview(QWidget*, const QTextDocument&) override {}
     std::optional<FontChoice> font(QWidget*, const FontChoice&) override { return std::nullopt; }
     QString print(QWidget*, const QTextDocument&) override { return QString(); }
     void runModal(QDialog*) override {}

@@ -37,15 +37,23 @@ class Prompts {
     virtual int choose(QWidget* owner, const QString& title, const QString& text,
                        const QStringList& buttons) = 0;
 
-    // File dialogs for report text files; nothing when cancelled.
-    virtual std::optional<QString> openFileName(QWidget* owner) = 0;
-    virtual std::optional<QString> saveFileName(QWidget* owner) = 0;
+    // The kinds of file the program opens or writes, each with its own type in the dialogs:
+    // report text (.txt), building data (.tremora), PDF and OpenDocument text (.odt).
+    enum class FileKind { Report, BuildingData, Pdf, Odt };
+    // File dialogs; nothing when cancelled. suggested, when given, is the name the save
+    // dialog starts with.
+    virtual std::optional<QString> openFileName(QWidget* owner,
+                                                FileKind kind = FileKind::Report) = 0;
+    virtual std::optional<QString> saveFileName(QWidget* owner, FileKind kind = FileKind::Report,
+                                                const QString& suggested = QString()) = 0;
     // Font dialog with the effects and the colour, opened on the given ones; nothing when
     // cancelled.
     virtual std::optional<FontChoice> font(QWidget* owner, const FontChoice& initial) = 0;
     // Sends a document to the default printer; an empty string on success, otherwise the
     // reason the printing failed.
     virtual QString print(QWidget* owner, const QTextDocument& document) = 0;
+    // A print preview of the document, with a button that prints through the printer dialog.
+    virtual void preview(QWidget* owner, const QTextDocument& document) = 0;
 
     // Shows a window modally; returns when it is hidden or closed.
     virtual void runModal(QDialog* window) = 0;

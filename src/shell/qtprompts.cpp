@@ -5,7 +5,9 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
@@ -16,9 +18,11 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPointer>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
@@ -33,14 +37,24 @@ QString forDisplay(QString text) {
     return text;
 }
 
-// The one file type: its description, then the pattern the dialog filters by. The dialog
-// shows only the description.
-const QString textFilter = QStringLiteral(" Text Files (*.txt )(*.txt)");
-
-void setUpTextFileDialog(QFileDialog& dialog) {
-    dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setNameFilter(textFilter);
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
+// Each kind of file has one type: its description, then the pattern the dialog filters by
+// (the dialog shows only the description), and the extension added to a bare name.
+struct FileType {
+    const char* filter;
+    const char* suffix;
+};
+FileType fileType(Prompts::FileKind kind) {
+    switch (kind) {
+    case Prompts::FileKind::Report:
+        break;
+    case Prompts::FileKind::BuildingData:
+        return {"Dati edificio Tremora (*.tremora)(*.tremora)", "tremora"};
+    case Prompts::FileKind::Pdf:
+        return {"Documento PDF (*.pdf)(*.pdf)", "pdf"};
+    case Prompts::FileKind::Odt:
+        return {"Documento OpenDocument (*.odt)(*.odt)", "odt"};
+    }
+    return {" Text Files (*.txt )(*.txt)", "txt"};
 }
 
 } // namespace
@@ -93,24 +107,39 @@ int QtPrompts::choose(QWidget* owner, const QString& title, const QString& text,
     return int(added.indexOf(box.clickedButton()));
 }
 
-// The open and save dialogs differ only in what they accept.
-static std::optional<QString> textFileName(QWidget* owner, QFileDialog::AcceptMode mode) {
+// The open and save dialogs differ only in what they accept. They start in the folder last
+// used, else in the user's documents, never in wherever the program was started from.
+std::optional<QString> QtPrompts::fileName(QWidget* owner, FileKind kind, bool save,
+                                           const QString& suggested) {
     QFileDialog dialog(owner);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
-    setUpTextFileDialog(dialog);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    const FileType type = fileType(kind);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilter(QString::fromUtf8(type.filter));
+    dialog.setDefaultSuffix(QString::fromLatin1(type.suffix));
+    QString folder = m_lastFolder;
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    dialog.setDirectory(folder);
+    if (save && !suggested.isEmpty())
+        dialog.selectFile(QFileInfo(suggested).fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    m_lastFolder = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
-std::optional<QString> QtPrompts::openFileName(QWidget* owner) {
-    return textFileName(owner, QFileDialog::AcceptOpen);
+std::optional<QString> QtPrompts::openFileName(QWidget* owner, FileKind kind) {
+    return fileName(owner, kind, false, QString());
 }
 
-std::optional<QString> QtPrompts::saveFileName(QWidget* owner) {
-    return textFileName(owner, QFileDialog::AcceptSave);
+std::optional<QString> QtPrompts::saveFileName(QWidget* owner, FileKind kind,
+                                               const QString& suggested) {
+    return fileName(owner, kind, true, suggested);
 }
 
 namespace {
@@ -218,6 +247,15 @@ QString QtPrompts::print(QWidget*, const QTextDocument& document) {
     if (printer.printerState() == QPrinter::Error)
         return QStringLiteral("La stampa non è riuscita.");
     return QString();
+}
+
+void QtPrompts::preview(QWidget* owner, const QTextDocument& document) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog dialog(&printer, owner);
+    dialog.setWindowTitle(QStringLiteral("Anteprima di stampa"));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&document](QPrinter* target) { document.print(target); });
+    dialog.exec();
 }
 
 void QtPrompts::runModal(QDialog* window) {

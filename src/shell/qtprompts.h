@@ -11,9 +11,17 @@ class QtPrompts : public Prompts {
                                  const QString& title) override;
     int choose(QWidget* owner, const QString& title, const QString& text,
                const QStringList& buttons) override;
-    std::optional<QString> openFileName(QWidget* owner) override;
-    std::optional<QString> saveFileName(QWidget* owner) override;
+    std::optional<QString> openFileName(QWidget* owner, FileKind kind) override;
+    std::optional<QString> saveFileName(QWidget* owner, FileKind kind,
+                                        const QString& suggested) override;
     std::optional<FontChoice> font(QWidget* owner, const FontChoice& initial) override;
     QString print(QWidget* owner, const QTextDocument& document) override;
+    void preview(QWidget* owner, const QTextDocument& document) override;
+
+  private:
+    std::optional<QString> fileName(QWidget* owner, FileKind kind, bool save,
+                                    const QString& suggested);
+    // The folder of the last file opened or saved: the next dialog starts there.
+    QString m_lastFolder;
     void runModal(QDialog* window) override;
 };

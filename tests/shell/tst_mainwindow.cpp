@@ -113,13 +113,14 @@ struct StatusProbe : ScriptedPrompts {
     MainWindow* main = nullptr;
     QStringList seen;
     void note() { seen << main->hint() + QStringLiteral(" [") + indicatorsOn(*main) + "]"; }
-    std::optional<QString> openFileName(QWidget* owner) override {
+    std::optional<QString> openFileName(QWidget* owner, FileKind kind) override {
         note();
-        return ScriptedPrompts::openFileName(owner);
+        return ScriptedPrompts::openFileName(owner, kind);
     }
-    std::optional<QString> saveFileName(QWidget* owner) override {
+    std::optional<QString> saveFileName(QWidget* owner, FileKind kind,
+                                        const QString& suggested) override {
         note();
-        return ScriptedPrompts::saveFileName(owner);
+        return ScriptedPrompts::saveFileName(owner, kind, suggested);
     }
     std::optional<FontChoice> font(QWidget* owner, const FontChoice& initial) override {
         note();

@@ -48,14 +48,36 @@ int ScriptedPrompts::choose(QWidget*, const QString& title, const QString& text,
     return pop(choices, -1, unexpected, "choose");
 }
 
-std::optional<QString> ScriptedPrompts::openFileName(QWidget*) {
-    shown.push_back({QStringLiteral("open"), QString(), QString()});
+namespace {
+QString kindName(Prompts::FileKind kind) {
+    switch (kind) {
+    case Prompts::FileKind::Report:
+        return QString();
+    case Prompts::FileKind::BuildingData:
+        return QStringLiteral("tremora");
+    case Prompts::FileKind::Pdf:
+        return QStringLiteral("pdf");
+    case Prompts::FileKind::Odt:
+        return QStringLiteral("odt");
+    }
+    return QString();
+}
+} // namespace
+
+std::optional<QString> ScriptedPrompts::openFileName(QWidget*, FileKind kind) {
+    shown.push_back({QStringLiteral("open"), kindName(kind), QString()});
     return pop(openNames, std::optional<QString>(), unexpected, "open");
 }
 
-std::optional<QString> ScriptedPrompts::saveFileName(QWidget*) {
-    shown.push_back({QStringLiteral("save"), QString(), QString()});
+std::optional<QString> ScriptedPrompts::saveFileName(QWidget*, FileKind kind,
+                                                     const QString& suggested) {
+    shown.push_back({QStringLiteral("save"), kindName(kind), suggested});
     return pop(saveNames, std::optional<QString>(), unexpected, "save");
+}
+
+void ScriptedPrompts::preview(QWidget*, const QTextDocument& document) {
+    shown.push_back({QStringLiteral("preview"), QString(), QString()});
+    previewedTexts << document.toPlainText();
 }
 
 std::optional<FontChoice> ScriptedPrompts::font(QWidget*, const FontChoice&) {

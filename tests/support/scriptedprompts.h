@@ -36,6 +36,7 @@ class ScriptedPrompts : public Prompts {
 
     std::vector<Shown> shown;
     QStringList printedTexts;
+    QStringList previewedTexts;
     QStringList modalRuns; // names of the windows run modally, in order
     int unexpected = 0;    // questions asked with no scripted answer
 
@@ -45,10 +46,14 @@ class ScriptedPrompts : public Prompts {
                                  const QString& title) override;
     int choose(QWidget* owner, const QString& title, const QString& text,
                const QStringList& buttons) override;
-    std::optional<QString> openFileName(QWidget* owner) override;
-    std::optional<QString> saveFileName(QWidget* owner) override;
+    // The file dialogs of every kind take their answers from openNames and saveNames; the
+    // record's title names the kind for any but report text, its text the suggested name.
+    std::optional<QString> openFileName(QWidget* owner, FileKind kind) override;
+    std::optional<QString> saveFileName(QWidget* owner, FileKind kind,
+                                        const QString& suggested) override;
     std::optional<FontChoice> font(QWidget* owner, const FontChoice& initial) override;
     QString print(QWidget* owner, const QTextDocument& document) override;
+    void preview(QWidget* owner, const QTextDocument& document) override;
     void runModal(QDialog* window) override;
 
     // Convenience for tests.
