@@ -6,6 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
   qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev
   fonts-liberation fonts-dejavu-core
+  poppler-utils unzip
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,5 +1,7 @@
 #include "shell/qtprompts.h"
 
+#include "shell/pagelayout.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -239,22 +241,28 @@ std::optional<FontChoice> QtPrompts::font(QWidget* owner, const FontChoice& init
 QString QtPrompts::print(QWidget*, const QTextDocument& document) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
-        return QStringLiteral("Nessuna stampante predefinita è installata.");
+        return QStringLiteral("Nessuna stampante predefinita è installata. La relazione si può "
+                              "comunque esportare in PDF (File, Esporta in PDF....) e stampare "
+                              "da lì.");
     QPrinter printer(info, QPrinter::HighResolution);
     if (!printer.isValid())
         return QStringLiteral("La stampante predefinita non è disponibile.");
-    document.print(&printer);
+    pagelayout::setUp(printer);
+    pagelayout::paint(document, printer);
     if (printer.printerState() == QPrinter::Error)
         return QStringLiteral("La stampa non è riuscita.");
     return QString();
 }
 
 void QtPrompts::preview(QWidget* owner, const QTextDocument& document) {
+    // The preview shows the pages exactly as printing and the PDF make them; its print
+    // button asks for the printer, the copies and the pages.
     QPrinter printer(QPrinter::HighResolution);
+    pagelayout::setUp(printer);
     QPrintPreviewDialog dialog(&printer, owner);
     dialog.setWindowTitle(QStringLiteral("Anteprima di stampa"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&document](QPrinter* target) { document.print(target); });
+                     [&document](QPrinter* target) { pagelayout::paint(document, *target); });
     dialog.exec();
 }
 

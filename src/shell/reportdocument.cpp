@@ -2,6 +2,7 @@
 
 #include "core/cp1252.h"
 #include "core/diskfile.h"
+#include "shell/pagelayout.h"
 #include "shell/prompts.h"
 #include "shell/routes.h"
 #include "shell/shell.h"
@@ -39,6 +40,12 @@ const QString boldHint = QStringLiteral("Pone in neretto il testo selezionato");
 const QString italicHint = QStringLiteral("Pone in corsivo il testo selezionato");
 const QString underlineHint = QStringLiteral("Sottolinea il testo selezionato");
 const QString clearHint = QStringLiteral("Cancella tutto il contenuto della casella di testo");
+const QString previewHint =
+    QStringLiteral("Mostra le pagine della relazione come saranno stampate");
+const QString pdfHint = QStringLiteral("Esporta la relazione in un documento PDF");
+const QString odtHint =
+    QStringLiteral("Esporta la relazione in un documento OpenDocument (.odt) con la sua "
+                   "formattazione");
 
 QString shownPath(const QString& path) {
     return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
@@ -238,6 +245,7 @@ bool ReportDocument::writeTo(const QString& path) {
         return false;
     }
     m_savedPath = shownPath(path);
+    m_path = path;
     return true;
 }
 
@@ -320,6 +328,7 @@ void ReportDocument::open() {
     if (!text)
         return finish();
     setCloseEnabled(true);
+    m_path = *path;
     load(*text);
     setCaption(QFileInfo(*path).fileName());
     // Loading the file changed the text; the document is as the file holds it.
@@ -379,6 +388,7 @@ void ReportDocument::close() {
     setCaption(programCaption);
     load(QString());
     m_keepCodePage = false;
+    m_path.clear();
     setModified(false);
     setCloseEnabled(false);
 }
@@ -449,4 +459,47 @@ void ReportDocument::clearAll() {
     setText(QString());
     setModified(false);
     m_shell.setTimerEnabled(true);
+}
+
+QString ReportDocument::reportName() const {
+    return m_path.isEmpty() ? QStringLiteral("Relazione") : QFileInfo(m_path).fileName();
+}
+
+void ReportDocument::preview() {
+    m_shell.setHint(previewHint);
+    m_prompts.preview(m_owner, *m_editor->document());
+    m_shell.setHint(QString());
+}
+
+void ReportDocument::exportTo(Prompts::FileKind kind, const QString& hint, const char* suffix,
+                              const std::function<QByteArray()>& make) {
+    m_shell.setHint(hint);
+    const QString base =
+        m_path.isEmpty() ? QStringLiteral("Relazione") : QFileInfo(m_path).completeBaseName();
+    const auto path =
+        m_prompts.saveFileName(m_owner, kind, base + QLatin1Char('.') + QLatin1String(suffix));
+    if (!path) {
+        m_shell.setHint(QString());
+        return;
+    }
+    const QByteArray bytes = make();
+    const QString failure = bytes.isEmpty() ? QStringLiteral("Il documento non è stato composto")
+                                            : diskfile::write(*path, bytes);
+    if (!failure.isEmpty()) {
+        message(QStringLiteral("Impossibile esportare la relazione in ") + shownPath(*path) +
+                QStringLiteral(": ") + failure + QLatin1Char('.'));
+        m_shell.setHint(QString());
+        return;
+    }
+    m_shell.setHint(QStringLiteral("Relazione esportata in ") + shownPath(*path));
+}
+
+void ReportDocument::exportPdf() {
+    exportTo(Prompts::FileKind::Pdf, pdfHint, "pdf",
+             [this] { return pagelayout::pdf(*m_editor->document(), reportName()); });
+}
+
+void ReportDocument::exportOdt() {
+    exportTo(Prompts::FileKind::Odt, odtHint, "odt",
+             [this] { return pagelayout::odt(*m_editor->document()); });
 }

@@ -5,7 +5,8 @@
 #include <functional>
 #include <optional>
 
-class Prompts;
+#include "shell/prompts.h"
+
 class QTextCharFormat;
 class QTextEdit;
 class QWidget;
@@ -43,6 +44,12 @@ class ReportDocument : public QObject {
     void toggleItalic();
     void toggleUnderline();
     void clearAll();
+    // The pages as printing and the PDF make them, with a button to print them.
+    void preview();
+    // The report as a PDF (A4, the editor's formatting, page numbers) or as OpenDocument
+    // text, to a file the user names.
+    void exportPdf();
+    void exportOdt();
 
     // The save question of Exit, Close, Open and the close box: asks "Si vogliono salvare
     // le modifiche?" when the document has changed and saves on Yes. Cancelled covers a
@@ -77,6 +84,11 @@ class ReportDocument : public QObject {
     void toggle(const std::function<bool(const QTextCharFormat&)>& has,
                 const std::function<void(QTextCharFormat&, bool)>& set);
     void message(const QString& text);
+    // The name the report goes by: its file's name, or "Relazione" before it has one.
+    QString reportName() const;
+    // Writes an export made by make() to a file the user names, telling how it went.
+    void exportTo(Prompts::FileKind kind, const QString& hint, const char* suffix,
+                  const std::function<QByteArray()>& make);
 
     QTextEdit* m_editor;
     Prompts& m_prompts;
@@ -89,4 +101,6 @@ class ReportDocument : public QObject {
     bool m_keepCodePage = false;
     QString m_caption;
     QString m_savedPath;
+    // The file the report was last opened from or saved to; empty before either.
+    QString m_path;
 };

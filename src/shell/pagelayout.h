@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QPagedPaintDevice;
+class QPrinter;
+class QTextDocument;
+
+// The pages of the report, the same on paper, in the print preview and in a PDF: A4
+// portrait, 20 mm margins, the text as the editor formats it, and "Pagina N di M" centred
+// at the foot of every page.
+namespace pagelayout {
+
+// Sets A4 portrait and the margins on a printer or PDF writer.
+void setUp(QPagedPaintDevice& device);
+// Lays the document out on the device's pages and paints them; returns the page count.
+int paint(const QTextDocument& document, QPagedPaintDevice& device);
+// The document as a PDF with the fonts embedded and the given title.
+QByteArray pdf(const QTextDocument& document, const QString& title);
+// The document as OpenDocument text, formatting kept.
+QByteArray odt(const QTextDocument& document);
+
+} // namespace pagelayout

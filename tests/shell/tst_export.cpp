@@ -1,0 +1,132 @@
+#include "fixture.h"
+#include "shell/reportdocument.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextEdit>
+
+namespace {
+
+// A composed report long enough for several pages, with a bold heading.
+QString longReport() {
+    QString text = QStringLiteral("    RELAZIONE ANALISI STATICA\r\n\r\n");
+    for (int i = 1; i <= 120; ++i)
+        text +=
+            QStringLiteral("    Forza Orizzontale del piano %1 (Fh): %2,5 tonn\r\n").arg(i).arg(i);
+    return text + QStringLiteral("    FINE DELLA RELAZIONE");
+}
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(20000) || process.exitCode() != 0)
+        return QStringLiteral("<%1 failed>").arg(program);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+bool have(const char* tool) {
+    return !QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty();
+}
+
+} // namespace
+
+class TestExport : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+
+    // The report in the editor, its first line made bold, as the user would format it.
+    static void compose(Fixture& f) {
+        f.main().setReportText(longReport());
+        QTextCursor heading(f.main().document().editor()->document());
+        heading.setPosition(4);
+        heading.setPosition(29, QTextCursor::KeepAnchor);
+        f.main().document().editor()->setTextCursor(heading);
+        f.menu("mnugrassettoitem");
+    }
+
+  private slots:
+    // A4 portrait, the text searchable, every page numbered "Pagina N di M", the title the
+    // report's name, the default file name the report's with .pdf.
+    void pdfPagesAndText() {
+        if (!have("pdftotext") || !have("pdfinfo"))
+            QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
+        Fixture f;
+        const QString report = dir.filePath(QStringLiteral("scuola.txt"));
+        f.prompts.saveNames.push_back(report);
+        compose(f);
+        f.menu("mnuSalvaconnomeItem");
+        const QString pdf = dir.filePath(QStringLiteral("scuola.pdf"));
+        f.prompts.saveNames.push_back(pdf);
+        f.main().document().exportPdf();
+        QCOMPARE(f.prompts.shown.back().title, QStringLiteral("pdf"));
+        QCOMPARE(f.prompts.shown.back().text, QStringLiteral("scuola.pdf"));
+        QCOMPARE(f.main().hint(), QStringLiteral("Relazione esportata in ") + pdf);
+
+        const QString info = run(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY2(info.contains(QStringLiteral("(A4)")), qPrintable(info));
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Title:\\s+scuola.txt"))),
+                 qPrintable(info));
+        const int pages =
+            QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info).captured(1).toInt();
+        QVERIFY2(pages >= 3, qPrintable(info));
+        const QString text =
+            run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY(text.contains(QStringLiteral("RELAZIONE ANALISI STATICA")));
+        QVERIFY(text.contains(QStringLiteral("Forza Orizzontale del piano 77 (Fh): 77,5 tonn")));
+        QVERIFY(text.contains(QStringLiteral("FINE DELLA RELAZIONE")));
+        for (int page = 1; page <= pages; ++page)
+            QVERIFY(text.contains(QStringLiteral("Pagina %1 di %2").arg(page).arg(pages)));
+        QVERIFY(!text.contains(QStringLiteral("Pagina %1 di").arg(pages + 1)));
+        QCOMPARE(f.prompts.unexpected, 0);
+    }
+
+    // OpenDocument text with the report's lines and the bold heading as a bold run.
+    void odtTextAndBold() {
+        if (!have("unzip"))
+            QSKIP("unzip is not installed");
+        Fixture f;
+        compose(f);
+        const QString odt = dir.filePath(QStringLiteral("relazione.odt"));
+        f.prompts.saveNames.push_back(odt);
+        f.main().document().exportOdt();
+        QCOMPARE(f.prompts.shown.back().text, QStringLiteral("Relazione.odt"));
+        const QString content = run(QStringLiteral("unzip"),
+                                    {QStringLiteral("-p"), odt, QStringLiteral("content.xml")});
+        QVERIFY(content.contains(QStringLiteral("Forza Orizzontale del piano 77 (Fh): 77,5 tonn")));
+        // The heading sits in a span whose style is bold.
+        const auto span =
+            QRegularExpression(QStringLiteral("<text:span text:style-name=\"(\\w+)\">RELAZIONE "
+                                              "ANALISI STATICA</text:span>"))
+                .match(content);
+        QVERIFY2(span.hasMatch(), qPrintable(content.left(2000)));
+        const QString style =
+            QRegularExpression(QStringLiteral("<style:style style:name=\"%1\"[^>]*>.*?</"
+                                              "style:style>")
+                                   .arg(span.captured(1)),
+                               QRegularExpression::DotMatchesEverythingOption)
+                .match(content)
+                .captured(0);
+        QVERIFY2(style.contains(QStringLiteral("fo:font-weight=\"bold\"")), qPrintable(style));
+    }
+
+    // Cancelling writes nothing; a folder that is not there is told, and nothing is written.
+    void exportsThatDoNotHappen() {
+        Fixture f;
+        compose(f);
+        f.prompts.saveNames.push_back(std::nullopt);
+        f.main().document().exportPdf();
+        QVERIFY(f.main().hint().isEmpty());
+        const QString nowhere = dir.filePath(QStringLiteral("mancante/relazione.odt"));
+        f.prompts.saveNames.push_back(nowhere);
+        f.main().document().exportOdt();
+        QVERIFY(f.prompts.lastMessage().startsWith(
+            QStringLiteral("Impossibile esportare la relazione in ") + nowhere));
+        QVERIFY(!QFile::exists(nowhere));
+        QVERIFY(f.main().hint().isEmpty());
+        QCOMPARE(f.prompts.unexpected, 0);
+    }
+};
+
+QTEST_MAIN(TestExport)
+#include "tst_export.moc"
