@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test sanitize fuzz bench clean format
+.PHONY: deps configure build run test sanitize fuzz package bench clean format
 
 deps:
 	@./scripts/install-deps.sh
@@ -27,6 +27,10 @@ sanitize: deps
 # The libFuzzer targets of tests/fuzz/, a minute each (FUZZ_SECONDS=n to change); needs clang.
 fuzz: deps
 	@./scripts/fuzz.sh
+
+# The Debian package (build/tremora_VERSION_ARCH.deb), checked by scripts/check-package.sh.
+package: build
+	@cd $(BUILD) && cpack -G DEB >/dev/null && ls tremora_*.deb
 
 bench: build
 	./bench/run.sh $(BUILD)

@@ -7,6 +7,7 @@ packages=(
   qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev
   fonts-liberation fonts-dejavu-core
   poppler-utils unzip
+  dpkg-dev desktop-file-utils appstream file
 )
 missing=()
 for p in "${packages[@]}"; do

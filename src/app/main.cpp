@@ -1,5 +1,51 @@
 #include "app/application.h"
+#include "shell/helpservice.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char usage[] = "Uso: tremora [FILE]\n"
+                     "\n"
+                     "Analisi sismica statica e dinamica degli edifici in muratura e intelaiati\n"
+                     "(D.M. 19/06/1984), con la relazione di calcolo.\n"
+                     "\n"
+                     "  FILE                 apre una relazione (.txt) o i dati di un edificio\n"
+                     "                       (.tremora)\n"
+                     "  -h, --help           mostra questo aiuto ed esce\n"
+                     "  -v, --version        mostra la versione ed esce\n"
+                     "  --controlla-guida    dice dove si trova la guida del programma ed esce\n"
+                     "                       (codice di uscita 1 se non la trova)\n";
+
+// Whether the help collection is where the program looks for it; for installers and CI.
+int checkHelp(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    HelpService help;
+    if (!help.available()) {
+        std::fprintf(stderr, "Guida non trovata: %s\n", qPrintable(help.collectionFile()));
+        return 1;
+    }
+    std::printf("Guida: %s\n", qPrintable(help.collectionFile()));
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    // The options that only inform are answered without opening a window.
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "-h") || !std::strcmp(argv[i], "--help")) {
+            std::fputs(usage, stdout);
+            return 0;
+        }
+        if (!std::strcmp(argv[i], "-v") || !std::strcmp(argv[i], "--version")) {
+            std::printf("Tremora %s\n", TREMORA_VERSION);
+            return 0;
+        }
+        if (!std::strcmp(argv[i], "--controlla-guida"))
+            return checkHelp(argc, argv);
+    }
     return runApplication(argc, argv);
 }

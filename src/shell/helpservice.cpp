@@ -23,7 +23,15 @@ QString HelpService::defaultDirectory() {
     const QString fromEnvironment = qEnvironmentVariable("TREMORA_HELP_DIR");
     if (!fromEnvironment.isEmpty())
         return fromEnvironment;
-    return QCoreApplication::applicationDirPath();
+    // Beside the program in a build folder; in share/tremora of the prefix when installed
+    // (bin/tremora and share/tremora/tremora.qhc).
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    if (QFileInfo(programFolder.filePath(collectionName)).isFile())
+        return programFolder.path();
+    const QString installed = programFolder.filePath(QStringLiteral("../share/tremora"));
+    if (QFileInfo(QDir(installed).filePath(collectionName)).isFile())
+        return QDir::cleanPath(installed);
+    return programFolder.path();
 }
 
 HelpService::HelpService(const QString& directory) : m_directory(directory) {}
