@@ -19,6 +19,10 @@ int runApplication(int argc, char* argv[], const std::function<void(QWidget*)>& 
     QObject::connect(&program.mainWindow(), &MainWindow::programEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     program.mainWindow().showMaximized();
+    // "tremora FILE": the report or the building data named on the command line.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1)
+        program.mainWindow().openFile(arguments.at(1));
     if (started)
         started(&program.mainWindow());
     return app.exec();

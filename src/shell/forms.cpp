@@ -23,22 +23,28 @@ bool Forms::isLoaded(const QString& name) const {
     return it != m_loaded.constEnd() && !it.value().isNull();
 }
 
-QDialog* Forms::get(const QString& name) {
-    if (isLoaded(name))
-        return m_loaded.value(name);
+QDialog* Forms::build(const QString& name, QWidget* parent) {
     const auto factory = m_factories.constFind(name);
     if (factory == m_factories.constEnd() || !m_context)
         return nullptr;
     QDialog* window = nullptr;
     try {
-        window = factory.value()(*m_context, m_parent);
+        window = factory.value()(*m_context, parent);
     } catch (const std::exception& failure) {
         // A window that cannot be built is not there; whoever asked for it goes without.
         qWarning("Finestra %s non disponibile: %s", qPrintable(name), failure.what());
     }
+    if (window)
+        window->setObjectName(name);
+    return window;
+}
+
+QDialog* Forms::get(const QString& name) {
+    if (isLoaded(name))
+        return m_loaded.value(name);
+    QDialog* window = build(name, m_parent);
     if (!window)
         return nullptr;
-    window->setObjectName(name);
     m_loaded.insert(name, window);
     if (auto* managed = dynamic_cast<ManagedWindow*>(window))
         managed->loadSteps();
@@ -76,6 +82,41 @@ void Forms::discardAll() {
             window->deleteLater();
         }
     }
+}
+
+QDialog* Forms::restore(const QString& name) {
+    discard(name);
+    QDialog* window = build(name, m_parent);
+    if (window)
+        m_loaded.insert(name, window);
+    return window;
+}
+
+void Forms::discard(const QString& name) {
+    QPointer<QDialog> window = m_loaded.take(name);
+    if (window) {
+        window->hide();
+        window->deleteLater();
+    }
+}
+
+std::unique_ptr<QDialog> Forms::sample(const QString& name) {
+    return std::unique_ptr<QDialog>(build(name, nullptr));
+}
+
+QStringList Forms::loadedNames() const {
+    QStringList loaded;
+    for (auto it = m_loaded.constBegin(); it != m_loaded.constEnd(); ++it)
+        if (!it.value().isNull())
+            loaded << it.key();
+    loaded.sort();
+    return loaded;
+}
+
+QStringList Forms::names() const {
+    QStringList all = m_factories.keys();
+    all.sort();
+    return all;
 }
 
 QString Forms::text(const QString& windowName, const QString& control) {

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QHash>
+#include <QMap>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <functional>
+#include <memory>
 
 class QDialog;
 class QWidget;
@@ -16,6 +19,20 @@ class ManagedWindow {
     virtual ~ManagedWindow() = default;
     virtual void loadSteps() {}
     virtual void unloadSteps() {}
+
+    // The building data file keeps the windows that hold the building's data (the
+    // calculation windows), with every control and the values they keep besides their
+    // controls, by name; restoreKept gives those back to a window rebuilt from the file.
+    virtual bool holdsBuildingData() const { return false; }
+    virtual QMap<QString, QString> keptValues() const { return {}; }
+    // Why saved kept values cannot be taken back (an unknown name, a number that is not
+    // one), or empty when they can.
+    virtual QString refusedKept(const QMap<QString, QString>& kept) const {
+        return kept.isEmpty() ? QString()
+                              : QStringLiteral("valore interno sconosciuto «") + kept.firstKey() +
+                                    QStringLiteral("»");
+    }
+    virtual void restoreKept(const QMap<QString, QString>& /*kept*/) {}
 };
 
 // The lifecycle of every window but the main one: not loaded, shown (modal), hidden.
@@ -47,11 +64,28 @@ class Forms {
     // Destroys every window without running unload steps (the program is ending).
     void discardAll();
 
+    // A window rebuilt from saved data: built hidden and counted as loaded without running
+    // its load steps (no value is taken, no question asked), so that the caller can set its
+    // controls. A window already loaded is destroyed first, without its unload steps.
+    QDialog* restore(const QString& name);
+    // Destroys one window without running its unload steps.
+    void discard(const QString& name);
+    // A window of that name built apart, never loaded nor shown, to look at its controls;
+    // nothing when there is no such window.
+    std::unique_ptr<QDialog> sample(const QString& name);
+    // The names of the windows loaded now, and of every window there is, sorted.
+    QStringList loadedNames() const;
+    QStringList names() const;
+    AppContext* context() const { return m_context; }
+
     // The text a report reads from a control: a label's caption, a text box's text,
     // a window's own caption when control is empty. Loads the window if needed.
     QString text(const QString& window, const QString& control);
 
   private:
+    // A new window of that name, or nothing.
+    QDialog* build(const QString& name, QWidget* parent);
+
     QWidget* m_parent = nullptr;
     AppContext* m_context = nullptr;
     QHash<QString, Factory> m_factories;

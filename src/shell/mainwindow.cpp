@@ -1,6 +1,7 @@
 #include "shell/mainwindow.h"
 
 #include "shell/banner.h"
+#include "shell/buildingfile.h"
 #include "shell/forms.h"
 #include "shell/help.h"
 #include "shell/maker.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -158,6 +160,14 @@ void MainWindow::buildMenus() {
          onDocument(&ReportDocument::open), nullptr},
         {Cmd::SaveAs, "mnuFile", "mnuSalvaconnomeItem", "Salva con &nome....", nullptr,
          "menu/salva", "save", "Salva con nome", onDocument(&ReportDocument::saveAs), nullptr},
+        // The building's data, apart from the report: the calculation windows and the
+        // shared values.
+        {Cmd::OpenData, "mnuFile", "mnuApriDatiItem", "Apri &dati edificio....", nullptr, nullptr,
+         nullptr, nullptr, [this] { buildingfile::openCommand(this, m_prompts, *this, m_forms); },
+         nullptr},
+        {Cmd::SaveData, "mnuFile", "mnuSalvaDatiItem", "Salva dat&i edificio....", nullptr, nullptr,
+         nullptr, nullptr, [this] { buildingfile::saveCommand(this, m_prompts, *this, m_forms); },
+         nullptr},
         {Cmd::Print, "mnuFile", "mnuStampaItem", "S&tampa", "Ctrl+S", "menu/stampa", "print",
          "Stampa", onDocument(&ReportDocument::print), nullptr},
         {Cmd::Close, "mnuFile", "mnuchiudiitem", "&Chiudi", "Ctrl+C", nullptr, nullptr, nullptr,
@@ -440,6 +450,20 @@ bool MainWindow::mayEnd() {
         return false;
     }
     return true;
+}
+
+void MainWindow::openFile(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("tremora"))
+        buildingfile::openPath(this, m_prompts, *this, m_forms, path);
+    else if (suffix == QLatin1String("txt"))
+        m_document->openFile(path);
+    else
+        m_prompts.message(this, QStringLiteral("Messaggio di Sistema"),
+                          QStringLiteral("Tremora apre all'avvio una relazione (file .txt) o i "
+                                         "dati di un edificio (file .tremora): «") +
+                              QFileInfo(path).fileName() +
+                              QStringLiteral("» non è né l'una né gli altri."));
 }
 
 void MainWindow::exitProgram() {

@@ -42,6 +42,9 @@ class MainWindow : public QMainWindow, public Shell {
 
     // "Esci": the save question, then the end of the program unless the save was cancelled.
     void exitProgram();
+    // A file named when the program starts: a report (.txt) or building data (.tremora).
+    // Anything else is refused with a message saying which files are meant.
+    void openFile(const QString& path);
 
   signals:
     // The program ends: the application should quit.
@@ -57,6 +60,8 @@ class MainWindow : public QMainWindow, public Shell {
     enum class Cmd {
         Open,
         SaveAs,
+        OpenData,
+        SaveData,
         Print,
         Close,
         Exit,

@@ -18,12 +18,13 @@ class NumberEdit : public QLineEdit {
 
     // True when the text is empty or a number this box accepts.
     bool isAcceptable() const;
+    // Marks the text or takes the mark away; the box does it itself whenever its text
+    // changes, and whoever sets the text with the box's signals blocked calls it after.
+    void updateMark();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void updateMark();
-
     bool m_nonNegative = false;
 };

@@ -322,18 +322,22 @@ void ReportDocument::open() {
     if (offerToSave() == SaveOutcome::Cancelled)
         return finish();
     const auto path = m_prompts.openFileName(m_owner);
-    if (!path)
-        return finish();
-    const auto text = readFrom(*path);
+    if (path)
+        openFile(*path);
+    finish();
+}
+
+bool ReportDocument::openFile(const QString& path) {
+    const auto text = readFrom(path);
     if (!text)
-        return finish();
+        return false;
     setCloseEnabled(true);
-    m_path = *path;
+    m_path = path;
     load(*text);
-    setCaption(QFileInfo(*path).fileName());
+    setCaption(QFileInfo(path).fileName());
     // Loading the file changed the text; the document is as the file holds it.
     setModified(false);
-    finish();
+    return true;
 }
 
 void ReportDocument::saveAs() {

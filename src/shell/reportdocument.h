@@ -34,6 +34,9 @@ class ReportDocument : public QObject {
 
     // The editor commands.
     void open();
+    // Opens the report file at path without a dialog (a file named on the command line);
+    // on failure the user is told why and the document stays as it was.
+    bool openFile(const QString& path);
     void saveAs();
     void print();
     void close();

@@ -332,3 +332,22 @@ void AzioniOrizzontali::newStorey() {
     context.forms.unload(windowName);
     routes::open(context.shell, context.forms, routes::horizontalActions);
 }
+
+namespace {
+const QString keptStorey = QStringLiteral("piano");
+} // namespace
+
+QMap<QString, QString> AzioniOrizzontali::keptValues() const {
+    return {{keptStorey, m_storey}};
+}
+
+QString AzioniOrizzontali::refusedKept(const QMap<QString, QString>& kept) const {
+    for (auto it = kept.begin(); it != kept.end(); ++it)
+        if (it.key() != keptStorey)
+            return QStringLiteral("valore interno sconosciuto «") + it.key() + QStringLiteral("»");
+    return QString();
+}
+
+void AzioniOrizzontali::restoreKept(const QMap<QString, QString>& kept) {
+    m_storey = kept.value(keptStorey);
+}

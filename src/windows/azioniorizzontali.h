@@ -10,6 +10,11 @@ class AzioniOrizzontali : public CalcWindow {
   public:
     AzioniOrizzontali(AppContext& context, QWidget* parent);
 
+    // The storey the window is about.
+    QMap<QString, QString> keptValues() const override;
+    QString refusedKept(const QMap<QString, QString>& kept) const override;
+    void restoreKept(const QMap<QString, QString>& kept) override;
+
   protected:
     void load() override;
 

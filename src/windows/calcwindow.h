@@ -36,6 +36,7 @@ class CalcWindow : public BaseWindow {
     CalcWindow(AppContext& context, QWidget* parent, const Setup& setup);
 
     void loadSteps() override;
+    bool holdsBuildingData() const override { return true; }
 
     // True while a value this window took from another window or a shared value when it
     // loaded (T, P, gamma) differs from what that source holds now, and the box still shows

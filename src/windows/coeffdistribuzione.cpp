@@ -1,5 +1,6 @@
 #include "windows/coeffdistribuzione.h"
 
+#include "core/buildingdata.h"
 #include "core/formulas.h"
 #include "core/numtext.h"
 #include "core/sharedvalues.h"
@@ -224,4 +225,27 @@ void CoeffDistribuzione::cancel() {
 void CoeffDistribuzione::unloadSteps() {
     clearSharedResult();
     CalcWindow::unloadSteps();
+}
+
+namespace {
+const QString keptStorey = QStringLiteral("pianoPassato");
+const QString keptGamma = QStringLiteral("gammaPassato");
+} // namespace
+
+QMap<QString, QString> CoeffDistribuzione::keptValues() const {
+    return {{keptStorey, m_passedStorey}, {keptGamma, buildingdata::doubleText(m_passedGamma)}};
+}
+
+QString CoeffDistribuzione::refusedKept(const QMap<QString, QString>& kept) const {
+    for (auto it = kept.begin(); it != kept.end(); ++it)
+        if (it.key() != keptStorey && it.key() != keptGamma)
+            return QStringLiteral("valore interno sconosciuto «") + it.key() + QStringLiteral("»");
+    if (kept.contains(keptGamma) && !numtext::parse(kept.value(keptGamma)))
+        return QStringLiteral("«") + keptGamma + QStringLiteral("» non è un numero");
+    return QString();
+}
+
+void CoeffDistribuzione::restoreKept(const QMap<QString, QString>& kept) {
+    m_passedStorey = kept.value(keptStorey);
+    m_passedGamma = numtext::parse(kept.value(keptGamma)).value_or(0.0);
 }

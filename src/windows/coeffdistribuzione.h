@@ -13,6 +13,10 @@ class CoeffDistribuzione : public CalcWindow {
     CoeffDistribuzione(AppContext& context, QWidget* parent);
 
     void unloadSteps() override;
+    // What "Invia Dati" passes on: the storey and its coefficient.
+    QMap<QString, QString> keptValues() const override;
+    QString refusedKept(const QMap<QString, QString>& kept) const override;
+    void restoreKept(const QMap<QString, QString>& kept) override;
 
   protected:
     void load() override;

@@ -28,6 +28,8 @@ const Item menuTree[] = {
     {0, "mnuFile", "&File", ""},
     {1, "mnuApriItem", "&Apri....", "Ctrl+A"},
     {1, "mnuSalvaconnomeItem", "Salva con &nome....", ""},
+    {1, "mnuApriDatiItem", "Apri &dati edificio....", ""},
+    {1, "mnuSalvaDatiItem", "Salva dat&i edificio....", ""},
     {1, "mnuStampaItem", "S&tampa", "Ctrl+S"},
     {1, "mnuchiudiitem", "&Chiudi", "Ctrl+C"},
     {1, "mnuEsciItem", "&Esci", "Ctrl+E"},

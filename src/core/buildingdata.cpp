@@ -1,0 +1,302 @@
+#include "core/buildingdata.h"
+
+#include "core/numtext.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QJsonValue>
+#include <cmath>
+#include <cstdio>
+
+namespace buildingdata {
+
+namespace {
+
+// The keys of the file, in Italian like everything the user sees.
+const QString keyFormat = QStringLiteral("formato");
+const QString keyVersion = QStringLiteral("versione");
+const QString keyShared = QStringLiteral("valoriCondivisi");
+const QString keyWindows = QStringLiteral("finestre");
+const QString keyWeight = QStringLiteral("pesoEdificio");
+const QString keyWeights = QStringLiteral("pesiPiani");
+const QString keyHeights = QStringLiteral("quotePiani");
+const QString keyStorey = QStringLiteral("numeroPiano");
+const QString keyGamma = QStringLiteral("gammaPiano");
+const QString keyTitle = QStringLiteral("titolo");
+const QString keyControls = QStringLiteral("controlli");
+const QString keyKept = QStringLiteral("interni");
+
+QString quoted(const QString& name) {
+    return QStringLiteral("«") + name + QStringLiteral("»");
+}
+
+QJsonValue storeyVariant(const QVariant& v) {
+    // Never set, or the storey as typed (possibly emptied).
+    return v.isValid() ? QJsonValue(v.toString()) : QJsonValue();
+}
+
+QJsonValue gammaVariant(const QVariant& v) {
+    // Never set, emptied, or a number.
+    if (!v.isValid())
+        return QJsonValue();
+    if (v.typeId() == QMetaType::QString)
+        return QJsonValue(v.toString());
+    return QJsonValue(doubleText(v.toDouble()));
+}
+
+// Reading: each check returns an empty string or the reason, naming the value by its path.
+class Reader {
+  public:
+    QString error;
+
+    bool fail(const QString& reason) {
+        if (error.isEmpty())
+            error = reason;
+        return false;
+    }
+
+    bool object(const QJsonValue& v, const QString& path, QJsonObject* out) {
+        if (!v.isObject())
+            return fail(quoted(path) + QStringLiteral(" deve essere un oggetto JSON"));
+        *out = v.toObject();
+        return true;
+    }
+
+    bool onlyKeys(const QJsonObject& o, const QString& path, const QStringList& known) {
+        for (auto it = o.begin(); it != o.end(); ++it)
+            if (!known.contains(it.key()))
+                return fail(QStringLiteral("voce sconosciuta ") +
+                            quoted(path.isEmpty() ? it.key() : path + QLatin1Char('.') + it.key()));
+        return true;
+    }
+
+    bool text(const QJsonValue& v, const QString& path, QString* out) {
+        if (!v.isString())
+            return fail(quoted(path) + QStringLiteral(" deve essere un testo"));
+        *out = v.toString();
+        return true;
+    }
+
+    bool numberText(const QJsonValue& v, const QString& path, double* out) {
+        QString t;
+        if (!text(v, path, &t))
+            return false;
+        const auto n = numtext::parse(t);
+        if (!n)
+            return fail(quoted(path) + QStringLiteral(" non è un numero: \"") + t +
+                        QStringLiteral("\""));
+        *out = *n;
+        return true;
+    }
+
+    bool numberList(const QJsonValue& v, const QString& path, QStringList* out) {
+        if (!v.isArray())
+            return fail(quoted(path) + QStringLiteral(" deve essere un elenco di numeri"));
+        const QJsonArray a = v.toArray();
+        for (int i = 0; i < a.size(); ++i) {
+            double ignored = 0.0;
+            const QString item = path + QStringLiteral("[%1]").arg(i);
+            if (!numberText(a.at(i), item, &ignored))
+                return false;
+            out->append(a.at(i).toString());
+        }
+        return true;
+    }
+
+    bool shared(const QJsonValue& v, SharedValues* out) {
+        QJsonObject o;
+        if (!object(v, keyShared, &o) ||
+            !onlyKeys(o, keyShared, {keyWeight, keyWeights, keyHeights, keyStorey, keyGamma}))
+            return false;
+        const auto path = [](const QString& key) { return keyShared + QLatin1Char('.') + key; };
+        for (const QString& key : {keyWeight, keyWeights, keyHeights, keyStorey, keyGamma})
+            if (!o.contains(key))
+                return fail(QStringLiteral("manca ") + quoted(path(key)));
+        double weight = 0.0;
+        if (!numberText(o.value(keyWeight), path(keyWeight), &weight))
+            return false;
+        const float single = static_cast<float>(weight);
+        if (!std::isfinite(single))
+            return fail(quoted(path(keyWeight)) +
+                        QStringLiteral(" è troppo grande per un peso dell'edificio"));
+        out->pesoEdificio = single;
+        if (!numberList(o.value(keyWeights), path(keyWeights), &out->pesiPiani) ||
+            !numberList(o.value(keyHeights), path(keyHeights), &out->quotePiani))
+            return false;
+        const QJsonValue storey = o.value(keyStorey);
+        if (!storey.isNull()) {
+            QString t;
+            if (!text(storey, path(keyStorey), &t))
+                return false;
+            out->numeroPiano = t;
+        }
+        const QJsonValue gamma = o.value(keyGamma);
+        if (gamma.isString() && gamma.toString().isEmpty()) {
+            out->gammaPiano = QString();
+        } else if (!gamma.isNull()) {
+            double g = 0.0;
+            if (!numberText(gamma, path(keyGamma), &g))
+                return false;
+            out->gammaPiano = g;
+        }
+        return true;
+    }
+
+    bool control(const QJsonValue& v, const QString& path, ControlValue* out) {
+        if (v.isString()) {
+            *out = ControlValue::ofText(v.toString());
+            return true;
+        }
+        if (v.isBool()) {
+            *out = ControlValue::ofChecked(v.toBool());
+            return true;
+        }
+        const double d = v.toDouble(-2.0);
+        if (v.isDouble() && d == std::floor(d) && d >= -1.0 && d < 1e6) {
+            *out = ControlValue::ofRow(static_cast<int>(d));
+            return true;
+        }
+        return fail(quoted(path) +
+                    QStringLiteral(" deve essere un testo, una riga di elenco (da -1 in su) "
+                                   "o vero/falso"));
+    }
+
+    bool window(const QJsonValue& v, const QString& path, Window* out) {
+        QJsonObject o;
+        if (!object(v, path, &o) || !onlyKeys(o, path, {keyTitle, keyControls, keyKept}))
+            return false;
+        if (!text(o.value(keyTitle), path + QLatin1Char('.') + keyTitle, &out->title))
+            return false;
+        QJsonObject controls;
+        if (!object(o.value(keyControls), path + QLatin1Char('.') + keyControls, &controls))
+            return false;
+        for (auto it = controls.begin(); it != controls.end(); ++it) {
+            ControlValue value;
+            if (!control(it.value(), path + QLatin1Char('.') + it.key(), &value))
+                return false;
+            out->controls.insert(it.key(), value);
+        }
+        if (o.contains(keyKept)) {
+            QJsonObject kept;
+            if (!object(o.value(keyKept), path + QLatin1Char('.') + keyKept, &kept))
+                return false;
+            for (auto it = kept.begin(); it != kept.end(); ++it) {
+                QString t;
+                if (!text(it.value(),
+                          path + QLatin1Char('.') + keyKept + QLatin1Char('.') + it.key(), &t))
+                    return false;
+                out->kept.insert(it.key(), t);
+            }
+        }
+        return true;
+    }
+};
+
+} // namespace
+
+QString doubleText(double value) {
+    return QString::number(value, 'g', QLocale::FloatingPointShortest)
+        .replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+QString floatText(float value) {
+    // Six significant digits are enough for most weights; up to nine for any single value.
+    for (int digits = 6; digits < 9; ++digits) {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "%.*g", digits, static_cast<double>(value));
+        const QString text =
+            QString::fromLatin1(buffer).replace(QLatin1Char('.'), QLatin1Char(','));
+        const auto back = numtext::parse(text);
+        if (back && static_cast<float>(*back) == value)
+            return text;
+    }
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.9g", static_cast<double>(value));
+    return QString::fromLatin1(buffer).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+QByteArray write(const File& file) {
+    QJsonObject shared;
+    shared.insert(keyWeight, floatText(file.shared.pesoEdificio));
+    shared.insert(keyWeights, QJsonArray::fromStringList(file.shared.pesiPiani));
+    shared.insert(keyHeights, QJsonArray::fromStringList(file.shared.quotePiani));
+    shared.insert(keyStorey, storeyVariant(file.shared.numeroPiano));
+    shared.insert(keyGamma, gammaVariant(file.shared.gammaPiano));
+
+    QJsonObject windows;
+    for (auto w = file.windows.begin(); w != file.windows.end(); ++w) {
+        QJsonObject controls;
+        for (auto c = w->controls.begin(); c != w->controls.end(); ++c) {
+            switch (c->kind) {
+            case ControlValue::Text:
+                controls.insert(c.key(), c->text);
+                break;
+            case ControlValue::Row:
+                controls.insert(c.key(), c->row);
+                break;
+            case ControlValue::Checked:
+                controls.insert(c.key(), c->checked);
+                break;
+            }
+        }
+        QJsonObject window;
+        window.insert(keyTitle, w->title);
+        window.insert(keyControls, controls);
+        if (!w->kept.isEmpty()) {
+            QJsonObject kept;
+            for (auto k = w->kept.begin(); k != w->kept.end(); ++k)
+                kept.insert(k.key(), k.value());
+            window.insert(keyKept, kept);
+        }
+        windows.insert(w.key(), window);
+    }
+
+    QJsonObject root;
+    root.insert(keyFormat, QString::fromLatin1(formatName));
+    root.insert(keyVersion, formatVersion);
+    root.insert(keyShared, shared);
+    root.insert(keyWindows, windows);
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+ReadResult read(const QByteArray& bytes) {
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
+    if (parseError.error != QJsonParseError::NoError)
+        return {std::nullopt, QStringLiteral("il contenuto non è JSON valido (errore al byte %1)")
+                                  .arg(parseError.offset + 1)};
+    if (!document.isObject())
+        return {std::nullopt, QStringLiteral("il contenuto non è un oggetto JSON")};
+    const QJsonObject root = document.object();
+    if (root.value(keyFormat).toString() != QString::fromLatin1(formatName))
+        return {std::nullopt, QStringLiteral("non è un file di dati edificio Tremora (manca ") +
+                                  QStringLiteral("\"formato\": \"") +
+                                  QString::fromLatin1(formatName) + QStringLiteral("\")")};
+    const QJsonValue version = root.value(keyVersion);
+    if (version.toDouble(-1.0) != formatVersion)
+        return {std::nullopt,
+                QStringLiteral("la versione del formato %1 non è quella che Tremora legge (%2)")
+                    .arg(version.isDouble() ? doubleText(version.toDouble())
+                                            : QStringLiteral("mancante"))
+                    .arg(formatVersion)};
+
+    Reader reader;
+    File file;
+    if (!reader.onlyKeys(root, QString(), {keyFormat, keyVersion, keyShared, keyWindows}) ||
+        !reader.shared(root.value(keyShared), &file.shared))
+        return {std::nullopt, reader.error};
+    QJsonObject windows;
+    if (!reader.object(root.value(keyWindows), keyWindows, &windows))
+        return {std::nullopt, reader.error};
+    for (auto it = windows.begin(); it != windows.end(); ++it) {
+        Window window;
+        if (!reader.window(it.value(), keyWindows + QLatin1Char('.') + it.key(), &window))
+            return {std::nullopt, reader.error};
+        file.windows.insert(it.key(), window);
+    }
+    return {file, QString()};
+}
+
+} // namespace buildingdata

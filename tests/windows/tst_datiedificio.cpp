@@ -1,0 +1,293 @@
+#include "fixture.h"
+#include "shell/buildingfile.h"
+#include "shell/numberedit.h"
+#include "shell/reportdocument.h"
+
+#include <QCheckBox>
+#include <QTemporaryDir>
+
+// Building data files: what the calculation windows and the shared values hold, saved and
+// opened again from the File menu.
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Opens a calculation window from its menu and works it as a user would: every empty box
+// gets a number of its own, every list its last item, the last option of the window is
+// chosen, then "Elabora Dati" and "Invia Dati".
+void work(Fixture& f, const char* menu, const char* window, int seed) {
+    f.menu(menu);
+    QDialog* w = f.window(window);
+    QVERIFY2(w, window);
+    int n = seed;
+    for (NumberEdit* box : w->findChildren<NumberEdit*>())
+        if (box->text().isEmpty())
+            box->setText(QString::number(++n) + QStringLiteral(",5"));
+    for (QListWidget* list : w->findChildren<QListWidget*>())
+        list->setCurrentRow(list->count() - 1);
+    const auto options = w->findChildren<QRadioButton*>();
+    if (!options.isEmpty())
+        options.last()->click();
+    for (const char* caption : {"Elabora Dati", "Invia Dati"})
+        for (QPushButton* b : w->findChildren<QPushButton*>())
+            if (b->text() == QLatin1String(caption) && w->isVisible())
+                b->click();
+}
+
+// Every calculation window worked, questionnaires answered; sent with its results.
+void workEveryWindow(Fixture& f) {
+    work(f, "mnuperfonditem", "periodo", 20);
+    f.prompts.answer({"2", "120,333", "100,1"});
+    work(f, "mnupesocomplitem", "peso", 0);
+    f.prompts.answer({"3", "2", "100", "3", "100", "6", "100", "9"});
+    work(f, "mnucoefficienteitem", "coeffdistribuzione", 0);
+    const std::pair<const char*, const char*> windows[] = {
+        {"mnuforzeorizzontaliitem", "forzeorizzontali"},
+        {"mnuforzeverticaliitem", "forzeverticali"},
+        {"mnuanldinitem", "analisidinamica1"},
+        {"mnuanalisidinItem", "analisidinamica2"},
+        {"mnuazorizzitem", "azioniorizzontali"},
+        {"mnuazvertitem", "azioniverticali"},
+        {"mnusollecitazioniItem", "Sollecitazioni"},
+        {"mnuverificheitem", "verifiche"},
+    };
+    int seed = 0;
+    for (const auto& [menu, window] : windows)
+        work(f, menu, window, seed += 10);
+}
+
+// The report of every section set of both kinds of building, one after the other.
+QStringList composeEveryReport(Fixture& f) {
+    QStringList reports;
+    for (const char* menu : {"mnuedmuritem", "mnueintitem"}) {
+        for (bool dynamic : {false, true}) {
+            const char* window =
+                QByteArray(menu) == "mnuedmuritem" ? "componirelazione" : "componirelazione1";
+            f.prompts.yesNoAnswers = {true, true, true, true};
+            f.menu(menu);
+            if (dynamic)
+                f.click(window, "Option2");
+            for (QCheckBox* tick : f.window(window)->findChildren<QCheckBox*>())
+                if (tick->isVisible())
+                    tick->setChecked(true);
+            f.click(window, "Command2");
+            Fixture::settle();
+            reports << f.main().reportText();
+        }
+    }
+    return reports;
+}
+
+QByteArray captured(Fixture& f) {
+    return buildingdata::write(buildingfile::capture(f.forms(), f.shared()));
+}
+
+// A file of the format with the given shared values and windows (JSON text).
+QByteArray dataFile(const char* shared, const char* windows, int version = 1) {
+    return QByteArray("{\"formato\": \"tremora-dati-edificio\", \"versione\": ") +
+           QByteArray::number(version) + ", \"valoriCondivisi\": " + shared +
+           ", \"finestre\": " + windows + "}";
+}
+const char* const noShared = R"({"pesoEdificio": "0", "pesiPiani": [], "quotePiani": [],
+    "numeroPiano": null, "gammaPiano": null})";
+
+} // namespace
+
+class TestDatiEdificio : public QObject {
+    Q_OBJECT
+  private slots:
+    void everyWindowComesBackAndGivesTheSameReports() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("edificio.tremora"));
+        QByteArray before;
+        QStringList reports;
+        QStringList loaded;
+        {
+            Fixture f;
+            workEveryWindow(f);
+            f.main().setReportText(QStringLiteral("relazione in corso"));
+            f.prompts.saveNames = {path};
+            f.menu("mnuSalvaDatiItem");
+            QCOMPARE(f.main().hint(), QStringLiteral("Dati edificio salvati in ") + path);
+            QVERIFY(!f.main().bannerVisible());
+            before = captured(f);
+            loaded = f.forms().loadedNames();
+            QCOMPARE(readAll(path), before);
+            reports = composeEveryReport(f);
+            QCOMPARE(f.prompts.unexpected, 0);
+        }
+        QVERIFY(before.contains("\"gammaPassato\""));
+
+        Fixture f;
+        f.main().setReportText(QStringLiteral("altra relazione"));
+        f.prompts.openNames = {path};
+        f.menu("mnuApriDatiItem");
+        // No load step ran: no question, no window shown; the report is left alone.
+        QCOMPARE(f.prompts.unexpected, 0);
+        QCOMPARE(f.prompts.shown.size(), size_t(1)); // the open dialog
+        QCOMPARE(f.forms().loadedNames(), loaded);
+        for (const QString& name : loaded)
+            QVERIFY2(!f.forms().get(name)->isVisible(), qPrintable(name));
+        QCOMPARE(f.main().reportText(), QStringLiteral("altra relazione"));
+        QCOMPARE(captured(f), before);
+        QCOMPARE(composeEveryReport(f), reports);
+        QCOMPARE(f.prompts.unexpected, 0);
+    }
+
+    void windowsNotInTheFileAreNotLoadedAfterIt() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("periodo.tremora"));
+        Fixture f;
+        work(f, "mnuperfonditem", "periodo", 20);
+        QCOMPARE(buildingfile::save(f.forms(), f.shared(), path), QString());
+        const QString period = f.text("periodo", "Label4");
+        QVERIFY(!period.isEmpty());
+        f.type("periodo", "Text1", QStringLiteral("1"));
+        work(f, "mnuforzeverticaliitem", "forzeverticali", 0);
+        QCOMPARE(buildingfile::open(f.forms(), f.shared(), path), QString());
+        Fixture::settle();
+        QCOMPARE(f.forms().loadedNames(), QStringList{QStringLiteral("periodo")});
+        QCOMPARE(f.text("periodo", "Label4"), period);
+    }
+
+    void invalidFilesAreRefusedAndChangeNothing() {
+        struct Case {
+            const char* what;
+            QByteArray bytes;
+            const char* told;
+        };
+        const Case cases[] = {
+            {"not JSON", "{\"formato\": ", "non è JSON valido"},
+            {"not an object", "[1, 2]", "non è un oggetto JSON"},
+            {"another format", R"({"formato": "altro", "versione": 1})",
+             "non è un file di dati edificio Tremora"},
+            {"another version", dataFile(noShared, "{}", 2), "versione del formato 2"},
+            {"unknown entry", R"({"formato": "tremora-dati-edificio", "versione": 1, "x": 1})",
+             "voce sconosciuta «x»"},
+            {"weight not a text",
+             dataFile(R"({"pesoEdificio": 5, "pesiPiani": [], "quotePiani": [],
+                "numeroPiano": null, "gammaPiano": null})",
+                      "{}"),
+             "«valoriCondivisi.pesoEdificio» deve essere un testo"},
+            {"storey weight not a number",
+             dataFile(R"({"pesoEdificio": "1", "pesiPiani": ["1.5"], "quotePiani": [],
+                "numeroPiano": null, "gammaPiano": null})",
+                      "{}"),
+             "«valoriCondivisi.pesiPiani[0]» non è un numero: \"1.5\""},
+            {"gamma not a number",
+             dataFile(R"({"pesoEdificio": "1", "pesiPiani": [], "quotePiani": [],
+                "numeroPiano": "2", "gammaPiano": "due"})",
+                      "{}"),
+             "«valoriCondivisi.gammaPiano» non è un numero"},
+            {"shared value missing", dataFile(R"({"pesoEdificio": "1"})", "{}"),
+             "manca «valoriCondivisi.pesiPiani»"},
+            {"unknown window",
+             dataFile(noShared, R"({"nessuna": {"titolo": "", "controlli": {}}})"),
+             "la finestra «nessuna» non è una finestra di calcolo"},
+            {"not a calculation window",
+             dataFile(noShared, R"({"selmur": {"titolo": "", "controlli": {}}})"),
+             "la finestra «selmur» non è una finestra di calcolo"},
+            {"unknown control",
+             dataFile(noShared, R"({"periodo": {"titolo": "", "controlli": {"Text9": "1"}}})"),
+             "la finestra «periodo» non ha il controllo «Text9»"},
+            {"button is no control",
+             dataFile(noShared, R"({"periodo": {"titolo": "", "controlli": {"Command1": "x"}}})"),
+             "non ha il controllo «Command1»"},
+            {"text for a list",
+             dataFile(noShared,
+                      R"({"forzeorizzontali": {"titolo": "", "controlli": {"List2": "1"}}})"),
+             "«forzeorizzontali.List2» deve essere la riga scelta di un elenco"},
+            {"list row out of range",
+             dataFile(noShared,
+                      R"({"forzeorizzontali": {"titolo": "", "controlli": {"List2": 3}}})"),
+             "«forzeorizzontali.List2»: la riga 3 non c'è (l'elenco ha 3 righe, da 0 a 2)"},
+            {"list row below none",
+             dataFile(noShared,
+                      R"({"forzeorizzontali": {"titolo": "", "controlli": {"List2": -2}}})"),
+             "«finestre.forzeorizzontali.List2» deve essere un testo, una riga"},
+            {"title missing", dataFile(noShared, R"({"periodo": {"controlli": {}}})"),
+             "«finestre.periodo.titolo» deve essere un testo"},
+            {"kept value not a number",
+             dataFile(noShared, R"({"coeffdistribuzione": {"titolo": "", "controlli": {},
+                "interni": {"gammaPassato": "x"}}})"),
+             "finestra «coeffdistribuzione»: «gammaPassato» non è un numero"},
+            {"unknown kept value",
+             dataFile(noShared,
+                      R"({"periodo": {"titolo": "", "controlli": {}, "interni": {"a": "1"}}})"),
+             "finestra «periodo»: valore interno sconosciuto «a»"},
+        };
+        QTemporaryDir dir;
+        for (const Case& c : cases) {
+            Fixture f;
+            work(f, "mnuperfonditem", "periodo", 20);
+            f.prompts.answer({"1", "50"});
+            work(f, "mnupesocomplitem", "peso", 0);
+            f.main().setReportText(QStringLiteral("relazione"));
+            const QByteArray before = captured(f);
+            const QString path = dir.filePath(QStringLiteral("errato.tremora"));
+            writeAll(path, c.bytes);
+            f.prompts.shown.clear();
+            f.prompts.openNames = {path};
+            f.menu("mnuApriDatiItem");
+            QVERIFY2(f.prompts.shown.size() == 2, c.what);
+            const auto& told = f.prompts.shown.back();
+            QCOMPARE(told.title, QStringLiteral("Messaggio di Sistema"));
+            QVERIFY2(told.text.startsWith(QStringLiteral(
+                         "Impossibile aprire i dati edificio da «errato.tremora»: ")),
+                     qPrintable(told.text));
+            QVERIFY2(told.text.contains(QString::fromUtf8(c.told)), qPrintable(told.text));
+            Fixture::settle();
+            QCOMPARE(captured(f), before);
+            QCOMPARE(f.main().reportText(), QStringLiteral("relazione"));
+        }
+    }
+
+    void aFileNamedAtStartOpensByItsKind() {
+        QTemporaryDir dir;
+        const QString data = dir.filePath(QStringLiteral("edificio.TREMORA"));
+        const QString report = dir.filePath(QStringLiteral("relazione.txt"));
+        const QString other = dir.filePath(QStringLiteral("relazione.doc"));
+        {
+            Fixture f;
+            work(f, "mnuperfonditem", "periodo", 20);
+            QCOMPARE(buildingfile::save(f.forms(), f.shared(), data), QString());
+        }
+        writeAll(report, "Relazione\r\nsismica");
+        writeAll(other, "Relazione");
+        Fixture f;
+        f.main().openFile(data);
+        QVERIFY(f.forms().isLoaded(QStringLiteral("periodo")));
+        f.main().openFile(report);
+        QCOMPARE(f.main().reportText(), QStringLiteral("Relazione\r\nsismica"));
+        QCOMPARE(f.main().document().caption(), QStringLiteral("relazione.txt"));
+        f.main().openFile(other);
+        QCOMPARE(f.prompts.shown.back().text,
+                 QStringLiteral("Tremora apre all'avvio una relazione (file .txt) o i dati di un "
+                                "edificio (file .tremora): «relazione.doc» non è né l'una né gli "
+                                "altri."));
+        QCOMPARE(f.main().reportText(), QStringLiteral("Relazione\r\nsismica"));
+    }
+
+    void aFailedSaveSaysWhy() {
+        Fixture f;
+        f.prompts.saveNames = {QStringLiteral("/nessuna/cartella/edificio.tremora")};
+        f.menu("mnuSalvaDatiItem");
+        QCOMPARE(f.prompts.shown.back().kind, QStringLiteral("message"));
+        QVERIFY2(f.prompts.shown.back().text.startsWith(
+                     QStringLiteral("Impossibile salvare i dati edificio in «edificio.tremora»: ")),
+                 qPrintable(f.prompts.shown.back().text));
+        QCOMPARE(f.main().hint(), QString());
+    }
+};
+
+QTEST_MAIN(TestDatiEdificio)
+#include "tst_datiedificio.moc"
