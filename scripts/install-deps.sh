@@ -5,6 +5,7 @@ packages=(
   g++ make cmake
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
   qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev
+  qt6-charts-dev libqt6opengl6-dev
   fonts-liberation fonts-dejavu-core
   poppler-utils unzip
   dpkg-dev desktop-file-utils appstream file

@@ -13,6 +13,8 @@
 #include "windows/peso.h"
 #include "windows/selection.h"
 #include "windows/sollecitazioni.h"
+#include "windows/spettro.h"
+#include "windows/tuttipiani.h"
 #include "windows/verifiche.h"
 
 namespace {
@@ -27,6 +29,8 @@ void registerWindows(Forms& forms) {
     forms.registerWindow(QStringLiteral("azioniorizzontali"), make<AzioniOrizzontali>());
     forms.registerWindow(QStringLiteral("azioniverticali"), make<AzioniVerticali>());
     forms.registerWindow(QStringLiteral("analisidinamica2"), make<AnalisiDinamica2>());
+    forms.registerWindow(QStringLiteral("tuttipiani"), make<TuttiPiani>());
+    forms.registerWindow(QStringLiteral("spettro"), make<Spettro>());
     forms.registerWindow(QStringLiteral("peso"), make<Peso>());
     forms.registerWindow(QStringLiteral("forzeorizzontali"), make<ForzeOrizzontali>());
     forms.registerWindow(QStringLiteral("forzeverticali"), make<ForzeVerticali>());

@@ -38,8 +38,9 @@ class Prompts {
                        const QStringList& buttons) = 0;
 
     // The kinds of file the program opens or writes, each with its own type in the dialogs:
-    // report text (.txt), building data (.tremora), PDF and OpenDocument text (.odt).
-    enum class FileKind { Report, BuildingData, Pdf, Odt };
+    // report text (.txt), building data (.tremora), PDF, OpenDocument text (.odt) and the
+    // image of a diagram (.png or .svg).
+    enum class FileKind { Report, BuildingData, Pdf, Odt, Image };
     // File dialogs; nothing when cancelled. suggested, when given, is the name the save
     // dialog starts with.
     virtual std::optional<QString> openFileName(QWidget* owner,

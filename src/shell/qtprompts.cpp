@@ -55,6 +55,8 @@ FileType fileType(Prompts::FileKind kind) {
         return {"Documento PDF (*.pdf)(*.pdf)", "pdf"};
     case Prompts::FileKind::Odt:
         return {"Documento OpenDocument (*.odt)(*.odt)", "odt"};
+    case Prompts::FileKind::Image:
+        return {"Immagine PNG o SVG (*.png *.svg)(*.png *.svg)", "png"};
     }
     return {" Text Files (*.txt )(*.txt)", "txt"};
 }

@@ -73,6 +73,13 @@ inline const Route verticalActions{QStringLiteral("azioniverticali"), panels::fr
 // foundation).
 inline const Route framedDynamic{QStringLiteral("analisidinamica2"), panels::framed,
                                  QStringLiteral("a/g = C * R * β * ε * I")};
+// Every storey of a framed building in one table, with its diagram.
+inline const Route allStoreys{QStringLiteral("tuttipiani"), panels::framed,
+                              QStringLiteral("Fi = Ki * Wi, Vi = Σ Fj, Mi = Σ Fj * (hj - hi) per "
+                                             "tutti i piani")};
+// The spectrum of the framed buildings' dynamic analysis, against the period.
+inline const Route spectrum{QStringLiteral("spettro"), panels::buildingParameters,
+                            QStringLiteral("a/g = C * I * R(T) * ε * β per T da 0 a 3 sec")};
 inline const Route composeMasonry{
     QStringLiteral("componirelazione"), panels::composer,
     QStringLiteral("Consente di personalizzare la relazione statica o dinamica per gli edifici "

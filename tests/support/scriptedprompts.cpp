@@ -59,6 +59,8 @@ QString kindName(Prompts::FileKind kind) {
         return QStringLiteral("pdf");
     case Prompts::FileKind::Odt:
         return QStringLiteral("odt");
+    case Prompts::FileKind::Image:
+        return QStringLiteral("immagine");
     }
     return QString();
 }

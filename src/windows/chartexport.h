@@ -1,0 +1,9 @@
+#pragma once
+
+class Prompts;
+class QWidget;
+
+// "Esporta immagine....": the chart a window draws, saved as PNG or SVG (by the name's
+// extension; a name without one is PNG) to a file the user names. A refused name or a
+// failed write is told to the user and leaves the disk as it was.
+void exportChart(QWidget* owner, Prompts& prompts, QWidget* chart, const char* suggestedName);

@@ -1,0 +1,161 @@
+#include "windows/spettro.h"
+
+#include "core/coefficients.h"
+#include "core/numtext.h"
+#include "core/storeys.h"
+#include "shell/numberedit.h"
+#include "windows/chartexport.h"
+#include "windows/messages.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineSeries>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <cmath>
+
+Spettro::Spettro(AppContext& context, QWidget* parent)
+    : CalcWindow(context, parent,
+                 {QStringLiteral("Spettro di risposta"), panels::buildingParameters,
+                  helptopics::buildingParameters, helptopics::buildingParametersContext}) {
+    QLabel* zoneCaption = label("Label7", QStringLiteral("Grado di Sismicità (S):"));
+    m_zones = listBox("List2");
+    QLabel* intensityCaption =
+        label("Label8", QStringLiteral("Coefficiente di Intensità Sismica (C):"));
+    QLabel* intensityText = label("Label9", QString(), Bordered | Centred);
+    m_intensity = hiddenLabel("Label19");
+    QLabel* zoneText = hiddenLabel("Label10");
+    QLabel* protectionCaption =
+        label("Label6", QStringLiteral("Coefficiente di Protezione Sismica (I):"));
+    m_protectionList = listBox("List1", coefficients::protection.texts());
+    m_protection = hiddenLabel("Label16");
+    QLabel* structureCaption = label("Label11", QStringLiteral("Coefficiente di Struttura (β):"));
+    m_structureList = listBox("List3", coefficients::structure.texts());
+    m_structure = hiddenLabel("Label15");
+    QLabel* foundationCaption = label("Label3", QStringLiteral("Coefficiente di Fondazione (ε):"));
+    m_foundation = quantityBox("Text3");
+    QLabel* periodCaption =
+        label("Label2", QStringLiteral("Periodo Fondamentale della Struttura (T):"));
+    m_period = quantityBox("Text1");
+    QLabel* ordinateCaption =
+        label("Label12", QStringLiteral("Accelerazione spettrale (a/g):"), Bold);
+    m_ordinate = label("Label13", QString(), Bordered | Centred);
+
+    QGridLayout* g = grid();
+    g->addWidget(zoneCaption, 0, 0);
+    g->addWidget(intensityCaption, 0, 1);
+    g->addWidget(protectionCaption, 0, 2);
+    g->addWidget(m_zones, 1, 0, Qt::AlignLeft | Qt::AlignTop);
+    g->addWidget(intensityText, 1, 1, Qt::AlignLeft | Qt::AlignTop);
+    g->addWidget(m_protectionList, 1, 2, Qt::AlignLeft | Qt::AlignTop);
+    g->addWidget(structureCaption, 2, 0);
+    g->addWidget(foundationCaption, 2, 1);
+    g->addWidget(periodCaption, 2, 2);
+    g->addWidget(m_structureList, 3, 0, Qt::AlignLeft | Qt::AlignTop);
+    g->addWidget(m_foundation, 3, 1, Qt::AlignLeft | Qt::AlignTop);
+    g->addWidget(withUnit(m_period, messages::unitSeconds), 3, 2, Qt::AlignLeft | Qt::AlignTop);
+    g->addWidget(ordinateCaption, 4, 0, 1, 2);
+    g->addWidget(m_ordinate, 4, 2, Qt::AlignLeft);
+    for (QLabel* hidden : {m_intensity, zoneText, m_protection, m_structure})
+        g->addWidget(hidden, 5, 0);
+
+    m_chart = new QChart;
+    m_chart->setLocalizeNumbers(true);
+    m_chart->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    m_chart->legend()->setVisible(false);
+    m_axisX = new QValueAxis;
+    m_axisX->setTitleText(QStringLiteral("T (sec)"));
+    m_axisX->setRange(0.0, 3.0);
+    m_axisX->setTickCount(7);
+    m_axisX->setLabelFormat(QStringLiteral("%.1f"));
+    m_axisY = new QValueAxis;
+    m_axisY->setTitleText(QStringLiteral("a/g"));
+    m_axisY->setLabelFormat(QStringLiteral("%.3f"));
+    m_chart->addAxis(m_axisX, Qt::AlignBottom);
+    m_chart->addAxis(m_axisY, Qt::AlignLeft);
+    m_curve = new QLineSeries;
+    m_point = new QScatterSeries;
+    m_point->setMarkerSize(10.0);
+    m_point->setPointLabelsVisible(true);
+    m_point->setPointLabelsClipping(false);
+    for (QXYSeries* s : {static_cast<QXYSeries*>(m_curve), static_cast<QXYSeries*>(m_point)}) {
+        m_chart->addSeries(s);
+        s->attachAxis(m_axisX);
+        s->attachAxis(m_axisY);
+    }
+    m_view = new QChartView(m_chart, this);
+    m_view->setObjectName(QStringLiteral("Diagramma"));
+    m_view->setRenderHint(QPainter::Antialiasing);
+    m_view->setMinimumSize(560, 380);
+    body()->addWidget(m_view);
+
+    QPushButton* exportImage = button("cmdEsporta", QStringLiteral("Esporta immagine...."));
+    QPushButton* close = button("cmdChiudi", QStringLiteral("Chiudi"));
+    QPushButton* help = button("cmdAiuto", QStringLiteral("?"));
+    addButtons({exportImage, close, help});
+
+    bindZoneList(m_zones, intensityText, m_intensity, zoneText);
+    bindCoefficients(m_protectionList, coefficients::protection, m_protection);
+    bindCoefficients(m_structureList, coefficients::structure, m_structure);
+    for (QListWidget* list : {m_zones, m_protectionList, m_structureList})
+        connect(list, &QListWidget::itemSelectionChanged, this, &Spettro::redraw);
+    for (QLineEdit* box :
+         {static_cast<QLineEdit*>(m_period), static_cast<QLineEdit*>(m_foundation)})
+        connect(box, &QLineEdit::textChanged, this, &Spettro::redraw);
+    connect(exportImage, &QPushButton::clicked, this,
+            [this] { exportChart(this, ctx.prompts, m_view, "spettro.png"); });
+    connect(close, &QPushButton::clicked, this, [this] {
+        hide();
+        statusReset();
+    });
+    connect(help, &QPushButton::clicked, this, &Spettro::showHelp);
+    redraw();
+}
+
+void Spettro::load() {
+    takeValue(m_period, ctx.forms.text(QStringLiteral("periodo"), QStringLiteral("Label4")),
+              QStringLiteral("il periodo T"), [this] { return currentPeriod(); });
+}
+
+void Spettro::redraw() {
+    // A curve only from a full set of coefficients, a point only from a period as well; a
+    // box marked in red counts as empty.
+    const auto given = numbers({m_intensity, m_protection, m_foundation, m_structure});
+    m_ordinate->clear();
+    m_point->clear();
+    if (!given) {
+        m_curve->clear();
+        m_axisY->setRange(0.0, 0.1);
+        return;
+    }
+    const double c = (*given)[0], i = (*given)[1], epsilon = (*given)[2], beta = (*given)[3];
+    QList<QPointF> points;
+    for (const storeys::SpectrumPoint& p : storeys::spectrumCurve(c, i, epsilon, beta))
+        points << QPointF(p.periodS, p.ordinate);
+    const double peak = storeys::spectrumOrdinate(0.0, c, i, epsilon, beta);
+    if (!std::isfinite(peak)) {
+        m_curve->clear();
+        return;
+    }
+    m_curve->replace(points);
+    m_axisY->setRange(0.0, peak > 0.0 ? peak * 1.15 : 0.1);
+    const auto t = number(m_period);
+    if (!t)
+        return;
+    const double ordinate = storeys::spectrumOrdinate(*t, c, i, epsilon, beta);
+    if (!showResult(m_ordinate, ordinate))
+        return;
+    m_point->append(*t, ordinate);
+    // The point carries its own values, in the window's notation.
+    m_point->setPointLabelsFormat(QStringLiteral("T = ") + numtext::format(*t) +
+                                  QStringLiteral(" sec, a/g = ") + m_ordinate->text());
+    if (*t > m_axisX->max())
+        m_axisX->setRange(0.0, std::ceil(*t));
+    else if (*t <= 3.0)
+        m_axisX->setRange(0.0, 3.0);
+}

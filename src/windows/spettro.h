@@ -1,0 +1,40 @@
+#pragma once
+
+#include "windows/calcwindow.h"
+
+class QChart;
+class QChartView;
+class QLineSeries;
+class QScatterSeries;
+class QValueAxis;
+
+// The design response spectrum of a framed building, a/g = C * I * R(T) * epsilon * beta for
+// T from 0 to 3 s, drawn for the zone, I, epsilon and beta chosen, with the building's
+// period marked on it. It follows every choice as it is made.
+class Spettro : public CalcWindow {
+    Q_OBJECT
+  public:
+    Spettro(AppContext& context, QWidget* parent);
+
+  protected:
+    void load() override;
+
+  private:
+    void redraw();
+
+    QChartView* m_view; // Diagramma
+    QChart* m_chart;
+    QValueAxis* m_axisX;
+    QValueAxis* m_axisY;
+    QLineSeries* m_curve;
+    QScatterSeries* m_point;
+    QListWidget* m_zones;          // List2
+    QLabel* m_intensity;           // Label19: C, fraction of g
+    QListWidget* m_protectionList; // List1
+    QLabel* m_protection;          // Label16: I
+    QListWidget* m_structureList;  // List3
+    QLabel* m_structure;           // Label15: beta
+    NumberEdit* m_foundation;      // Text3: epsilon
+    NumberEdit* m_period;          // Text1: T, s
+    QLabel* m_ordinate;            // Label13: a/g at the building's T
+};

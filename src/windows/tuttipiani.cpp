@@ -1,0 +1,476 @@
+#include "windows/tuttipiani.h"
+
+#include "core/coefficients.h"
+#include "core/numtext.h"
+#include "core/sharedvalues.h"
+#include "shell/numberedit.h"
+#include "shell/prompts.h"
+#include "shell/shell.h"
+#include "windows/chartexport.h"
+#include "windows/messages.h"
+
+#include <QAreaSeries>
+#include <QChart>
+#include <QChartView>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+
+namespace {
+
+const QString degree = QStringLiteral("°");
+const QColor markColour(255, 205, 205);
+const QString notNumber =
+    QStringLiteral("Valore non numerico: usare la virgola per i decimali (per esempio 0,35)");
+const QString negative =
+    QStringLiteral("Valore non accettabile: la grandezza non può essere negativa");
+const QString notAbove =
+    QStringLiteral("La quota di un piano deve superare quella del piano sottostante");
+
+// A result of the table: rounded to two decimals already, written with both decimals so
+// that the column lines up.
+QString fixed2(double value) {
+    return QString::number(value == 0.0 ? 0.0 : value, 'f', 2)
+        .replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+QTableWidgetItem* cell(const QString& text, bool editable) {
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (editable)
+        flags |= Qt::ItemIsEditable;
+    item->setFlags(flags);
+    return item;
+}
+
+void mark(QTableWidgetItem* item, const QString& tip) {
+    item->setBackground(tip.isEmpty() ? QBrush() : QBrush(markColour));
+    item->setToolTip(tip);
+}
+
+QString right(const QString& text, int width) {
+    return text.rightJustified(width);
+}
+
+} // namespace
+
+TuttiPiani::TuttiPiani(AppContext& context, QWidget* parent)
+    : CalcWindow(context, parent,
+                 {QStringLiteral("Tutti i piani"), panels::framed, helptopics::framed,
+                  helptopics::framedContext}) {
+    QLabel* periodCaption =
+        label("Label2", QStringLiteral("Periodo Fondamentale della Struttura (T):"));
+    m_period = quantityBox("Text1");
+    QLabel* responseCaption = label("Label4", QStringLiteral("Coefficiente di Risposta (R):"));
+    m_response = label("Label5", QString(), Bordered | Centred);
+    QLabel* zoneCaption = label("Label7", QStringLiteral("Grado di Sismicità (S):"));
+    m_zones = listBox("List2");
+    QLabel* intensityCaption =
+        label("Label8", QStringLiteral("Coefficiente di Intensità Sismica (C):"));
+    m_intensityText = label("Label9", QString(), Bordered | Centred);
+    m_intensity = hiddenLabel("Label19");
+    m_zoneText = hiddenLabel("Label10");
+    QLabel* protectionCaption =
+        label("Label6", QStringLiteral("Coefficiente di Protezione Sismica (I):"));
+    m_protectionList = listBox("List1", coefficients::protection.texts());
+    m_protection = hiddenLabel("Label16");
+    QLabel* structureCaption = label("Label11", QStringLiteral("Coefficiente di Struttura (β):"));
+    m_structureList = listBox("List3", coefficients::structure.texts());
+    m_structure = hiddenLabel("Label15");
+    QLabel* foundationCaption = label("Label3", QStringLiteral("Coefficiente di Fondazione (ε):"));
+    m_foundation = quantityBox("Text3");
+
+    QGridLayout* g = grid();
+    g->addWidget(periodCaption, 0, 0);
+    g->addWidget(responseCaption, 0, 1);
+    g->addWidget(zoneCaption, 0, 2);
+    g->addWidget(intensityCaption, 0, 3);
+    g->addWidget(withUnit(m_period, messages::unitSeconds), 1, 0, Qt::AlignLeft | Qt::AlignTop);
+    g->addWidget(m_response, 1, 1, Qt::AlignLeft | Qt::AlignTop);
+    g->addWidget(m_zones, 1, 2, Qt::AlignLeft | Qt::AlignTop);
+    g->addWidget(m_intensityText, 1, 3, Qt::AlignLeft | Qt::AlignTop);
+    g->addWidget(protectionCaption, 2, 0);
+    g->addWidget(structureCaption, 2, 1);
+    g->addWidget(foundationCaption, 2, 2);
+    g->addWidget(m_protectionList, 3, 0, Qt::AlignLeft | Qt::AlignTop);
+    g->addWidget(m_structureList, 3, 1, Qt::AlignLeft | Qt::AlignTop);
+    g->addWidget(m_foundation, 3, 2, Qt::AlignLeft | Qt::AlignTop);
+    for (QLabel* hidden : {m_intensity, m_zoneText, m_protection, m_structure})
+        g->addWidget(hidden, 4, 0);
+
+    // The table, one row per storey from the bottom and the base row last.
+    m_table = new QTableWidget(1, 8, this);
+    m_table->setObjectName(QStringLiteral("Tabella"));
+    m_table->setHorizontalHeaderLabels({QStringLiteral("Piano"), QStringLiteral("W (t)"),
+                                        QStringLiteral("h (m)"), QStringLiteral("γ"),
+                                        QStringLiteral("K"), QStringLiteral("F (t)"),
+                                        QStringLiteral("V (t)"), QStringLiteral("M (t·m)")});
+    m_table->verticalHeader()->setVisible(false);
+    m_table->horizontalHeader()->setDefaultSectionSize(72);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setMinimumSize(8 * 72 + 2 * m_table->frameWidth() + 20, 380);
+    for (int c = 0; c < 8; ++c)
+        m_table->setItem(0, c, cell(c == Storey ? QStringLiteral("Base") : QString(), false));
+    m_add = button("cmdAggiungiPiano", QStringLiteral("Aggiungi piano"));
+    m_remove = button("cmdRimuoviPiano", QStringLiteral("Rimuovi piano"));
+    m_message = label("Messaggio");
+    m_message->setWordWrap(true);
+
+    // The diagram: the storey forces as horizontal bars and the storey shear as a step line,
+    // against the height above the foundation.
+    m_chart = new QChart;
+    m_chart->setLocalizeNumbers(true);
+    m_chart->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    m_axisX = new QValueAxis;
+    m_axisX->setTitleText(QStringLiteral("F, V (t)"));
+    m_axisX->setLabelFormat(QStringLiteral("%.1f"));
+    m_axisY = new QValueAxis;
+    m_axisY->setTitleText(QStringLiteral("h (m)"));
+    m_axisY->setLabelFormat(QStringLiteral("%.1f"));
+    m_chart->addAxis(m_axisX, Qt::AlignBottom);
+    m_chart->addAxis(m_axisY, Qt::AlignLeft);
+    m_shearLine = new QLineSeries;
+    m_shearLine->setName(QStringLiteral("Taglio di piano V"));
+    m_chart->addSeries(m_shearLine);
+    m_shearLine->attachAxis(m_axisX);
+    m_shearLine->attachAxis(m_axisY);
+    m_view = new QChartView(m_chart, this);
+    m_view->setObjectName(QStringLiteral("Diagramma"));
+    m_view->setRenderHint(QPainter::Antialiasing);
+    m_view->setMinimumSize(420, 420);
+
+    auto* tableColumn = new QVBoxLayout;
+    tableColumn->addWidget(m_table);
+    auto* storeyButtons = new QHBoxLayout;
+    storeyButtons->addWidget(m_add);
+    storeyButtons->addWidget(m_remove);
+    storeyButtons->addStretch();
+    tableColumn->addLayout(storeyButtons);
+    tableColumn->addWidget(m_message);
+    auto* middle = new QHBoxLayout;
+    middle->addLayout(tableColumn);
+    middle->addWidget(m_view);
+    body()->addSpacing(8);
+    body()->addLayout(middle);
+
+    QPushButton* append = button("cmdAggiungi", QStringLiteral("Aggiungi alla relazione"));
+    QPushButton* exportImage = button("cmdEsporta", QStringLiteral("Esporta immagine...."));
+    QPushButton* close = button("cmdChiudi", QStringLiteral("Chiudi"));
+    QPushButton* help = button("cmdAiuto", QStringLiteral("?"));
+    addButtons({append, exportImage, close, help});
+
+    bindZoneList(m_zones, m_intensityText, m_intensity, m_zoneText);
+    bindCoefficients(m_protectionList, coefficients::protection, m_protection);
+    bindCoefficients(m_structureList, coefficients::structure, m_structure);
+    // The period as typed, not rounded, gives R.
+    bindResponseCoefficient(m_period, m_response, false);
+    // The bindings above write their labels first; the table follows every change.
+    for (QListWidget* list : {m_zones, m_protectionList, m_structureList})
+        connect(list, &QListWidget::itemSelectionChanged, this, &TuttiPiani::refresh);
+    for (QLineEdit* box :
+         {static_cast<QLineEdit*>(m_period), static_cast<QLineEdit*>(m_foundation)})
+        connect(box, &QLineEdit::textChanged, this, &TuttiPiani::refresh);
+    connect(m_table, &QTableWidget::itemChanged, this, [this] {
+        if (!m_refreshing)
+            refresh();
+    });
+    connect(m_add, &QPushButton::clicked, this, &TuttiPiani::addStorey);
+    connect(m_remove, &QPushButton::clicked, this, &TuttiPiani::removeStorey);
+    connect(append, &QPushButton::clicked, this, &TuttiPiani::appendToReport);
+    connect(exportImage, &QPushButton::clicked, this,
+            [this] { exportChart(this, ctx.prompts, m_view, "tuttipiani.png"); });
+    connect(close, &QPushButton::clicked, this, [this] {
+        hide();
+        statusReset();
+    });
+    connect(help, &QPushButton::clicked, this, &TuttiPiani::showHelp);
+
+    setStoreyCount(1);
+}
+
+void TuttiPiani::load() {
+    takeValue(m_period, ctx.forms.text(QStringLiteral("periodo"), QStringLiteral("Label4")),
+              QStringLiteral("il periodo T"), [this] { return currentPeriod(); });
+    m_takenWeights = ctx.shared.pesiPiani;
+    m_takenHeights = ctx.shared.quotePiani;
+    setStoreys(m_takenWeights, m_takenHeights);
+}
+
+void TuttiPiani::showEvent(QShowEvent* event) {
+    CalcWindow::showEvent(event);
+    if (event->spontaneous())
+        return;
+    // Storeys entered again since they were taken replace them, unless the table was
+    // edited: what the user typed stays.
+    const SharedValues& now = ctx.shared;
+    const bool changed = now.pesiPiani != m_takenWeights || now.quotePiani != m_takenHeights;
+    const bool untouched = inputTexts(Weight) == m_takenWeights.mid(0, storeys::maxStoreys) &&
+                           inputTexts(Height) == m_takenHeights.mid(0, storeys::maxStoreys);
+    if (!changed || !untouched || now.pesiPiani.isEmpty())
+        return;
+    m_takenWeights = now.pesiPiani;
+    m_takenHeights = now.quotePiani;
+    setStoreys(m_takenWeights, m_takenHeights);
+    ctx.shell.setHint(QStringLiteral("I pesi e le quote dei piani sono stati aggiornati"));
+}
+
+QStringList TuttiPiani::inputTexts(int column) const {
+    // Trailing storeys left empty do not count, so that the lists compare with the data
+    // entered elsewhere.
+    QStringList texts;
+    for (int r = 0; r + 1 < m_table->rowCount(); ++r)
+        texts << m_table->item(r, column)->text();
+    while (!texts.isEmpty() && texts.last().isEmpty())
+        texts.removeLast();
+    return texts;
+}
+
+void TuttiPiani::setStoreys(const QStringList& weights, const QStringList& heights) {
+    const int count =
+        std::clamp(int(std::max(weights.size(), heights.size())), 1, storeys::maxStoreys);
+    m_refreshing = true;
+    setStoreyCount(count);
+    for (int r = 0; r < count; ++r) {
+        m_table->item(r, Weight)->setText(weights.value(r));
+        m_table->item(r, Height)->setText(heights.value(r));
+    }
+    m_refreshing = false;
+    refresh();
+}
+
+void TuttiPiani::setStoreyCount(int count) {
+    const bool wasRefreshing = m_refreshing;
+    m_refreshing = true;
+    int rows = m_table->rowCount() - 1;
+    while (rows < count) {
+        m_table->insertRow(rows);
+        for (int c = 0; c < 8; ++c)
+            m_table->setItem(rows, c, cell(QString(), c == Weight || c == Height));
+        ++rows;
+    }
+    while (rows > count)
+        m_table->removeRow(--rows);
+    for (int r = 0; r < rows; ++r)
+        m_table->item(r, Storey)->setText(QString::number(r + 1) + degree);
+    m_add->setEnabled(count < storeys::maxStoreys);
+    m_remove->setEnabled(count > 1);
+    m_refreshing = wasRefreshing;
+}
+
+void TuttiPiani::addStorey() {
+    const int count = m_table->rowCount() - 1;
+    if (count >= storeys::maxStoreys)
+        return;
+    // A new storey goes on top of the building.
+    setStoreyCount(count + 1);
+    m_table->setCurrentCell(count, Weight);
+    refresh();
+}
+
+void TuttiPiani::removeStorey() {
+    const int count = m_table->rowCount() - 1;
+    if (count <= 1)
+        return;
+    // The storey chosen in the table, else the top one.
+    const int row = m_table->currentRow();
+    const int removed = row >= 0 && row < count ? row : count - 1;
+    m_refreshing = true;
+    m_table->removeRow(removed);
+    setStoreyCount(count - 1);
+    m_refreshing = false;
+    refresh();
+}
+
+std::optional<std::vector<storeys::Storey>> TuttiPiani::readStoreys() {
+    const int count = m_table->rowCount() - 1;
+    std::vector<storeys::Storey> building(count);
+    bool complete = true;
+    bool marked = false;
+    for (int r = 0; r < count; ++r) {
+        for (int c : {Weight, Height}) {
+            QTableWidgetItem* item = m_table->item(r, c);
+            const QString text = item->text();
+            const auto value = numtext::parse(text);
+            QString tip;
+            if (text.isEmpty())
+                complete = false;
+            else if (!value)
+                tip = notNumber;
+            else if (*value < 0.0)
+                tip = negative;
+            mark(item, tip);
+            marked = marked || !tip.isEmpty();
+            (c == Weight ? building[r].weightT : building[r].heightM) = value.value_or(0.0);
+        }
+    }
+    if (marked) {
+        m_message->setText(QStringLiteral("Correggere i valori segnati in rosso nella tabella."));
+        return std::nullopt;
+    }
+    if (!complete) {
+        m_message->setText(QStringLiteral("Inserire il peso W e la quota h di ogni piano."));
+        return std::nullopt;
+    }
+    const int low = storeys::firstStoreyNotAbove(building);
+    if (low >= 0) {
+        mark(m_table->item(low, Height), notAbove);
+        m_message->setText(QStringLiteral("La quota del ") + QString::number(low + 1) + degree +
+                           QStringLiteral(" piano deve superare quella del piano sottostante."));
+        return std::nullopt;
+    }
+    return building;
+}
+
+void TuttiPiani::refresh() {
+    m_refreshing = true;
+    m_result.reset();
+    const auto building = readStoreys();
+    const auto seismic =
+        numbers({m_intensity, m_response, m_foundation, m_structure, m_protection});
+    if (!building) {
+        clearResults(m_message->text());
+    } else if (!m_foundation->isAcceptable() || !m_period->isAcceptable()) {
+        clearResults(QStringLiteral("Correggere i valori segnati in rosso."));
+    } else if (!seismic) {
+        clearResults(QStringLiteral("Inserire il periodo T e il coefficiente di fondazione e "
+                                    "scegliere la zona, il coefficiente di protezione e quello "
+                                    "di struttura."));
+    } else {
+        const std::vector<double>& v = *seismic;
+        m_result = storeys::horizontalActions(*building, {v[0], v[1], v[2], v[3], v[4]});
+        if (m_result)
+            showTable(*m_result);
+        else
+            clearResults(QStringLiteral(
+                "Con i pesi e le quote inseriti il coefficiente di distribuzione non può essere "
+                "calcolato: la somma dei prodotti peso per quota è nulla o troppo grande."));
+    }
+    m_refreshing = false;
+    drawDiagram(building.value_or(std::vector<storeys::Storey>()), m_result ? &*m_result : nullptr);
+}
+
+void TuttiPiani::showTable(const storeys::Table& table) {
+    m_message->clear();
+    const int count = int(table.rows.size());
+    for (int r = 0; r < count; ++r) {
+        const storeys::Row& row = table.rows[r];
+        m_table->item(r, Distribution)->setText(fixed2(row.distribution));
+        m_table->item(r, Coefficient)->setText(fixed2(row.coefficient));
+        m_table->item(r, Force)->setText(fixed2(row.forceT));
+        m_table->item(r, Shear)->setText(fixed2(row.shearT));
+        m_table->item(r, Moment)->setText(fixed2(row.momentTm));
+    }
+    m_table->item(count, Shear)->setText(fixed2(table.baseShearT));
+    m_table->item(count, Moment)->setText(fixed2(table.baseMomentTm));
+}
+
+void TuttiPiani::clearResults(const QString& reason) {
+    m_message->setText(reason);
+    for (int r = 0; r < m_table->rowCount(); ++r)
+        for (int c = Distribution; c <= Moment; ++c)
+            m_table->item(r, c)->setText(QString());
+}
+
+void TuttiPiani::drawDiagram(const std::vector<storeys::Storey>& building,
+                             const storeys::Table* table) {
+    const std::size_t count = table ? building.size() : 0;
+    while (m_bars.size() > count) {
+        m_chart->removeSeries(m_bars.back());
+        delete m_bars.back();
+        m_bars.pop_back();
+    }
+    while (m_bars.size() < count) {
+        auto* bar = new QAreaSeries(new QLineSeries, new QLineSeries);
+        bar->setName(QStringLiteral("Forza di piano F"));
+        bar->setColor(QColor(70, 110, 170));
+        bar->setBorderColor(QColor(40, 70, 120));
+        m_chart->addSeries(bar);
+        bar->attachAxis(m_axisX);
+        bar->attachAxis(m_axisY);
+        // One entry in the legend for all the bars.
+        if (!m_bars.empty())
+            for (QLegendMarker* marker : m_chart->legend()->markers(bar))
+                marker->setVisible(false);
+        m_bars.push_back(bar);
+    }
+    if (!table) {
+        m_shearLine->clear();
+        m_axisX->setRange(0.0, 1.0);
+        m_axisY->setRange(0.0, 1.0);
+        return;
+    }
+    // Bars a fifth of the smallest height between storeys thick.
+    double gap = building.front().heightM;
+    for (std::size_t i = 1; i < count; ++i)
+        gap = std::min(gap, building[i].heightM - building[i - 1].heightM);
+    const double half = gap > 0.0 ? gap / 10.0 : 0.1;
+    QList<QPointF> steps;
+    double below = 0.0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const double h = building[i].heightM;
+        const double f = table->rows[i].forceT;
+        m_bars[i]->upperSeries()->replace({QPointF(0.0, h + half), QPointF(f, h + half)});
+        m_bars[i]->lowerSeries()->replace({QPointF(0.0, h - half), QPointF(f, h - half)});
+        // The shear of a storey acts between the level below and its own.
+        const double v = table->rows[i].shearT;
+        steps << QPointF(v, below) << QPointF(v, h);
+        below = h;
+    }
+    m_shearLine->replace(steps);
+    const double top = building.back().heightM;
+    m_axisX->setRange(0.0, table->baseShearT > 0.0 ? table->baseShearT * 1.1 : 1.0);
+    m_axisY->setRange(0.0, top > 0.0 ? top * 1.1 : 1.0);
+}
+
+QString TuttiPiani::tableText() const {
+    const QString indent(5, QLatin1Char(' '));
+    QStringList lines;
+    lines << indent + QStringLiteral("AZIONI ORIZZONTALI DI TUTTI I PIANI") << QString();
+    const auto caption = [&](const QString& text, const QString& value) {
+        lines << indent + text + QLatin1Char(' ') + value;
+    };
+    caption(QStringLiteral("Grado di Sismicità (S):"), m_zoneText->text());
+    caption(QStringLiteral("Coefficiente di Intensità Sismica (C):"), m_intensityText->text());
+    caption(QStringLiteral("Periodo Fondamentale della Struttura (T):"),
+            m_period->text() + QStringLiteral(" sec"));
+    caption(QStringLiteral("Coefficiente di Risposta (R):"), m_response->text());
+    caption(QStringLiteral("Coefficiente di Protezione Sismica (I):"), m_protection->text());
+    // The report writes beta as ß and epsilon in words, both in the report's code page.
+    caption(QStringLiteral("Coefficiente di Struttura (ß):"), m_structure->text());
+    caption(QStringLiteral("Coefficiente di Fondazione:"), m_foundation->text());
+    lines << QString();
+    lines << indent + QStringLiteral("Piano") + right(QStringLiteral("W (tonn)"), 11) +
+                 right(QStringLiteral("h (m)"), 9) + right(QStringLiteral("gamma"), 8) +
+                 right(QStringLiteral("Kh"), 7) + right(QStringLiteral("F (tonn)"), 11) +
+                 right(QStringLiteral("V (tonn)"), 11) + right(QStringLiteral("M (tonn·m)"), 13);
+    const int count = m_table->rowCount() - 1;
+    for (int r = 0; r <= count; ++r) {
+        const auto at = [&](int c) { return m_table->item(r, c)->text(); };
+        lines << indent + at(Storey).leftJustified(5) + right(at(Weight), 11) +
+                     right(at(Height), 9) + right(at(Distribution), 8) + right(at(Coefficient), 7) +
+                     right(at(Force), 11) + right(at(Shear), 11) + right(at(Moment), 13);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+void TuttiPiani::appendToReport() {
+    if (!m_result) {
+        message(messages::titleSystem, m_message->text());
+        return;
+    }
+    ctx.shell.appendReportText(tableText());
+    message(
+        messages::titleSystem,
+        QStringLiteral("La tabella di tutti i piani è stata aggiunta in fondo alla relazione."));
+}

@@ -1,0 +1,240 @@
+#include "core/numtext.h"
+#include "core/sharedvalues.h"
+#include "fixture.h"
+#include "shell/routes.h"
+
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTextEdit>
+
+namespace {
+
+const char* const W = "tuttipiani";
+enum Column { Storey, Weight, Height, Gamma, K, F, V, M };
+
+QTableWidget* table(Fixture& f) {
+    return f.control<QTableWidget>(W, "Tabella");
+}
+QString at(Fixture& f, int row, int column) {
+    return table(f)->item(row, column)->text();
+}
+void setCell(Fixture& f, int row, int column, const QString& text) {
+    table(f)->item(row, column)->setText(text);
+}
+
+// Zone of 2nd category, I = 1,2, beta = 1,2, epsilon = 1, T = 1 s (R = 0,86).
+void chooseSecondZone(Fixture& f) {
+    f.type(W, "Text1", QStringLiteral("1"));
+    f.pick(W, "List2", 1);
+    f.pick(W, "List1", 1);
+    f.pick(W, "List3", 1);
+    f.type(W, "Text3", QStringLiteral("1"));
+}
+
+// The distribution coefficient questionnaire for four storeys, choosing storey k; the
+// window passes gamma_k on and stays hidden.
+void fourStoreysQuestionnaire(Fixture& f, const char* k) {
+    f.forms().unload(QStringLiteral("coeffdistribuzione"));
+    f.prompts.answer({"4", k, "120", "3,5", "110", "6,5", "100", "9,5", "80", "12,5"});
+    f.menu("mnucoefficienteitem");
+    f.click("coeffdistribuzione", "Command2");
+}
+
+void openTable(Fixture& f) {
+    routes::open(f.main(), f.forms(), routes::allStoreys);
+}
+
+} // namespace
+
+class TestTuttiPiani : public QObject {
+    Q_OBJECT
+  private slots:
+    // The storeys of the questionnaire, the table worked by hand in the core test, and each
+    // storey's F as the horizontal-actions window gives it with G = W and Q = 0.
+    void storeysFromQuestionnaireAgreeWithHorizontalActions() {
+        Fixture f;
+        fourStoreysQuestionnaire(f, "1");
+        openTable(f);
+        QVERIFY(f.shown(W));
+        QVERIFY(f.main().indicator(9));
+        QCOMPARE(f.main().hint(), routes::allStoreys.hint);
+        QCOMPARE(table(f)->rowCount(), 5);
+        QCOMPARE(at(f, 3, Weight), QStringLiteral("80"));
+        QCOMPARE(at(f, 3, Height), QStringLiteral("12,5"));
+        QVERIFY(at(f, 0, F).isEmpty()); // no seismic data yet
+        chooseSecondZone(f);
+
+        const QStringList forces{"4,80", "7,70", "11,00", "11,20"};
+        const QStringList shears{"34,70", "29,90", "22,20", "11,20"};
+        const QStringList moments{"189,90", "100,20", "33,60", "0,00"};
+        for (int r = 0; r < 4; ++r) {
+            QCOMPARE(at(f, r, F), forces[r]);
+            QCOMPARE(at(f, r, V), shears[r]);
+            QCOMPARE(at(f, r, M), moments[r]);
+        }
+        QCOMPARE(at(f, 4, Storey), QStringLiteral("Base"));
+        QCOMPARE(at(f, 4, V), QStringLiteral("34,70"));
+        QCOMPARE(at(f, 4, M), QStringLiteral("311,35"));
+        QCOMPARE(table(f)->item(0, F)->textAlignment() & Qt::AlignRight, int(Qt::AlignRight));
+
+        for (int storey = 1; storey <= 4; ++storey) {
+            const QByteArray k = QByteArray::number(storey);
+            fourStoreysQuestionnaire(f, k.constData());
+            f.forms().unload(QStringLiteral("azioniorizzontali"));
+            f.menu("mnuazorizzitem");
+            const char* A = "azioniorizzontali";
+            f.type(A, "Text1", QStringLiteral("1"));
+            f.pick(A, "List2", 1);
+            f.pick(A, "List1", 1);
+            f.pick(A, "List3", 1);
+            f.type(A, "Text3", QStringLiteral("1"));
+            f.click(A, "Option1");
+            f.type(A, "Text6", at(f, storey - 1, Weight));
+            f.type(A, "Text7", QStringLiteral("0"));
+            f.click(A, "Command1");
+            QCOMPARE(f.text(A, "Text5"),
+                     numtext::format(*numtext::parse(at(f, storey - 1, Gamma))));
+            QCOMPARE(numtext::parse(f.text(A, "Label29")), numtext::parse(at(f, storey - 1, F)));
+        }
+        QCOMPARE(f.prompts.unexpected, 0);
+    }
+
+    // Bad input is marked in its cell and never computed on; the reason is written under
+    // the table and given again by "Aggiungi alla relazione".
+    void badStoreysAreMarked_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("marked");
+        QTest::addColumn<QString>("reason");
+        const QString correct =
+            QStringLiteral("Correggere i valori segnati in rosso nella tabella.");
+        QTest::newRow("weight not a number") << int(Weight) << "1.5" << true << correct;
+        QTest::newRow("negative weight") << int(Weight) << "-10" << true << correct;
+        QTest::newRow("height not a number") << int(Height) << "sei" << true << correct;
+        QTest::newRow("height not above the storey below")
+            << int(Height) << "3" << true
+            << QStringLiteral("La quota del 2° piano deve superare quella del piano sottostante.");
+        QTest::newRow("missing weight") << int(Weight) << "" << false
+                                        << QStringLiteral("Inserire il peso W e la quota h di "
+                                                          "ogni piano.");
+    }
+    void badStoreysAreMarked() {
+        QFETCH(int, column);
+        QFETCH(QString, text);
+        QFETCH(bool, marked);
+        QFETCH(QString, reason);
+        Fixture f;
+        openTable(f);
+        chooseSecondZone(f);
+        f.click(W, "cmdAggiungiPiano");
+        for (int r = 0; r < 2; ++r) {
+            setCell(f, r, Weight, QStringLiteral("100"));
+            setCell(f, r, Height, QString::number(3 * (r + 1)));
+        }
+        // gamma 0,67 and 1,33: Kh 0,06 and 0,12, F 6 and 12.
+        QCOMPARE(at(f, 2, V), QStringLiteral("18,00"));
+        setCell(f, 1, column, text);
+        QTableWidgetItem* item = table(f)->item(1, column);
+        QCOMPARE(!item->toolTip().isEmpty(), marked);
+        QCOMPARE(item->background().style() != Qt::NoBrush, marked);
+        for (int c = Gamma; c <= M; ++c)
+            QVERIFY(at(f, 0, c).isEmpty());
+        QCOMPARE(f.text(W, "Messaggio"), reason);
+        const QString before = f.main().reportText();
+        f.click(W, "cmdAggiungi");
+        QCOMPARE(f.prompts.lastMessage(), reason);
+        QCOMPARE(f.main().reportText(), before);
+        // Corrected, the mark goes and the results come back.
+        setCell(f, 1, column, column == Weight ? QStringLiteral("100") : QStringLiteral("6"));
+        QVERIFY(item->toolTip().isEmpty());
+        QCOMPARE(at(f, 2, V), QStringLiteral("18,00"));
+    }
+
+    void storeysAddedUpToThirtyAndRemoved() {
+        Fixture f;
+        openTable(f);
+        QCOMPARE(table(f)->rowCount(), 2); // one storey and the base
+        QVERIFY(!f.control<QPushButton>(W, "cmdRimuoviPiano")->isEnabled());
+        for (int i = 1; i < 30; ++i)
+            f.click(W, "cmdAggiungiPiano");
+        QCOMPARE(table(f)->rowCount(), 31);
+        QCOMPARE(at(f, 29, Storey), QStringLiteral("30°"));
+        QVERIFY(!f.control<QPushButton>(W, "cmdAggiungiPiano")->isEnabled());
+        // The storey chosen goes; those above move down a number.
+        setCell(f, 5, Weight, QStringLiteral("77"));
+        table(f)->setCurrentCell(4, Weight);
+        f.click(W, "cmdRimuoviPiano");
+        QCOMPARE(table(f)->rowCount(), 30);
+        QCOMPARE(at(f, 4, Weight), QStringLiteral("77"));
+        QCOMPARE(at(f, 4, Storey), QStringLiteral("5°"));
+        QVERIFY(f.control<QPushButton>(W, "cmdAggiungiPiano")->isEnabled());
+    }
+
+    // The table goes after the report's text, in one step of the editor's history, and the
+    // text above stays as it was.
+    void tableAppendedToReport() {
+        Fixture f;
+        f.main().setReportText(QStringLiteral("RELAZIONE\r\n\r\n     Testo esistente"));
+        fourStoreysQuestionnaire(f, "1");
+        openTable(f);
+        chooseSecondZone(f);
+        f.click(W, "cmdAggiungi");
+        QCOMPARE(f.prompts.lastMessage(),
+                 QStringLiteral("La tabella di tutti i piani è stata aggiunta in fondo alla "
+                                "relazione."));
+        const QString report = f.main().reportText();
+        QVERIFY(report.startsWith(QStringLiteral("RELAZIONE\r\n\r\n     Testo esistente\r\n\r\n"
+                                                 "     AZIONI ORIZZONTALI DI TUTTI I PIANI\r\n")));
+        const QStringList lines = report.split(QStringLiteral("\r\n"));
+        QVERIFY(lines.contains(QStringLiteral("     Coefficiente di Struttura (ß): 1,2")));
+        QVERIFY(lines.contains(QStringLiteral("     Piano   W (tonn)    h (m)   gamma     Kh"
+                                              "   F (tonn)   V (tonn)   M (tonn·m)")));
+        QVERIFY(lines.contains(QStringLiteral("     1°           120      3,5    0,47   0,04"
+                                              "       4,80      34,70       189,90")));
+        QCOMPARE(lines.last(), QStringLiteral("     Base") + QString(53, QLatin1Char(' ')) +
+                                   QStringLiteral("34,70       311,35"));
+        auto* editor = f.main().findChild<QTextEdit*>(QStringLiteral("RichTextBox1"));
+        editor->undo();
+        QCOMPARE(f.main().reportText(), QStringLiteral("RELAZIONE\r\n\r\n     Testo esistente"));
+    }
+
+    void diagramExportedAsPngOrSvg_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("png") << "diagramma.png" << QByteArray("\x89PNG");
+        QTest::newRow("svg") << "diagramma.svg" << QByteArray("<?xml");
+        QTest::newRow("no extension: png") << "diagramma" << QByteArray("\x89PNG");
+    }
+    void diagramExportedAsPngOrSvg() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, start);
+        Fixture f;
+        QTemporaryDir dir;
+        fourStoreysQuestionnaire(f, "1");
+        openTable(f);
+        chooseSecondZone(f);
+        f.prompts.clear();
+        f.prompts.saveNames.push_back(dir.filePath(name));
+        f.click(W, "cmdEsporta");
+        QCOMPARE(f.prompts.shown.back().title, QStringLiteral("immagine"));
+        QFile file(dir.filePath(name.contains(QLatin1Char('.')) ? name : name + ".png"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith(start));
+        QVERIFY(f.prompts.messages().empty());
+    }
+
+    void imageOfAnotherKindRefused() {
+        Fixture f;
+        QTemporaryDir dir;
+        openTable(f);
+        f.prompts.saveNames.push_back(dir.filePath(QStringLiteral("diagramma.jpg")));
+        f.click(W, "cmdEsporta");
+        QCOMPARE(f.prompts.lastMessage(),
+                 QStringLiteral("Il diagramma si salva come immagine PNG o SVG: dare al file "
+                                "l'estensione .png o .svg."));
+        QVERIFY(QDir(dir.path()).isEmpty());
+    }
+};
+
+QTEST_MAIN(TestTuttiPiani)
+#include "tst_tuttipiani.moc"
