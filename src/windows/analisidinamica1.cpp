@@ -40,6 +40,10 @@ void AnalisiDinamica1::load() {
     takePeriod(m_period, m_response);
 }
 
+void AnalisiDinamica1::watchSources() {
+    watchPeriod(m_period);
+}
+
 void AnalisiDinamica1::compute() {
     // R is worked out from T: a missing T is a missing input, not R = 0.
     if (!requireFilled({m_period, m_intensity, m_response, m_importance}))

@@ -202,22 +202,12 @@ AzioniOrizzontali::AzioniOrizzontali(AppContext& context, QWidget* parent)
 void AzioniOrizzontali::load() {
     const SharedValues& shared = ctx.shared;
     const QVariant& stored = shared.numeroPiano;
-    // gamma belongs to the storey it was computed for: it is taken, now and when it is
-    // recomputed later, only for the storey this window is about. A coefficient cleared
-    // with its storey (0 after "Annulla") is no coefficient.
-    const auto storeyGamma = [this] {
-        const SharedValues& now = ctx.shared;
-        if (isUnset(now.numeroPiano) || now.numeroPiano.toString() != m_storey)
-            return QString();
-        return sharedText(now.gammaPiano);
-    };
     if (!isUnset(stored))
         m_storey = stored.toString();
-    takeValue(m_distribution, storeyGamma(), QStringLiteral("il coefficiente di distribuzione γ"),
-              storeyGamma);
+    m_distribution->setText(storeyGamma());
     // The period as taken changes R through the box's own reaction.
-    takeValue(m_period, ctx.forms.text(QStringLiteral("periodo"), QStringLiteral("Label4")),
-              QStringLiteral("il periodo T"), [this] { return currentPeriod(); });
+    m_period->setText(ctx.forms.text(QStringLiteral("periodo"), QStringLiteral("Label4")));
+    watchSources();
     m_structureCaption->setText(QStringLiteral("Coefficiente di Struttura (ß):"));
 
     if (!isUnset(stored)) {
@@ -251,6 +241,22 @@ void AzioniOrizzontali::load() {
         m_response->setText(numtext::formatRounded(*response));
     else
         m_response->clear(); // no period: no R, rather than R = 0
+}
+
+QString AzioniOrizzontali::storeyGamma() const {
+    // gamma belongs to the storey it was computed for: it is taken, now and when it is
+    // recomputed later, only for the storey this window is about. A coefficient cleared
+    // with its storey (0 after "Annulla") is no coefficient.
+    const SharedValues& now = ctx.shared;
+    if (isUnset(now.numeroPiano) || now.numeroPiano.toString() != m_storey)
+        return QString();
+    return sharedText(now.gammaPiano);
+}
+
+void AzioniOrizzontali::watchSources() {
+    watchValue(m_distribution, QStringLiteral("il coefficiente di distribuzione γ"),
+               [this] { return storeyGamma(); });
+    watchPeriod(m_period);
 }
 
 void AzioniOrizzontali::setStoreyCaptions(const QString& storey, bool stored) {
@@ -338,16 +344,16 @@ const QString keptStorey = QStringLiteral("piano");
 } // namespace
 
 QMap<QString, QString> AzioniOrizzontali::keptValues() const {
-    return {{keptStorey, m_storey}};
+    QMap<QString, QString> kept = CalcWindow::keptValues();
+    kept.insert(keptStorey, m_storey);
+    return kept;
 }
 
-QString AzioniOrizzontali::refusedKept(const QMap<QString, QString>& kept) const {
-    for (auto it = kept.begin(); it != kept.end(); ++it)
-        if (it.key() != keptStorey)
-            return QStringLiteral("valore interno sconosciuto «") + it.key() + QStringLiteral("»");
-    return QString();
+QStringList AzioniOrizzontali::ownKeptNames() const {
+    return {keptStorey};
 }
 
 void AzioniOrizzontali::restoreKept(const QMap<QString, QString>& kept) {
     m_storey = kept.value(keptStorey);
+    CalcWindow::restoreKept(kept);
 }

@@ -10,15 +10,18 @@ class AzioniOrizzontali : public CalcWindow {
   public:
     AzioniOrizzontali(AppContext& context, QWidget* parent);
 
-    // The storey the window is about.
+    // The storey the window is about, besides the copies every window keeps.
     QMap<QString, QString> keptValues() const override;
-    QString refusedKept(const QMap<QString, QString>& kept) const override;
     void restoreKept(const QMap<QString, QString>& kept) override;
 
   protected:
     void load() override;
+    void watchSources() override;
+    QStringList ownKeptNames() const override;
 
   private:
+    // gamma of the storey this window is about, empty when none is held for it.
+    QString storeyGamma() const;
     // Captions that name the storey; stored is true for a storey left by the distribution
     // coefficient window, false for one typed at load.
     void setStoreyCaptions(const QString& storey, bool stored);

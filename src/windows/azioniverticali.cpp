@@ -65,6 +65,10 @@ void AzioniVerticali::load() {
     takeWeight(m_weight);
 }
 
+void AzioniVerticali::watchSources() {
+    watchWeight(m_weight);
+}
+
 void AzioniVerticali::compute() {
     if (!requireFilled({m_coefficient, m_weight}))
         return;

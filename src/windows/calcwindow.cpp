@@ -262,6 +262,43 @@ void CalcWindow::takeValue(QLineEdit* box, const QString& text, const QString& n
     m_taken.push_back({box, name, std::move(source), text});
 }
 
+void CalcWindow::watchValue(QLineEdit* box, const QString& name, std::function<QString()> source) {
+    m_taken.push_back({box, name, std::move(source), box->text()});
+}
+
+namespace {
+const QString copyPrefix = QStringLiteral("copia:");
+} // namespace
+
+QMap<QString, QString> CalcWindow::keptValues() const {
+    QMap<QString, QString> kept;
+    for (const Taken& taken : m_taken)
+        kept.insert(copyPrefix + taken.box->objectName(), taken.text);
+    return kept;
+}
+
+QString CalcWindow::refusedKept(const QMap<QString, QString>& kept) const {
+    const QStringList own = ownKeptNames();
+    for (auto it = kept.begin(); it != kept.end(); ++it) {
+        const QString& key = it.key();
+        const bool copy = key.startsWith(copyPrefix) &&
+                          findChild<QLineEdit*>(key.mid(copyPrefix.size())) != nullptr;
+        if (!copy && !own.contains(key))
+            return QStringLiteral("valore interno sconosciuto «") + key + QStringLiteral("»");
+    }
+    return QString();
+}
+
+void CalcWindow::restoreKept(const QMap<QString, QString>& kept) {
+    m_taken.clear();
+    watchSources();
+    for (Taken& taken : m_taken) {
+        const auto copy = kept.constFind(copyPrefix + taken.box->objectName());
+        if (copy != kept.constEnd())
+            taken.text = copy.value();
+    }
+}
+
 bool CalcWindow::changedSince(const Taken& taken, QString* now) const {
     // A source that holds nothing (a period given up, no weight yet) takes nothing away
     // from the copy; a value typed by the user is the user's.
@@ -412,18 +449,27 @@ QString CalcWindow::currentPeriod() const {
 
 void CalcWindow::takePeriod(QLineEdit* period, QLabel* response) {
     // Reading periodo's result loads periodo hidden when it is not loaded: an empty T.
-    takeValue(period, ctx.forms.text(QStringLiteral("periodo"), QStringLiteral("Label4")),
-              QStringLiteral("il periodo T"), [this] { return currentPeriod(); });
+    period->setText(ctx.forms.text(QStringLiteral("periodo"), QStringLiteral("Label4")));
+    watchPeriod(period);
     if (const auto t = numtext::parse(period->text()))
         response->setText(numtext::formatRounded(coefficients::responseCoefficient(*t)));
 }
 
+void CalcWindow::watchPeriod(QLineEdit* period) {
+    watchValue(period, QStringLiteral("il periodo T"), [this] { return currentPeriod(); });
+}
+
 void CalcWindow::takeWeight(QLineEdit* weight) {
-    const auto current = [this] {
+    const float p = ctx.shared.pesoEdificio;
+    weight->setText(p == 0.0f ? QString() : numtext::formatSingle(p));
+    watchWeight(weight);
+}
+
+void CalcWindow::watchWeight(QLineEdit* weight) {
+    watchValue(weight, QStringLiteral("il peso W"), [this] {
         const float p = ctx.shared.pesoEdificio;
         return p == 0.0f ? QString() : numtext::formatSingle(p);
-    };
-    takeValue(weight, current(), QStringLiteral("il peso W"), current);
+    });
 }
 
 CalcWindow::SeismicRows CalcWindow::addSeismicRows(const char* zoneTextName,

@@ -37,6 +37,13 @@ class CalcWindow : public BaseWindow {
 
     void loadSteps() override;
     bool holdsBuildingData() const override { return true; }
+    // Besides its controls a window keeps the copies it took at load of values of other
+    // windows (as "copia:" and the box's name), so that after reopening it still knows
+    // whether they changed since. A window with values of its own adds them under
+    // names given by ownKeptNames().
+    QMap<QString, QString> keptValues() const override;
+    QString refusedKept(const QMap<QString, QString>& kept) const override;
+    void restoreKept(const QMap<QString, QString>& kept) override;
 
     // True while a value this window took from another window or a shared value when it
     // loaded (T, P, gamma) differs from what that source holds now, and the box still shows
@@ -123,6 +130,14 @@ class CalcWindow : public BaseWindow {
     // e.g. "il periodo T".
     void takeValue(QLineEdit* box, const QString& text, const QString& name,
                    std::function<QString()> source);
+    // The same without copying anything: the box is taken to hold the copy already (a window
+    // rebuilt from a building data file).
+    void watchValue(QLineEdit* box, const QString& name, std::function<QString()> source);
+    // The sources of the values the window takes at load, watched without taking them; each
+    // window that takes values states them here.
+    virtual void watchSources() {}
+    // The names of the values the window keeps besides its controls and the copies.
+    virtual QStringList ownKeptNames() const { return {}; }
 
     // "Annulla": destroys the window with its values (its unload steps run).
     virtual void cancel();
@@ -160,9 +175,11 @@ class CalcWindow : public BaseWindow {
     // response label R from it; without a period both stay empty, so that nothing is
     // computed from a missing T.
     void takePeriod(QLineEdit* period, QLabel* response);
+    void watchPeriod(QLineEdit* period);
     // Load step of the windows that need the building weight: the box takes P, or stays
     // empty when no weight has been computed (P = 0).
     void takeWeight(QLineEdit* weight);
+    void watchWeight(QLineEdit* weight);
     // periodo's T now, empty when periodo is not loaded or has no result.
     QString currentPeriod() const;
 

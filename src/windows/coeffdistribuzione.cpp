@@ -233,19 +233,24 @@ const QString keptGamma = QStringLiteral("gammaPassato");
 } // namespace
 
 QMap<QString, QString> CoeffDistribuzione::keptValues() const {
-    return {{keptStorey, m_passedStorey}, {keptGamma, buildingdata::doubleText(m_passedGamma)}};
+    QMap<QString, QString> kept = CalcWindow::keptValues();
+    kept.insert(keptStorey, m_passedStorey);
+    kept.insert(keptGamma, buildingdata::doubleText(m_passedGamma));
+    return kept;
+}
+
+QStringList CoeffDistribuzione::ownKeptNames() const {
+    return {keptStorey, keptGamma};
 }
 
 QString CoeffDistribuzione::refusedKept(const QMap<QString, QString>& kept) const {
-    for (auto it = kept.begin(); it != kept.end(); ++it)
-        if (it.key() != keptStorey && it.key() != keptGamma)
-            return QStringLiteral("valore interno sconosciuto «") + it.key() + QStringLiteral("»");
     if (kept.contains(keptGamma) && !numtext::parse(kept.value(keptGamma)))
         return QStringLiteral("«") + keptGamma + QStringLiteral("» non è un numero");
-    return QString();
+    return CalcWindow::refusedKept(kept);
 }
 
 void CoeffDistribuzione::restoreKept(const QMap<QString, QString>& kept) {
     m_passedStorey = kept.value(keptStorey);
     m_passedGamma = numtext::parse(kept.value(keptGamma)).value_or(0.0);
+    CalcWindow::restoreKept(kept);
 }

@@ -20,6 +20,7 @@ class CoeffDistribuzione : public CalcWindow {
 
   protected:
     void load() override;
+    QStringList ownKeptNames() const override;
 
   private:
     // The whole questionnaire; afterRestart picks the spacing of the result line.

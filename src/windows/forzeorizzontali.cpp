@@ -53,6 +53,11 @@ void ForzeOrizzontali::load() {
     takeWeight(m_weight);
 }
 
+void ForzeOrizzontali::watchSources() {
+    watchPeriod(m_period);
+    watchWeight(m_weight);
+}
+
 bool ForzeOrizzontali::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_intensityHint &&
         (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter)) {

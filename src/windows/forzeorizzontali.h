@@ -10,6 +10,7 @@ class ForzeOrizzontali : public CalcWindow {
 
   protected:
     void load() override;
+    void watchSources() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

@@ -57,6 +57,10 @@ void ForzeVerticali::load() {
     takeWeight(m_weight);
 }
 
+void ForzeVerticali::watchSources() {
+    watchWeight(m_weight);
+}
+
 void ForzeVerticali::compute() {
     if (!requireFilled({m_intensity, m_weight}))
         return;

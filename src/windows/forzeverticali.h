@@ -11,6 +11,7 @@ class ForzeVerticali : public CalcWindow {
 
   protected:
     void load() override;
+    void watchSources() override;
 
   private:
     void compute();

@@ -159,6 +159,28 @@ class TestDatiEdificio : public QObject {
         QCOMPARE(f.text("periodo", "Label4"), period);
     }
 
+    void valuesTakenAtLoadStillFollowTheirSourceAfterReopening() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("edificio.tremora"));
+        {
+            Fixture f;
+            work(f, "mnuperfonditem", "periodo", 20);
+            work(f, "mnuforzeorizzontaliitem", "forzeorizzontali", 0);
+            QCOMPARE(buildingfile::save(f.forms(), f.shared(), path), QString());
+        }
+        Fixture f;
+        QCOMPARE(buildingfile::open(f.forms(), f.shared(), path), QString());
+        f.menu("mnuperfonditem");
+        f.type("periodo", "Text1", QStringLiteral("40"));
+        f.click("periodo", "Command1");
+        f.click("periodo", "Command2");
+        const QString period = f.text("periodo", "Label4");
+        f.menu("mnuforzeorizzontaliitem");
+        QCOMPARE(f.text("forzeorizzontali", "Text1"), period);
+        // The force computed from the old period is gone with it.
+        QCOMPARE(f.text("forzeorizzontali", "Label10"), QString());
+    }
+
     void invalidFilesAreRefusedAndChangeNothing() {
         struct Case {
             const char* what;
@@ -220,6 +242,10 @@ class TestDatiEdificio : public QObject {
              dataFile(noShared, R"({"coeffdistribuzione": {"titolo": "", "controlli": {},
                 "interni": {"gammaPassato": "x"}}})"),
              "finestra «coeffdistribuzione»: «gammaPassato» non è un numero"},
+            {"copy of a box the window lacks",
+             dataFile(noShared, R"({"forzeverticali": {"titolo": "", "controlli": {},
+                "interni": {"copia:Text9": "1"}}})"),
+             "finestra «forzeverticali»: valore interno sconosciuto «copia:Text9»"},
             {"unknown kept value",
              dataFile(noShared,
                       R"({"periodo": {"titolo": "", "controlli": {}, "interni": {"a": "1"}}})"),
