@@ -122,6 +122,10 @@ void Spettro::load() {
               QStringLiteral("il periodo T"), [this] { return currentPeriod(); });
 }
 
+void Spettro::restoreKept(const QMap<QString, QString>&) {
+    redraw();
+}
+
 void Spettro::redraw() {
     // A curve only from a full set of coefficients, a point only from a period as well; a
     // box marked in red counts as empty.

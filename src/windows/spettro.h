@@ -16,6 +16,9 @@ class Spettro : public CalcWindow {
   public:
     Spettro(AppContext& context, QWidget* parent);
 
+    // Rebuilt from the building data file, the diagram is drawn from the choices put back.
+    void restoreKept(const QMap<QString, QString>& kept) override;
+
   protected:
     void load() override;
 

@@ -474,3 +474,34 @@ void TuttiPiani::appendToReport() {
         messages::titleSystem,
         QStringLiteral("La tabella di tutti i piani è stata aggiunta in fondo alla relazione."));
 }
+
+namespace {
+const QString keptWeights = QStringLiteral("pesi");
+const QString keptHeights = QStringLiteral("quote");
+// Weights and heights are numbers with a decimal comma: a semicolon parts them.
+const QChar keptSeparator = QLatin1Char(';');
+} // namespace
+
+QMap<QString, QString> TuttiPiani::keptValues() const {
+    QStringList weights, heights;
+    for (int r = 0; r + 1 < m_table->rowCount(); ++r) {
+        weights << m_table->item(r, Weight)->text();
+        heights << m_table->item(r, Height)->text();
+    }
+    return {{keptWeights, weights.join(keptSeparator)}, {keptHeights, heights.join(keptSeparator)}};
+}
+
+QString TuttiPiani::refusedKept(const QMap<QString, QString>& kept) const {
+    for (auto it = kept.begin(); it != kept.end(); ++it) {
+        if (it.key() != keptWeights && it.key() != keptHeights)
+            return QStringLiteral("valore interno sconosciuto «") + it.key() + QStringLiteral("»");
+        if (it.value().count(keptSeparator) >= storeys::maxStoreys)
+            return QStringLiteral("«") + it.key() + QStringLiteral("» ha più di 30 piani");
+    }
+    return QString();
+}
+
+void TuttiPiani::restoreKept(const QMap<QString, QString>& kept) {
+    setStoreys(kept.value(keptWeights).split(keptSeparator),
+               kept.value(keptHeights).split(keptSeparator));
+}

@@ -28,6 +28,11 @@ class TuttiPiani : public CalcWindow {
     // The table's results and the diagram worked out again from what the window shows.
     void refresh();
 
+    // The building data file keeps the storeys' weights and heights as typed.
+    QMap<QString, QString> keptValues() const override;
+    QString refusedKept(const QMap<QString, QString>& kept) const override;
+    void restoreKept(const QMap<QString, QString>& kept) override;
+
   protected:
     void load() override;
     void showEvent(QShowEvent* event) override;

@@ -1,11 +1,14 @@
 #include "core/numtext.h"
 #include "core/sharedvalues.h"
 #include "fixture.h"
+#include "shell/buildingfile.h"
 #include "shell/routes.h"
 
+#include <QChartView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QXYSeries>
 
 namespace {
 
@@ -196,6 +199,34 @@ class TestTuttiPiani : public QObject {
         auto* editor = f.main().findChild<QTextEdit*>(QStringLiteral("RichTextBox1"));
         editor->undo();
         QCOMPARE(f.main().reportText(), QStringLiteral("RELAZIONE\r\n\r\n     Testo esistente"));
+    }
+
+    // Saved in a building data file and opened again, the table comes back with its storeys
+    // as typed and its results; so does the spectrum's curve.
+    void keptInBuildingData() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("edificio.tremora"));
+        {
+            Fixture f;
+            fourStoreysQuestionnaire(f, "1");
+            openTable(f);
+            chooseSecondZone(f);
+            setCell(f, 3, Weight, QStringLiteral("80,0"));
+            routes::open(f.main(), f.forms(), routes::spectrum);
+            f.pick("spettro", "List2", 0);
+            f.pick("spettro", "List1", 0);
+            f.pick("spettro", "List3", 0);
+            f.type("spettro", "Text3", QStringLiteral("1"));
+            QCOMPARE(buildingfile::save(f.forms(), f.shared(), path), QString());
+        }
+        Fixture f;
+        QCOMPARE(buildingfile::open(f.forms(), f.shared(), path), QString());
+        QCOMPARE(at(f, 3, Weight), QStringLiteral("80,0"));
+        QCOMPARE(at(f, 4, M), QStringLiteral("311,35"));
+        auto* spectrum = f.control<QChartView>("spettro", "Diagramma");
+        QVERIFY(spectrum);
+        QCOMPARE(static_cast<QXYSeries*>(spectrum->chart()->series().at(0))->count(), 301);
+        QCOMPARE(f.prompts.unexpected, 0);
     }
 
     void diagramExportedAsPngOrSvg_data() {
