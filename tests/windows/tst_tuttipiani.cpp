@@ -153,6 +153,39 @@ class TestTuttiPiani : public QObject {
         QCOMPARE(at(f, 2, V), QStringLiteral("18,00"));
     }
 
+    // "Chiudi" keeps the window; shown again, it brings in storeys entered since, unless
+    // the table was edited. "?" opens the framed buildings' help.
+    void closedKeptAndBroughtUpToDate() {
+        Fixture f;
+        fourStoreysQuestionnaire(f, "1");
+        openTable(f);
+        f.click(W, "cmdAiuto");
+        QCOMPARE(f.help.requests.back().window, QStringLiteral("edifici intelaiati"));
+        QCOMPARE(f.help.requests.back().context, 1050);
+        f.click(W, "cmdChiudi");
+        QVERIFY(!f.shown(W));
+        QVERIFY(f.forms().isLoaded(QStringLiteral("tuttipiani")));
+        QVERIFY(!f.main().indicator(9));
+        QVERIFY(f.main().hint().isEmpty());
+
+        f.forms().unload(QStringLiteral("coeffdistribuzione"));
+        f.prompts.answer({"2", "1", "50", "3", "40", "6"});
+        f.menu("mnucoefficienteitem");
+        f.click("coeffdistribuzione", "Command2");
+        openTable(f);
+        QCOMPARE(table(f)->rowCount(), 3);
+        QCOMPARE(at(f, 1, Weight), QStringLiteral("40"));
+        QCOMPARE(f.main().hint(),
+                 QStringLiteral("I pesi e le quote dei piani sono stati aggiornati"));
+
+        setCell(f, 1, Weight, QStringLiteral("45"));
+        f.click(W, "cmdChiudi");
+        fourStoreysQuestionnaire(f, "1");
+        openTable(f);
+        QCOMPARE(table(f)->rowCount(), 3);
+        QCOMPARE(at(f, 1, Weight), QStringLiteral("45"));
+    }
+
     void storeysAddedUpToThirtyAndRemoved() {
         Fixture f;
         openTable(f);
