@@ -1,9 +1,11 @@
 #include "shell/basewindow.h"
 
 #include "shell/controls.h"
+#include "shell/help.h"
 #include "shell/shell.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 
 BaseWindow::BaseWindow(AppContext& context, QWidget* parent, const QString& title, int areaPanel)
     : QDialog(parent), ctx(context), m_areaPanel(areaPanel) {
@@ -23,6 +25,18 @@ void BaseWindow::statusReset() {
 
 void BaseWindow::unloadWindow() {
     ctx.forms.unload(objectName());
+}
+
+void BaseWindow::showHelp() {
+    ctx.help.showContents(this);
+}
+
+void BaseWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        showHelp();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void BaseWindow::closeEvent(QCloseEvent* event) {

@@ -20,6 +20,9 @@ class BaseWindow : public QDialog, public ManagedWindow {
 
     int areaPanel() const { return m_areaPanel; }
     void unloadSteps() override;
+    // The help of this window, as its "?" button gives it; F1 asks for it too. Without a
+    // topic of its own, the guide's contents.
+    virtual void showHelp();
 
   protected:
     // Timer off, this window's group indicator off, hint empty.
@@ -28,6 +31,7 @@ class BaseWindow : public QDialog, public ManagedWindow {
     // be touched afterwards.
     void unloadWindow();
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
     QLabel* label(const char* name, const QString& caption = QString());
     QPushButton* button(const char* name, const QString& caption);

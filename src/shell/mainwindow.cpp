@@ -87,6 +87,12 @@ MainWindow::MainWindow(Prompts& prompts, Forms& forms, Help& help)
     m_editor = new QTextEdit(central);
     m_editor->setObjectName(QStringLiteral("RichTextBox1"));
     m_editor->setAcceptRichText(false);
+    // An empty report says how to begin.
+    m_editor->setPlaceholderText(
+        QStringLiteral("Per cominciare: calcolare il periodo T (Parametri dell'edificio, Periodo "
+                       "fondamentale di vibrazione....) e il peso P (Peso complessivo....); "
+                       "aprire la finestra di calcolo dal menu dell'edificio, premere Elabora "
+                       "Dati e Invia Dati; poi Componi Relazione. F1 apre la guida."));
     // Times New Roman, or its metric twin where it is not installed.
     QFont editorFont(
         installedFamily({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")}));
@@ -170,6 +176,13 @@ void MainWindow::buildMenus() {
          nullptr},
         {Cmd::Print, "mnuFile", "mnuStampaItem", "S&tampa", "Ctrl+S", "menu/stampa", "print",
          "Stampa", onDocument(&ReportDocument::print), nullptr},
+        // The report on A4 pages: seen before printing, or delivered as a document.
+        {Cmd::Preview, "mnuFile", "mnuAnteprimaItem", "Antep&rima di stampa....", nullptr, nullptr,
+         nullptr, nullptr, onDocument(&ReportDocument::preview), nullptr},
+        {Cmd::Pdf, "mnuFile", "mnuPdfItem", "Esporta in &PDF....", nullptr, nullptr, nullptr,
+         nullptr, onDocument(&ReportDocument::exportPdf), nullptr},
+        {Cmd::Odt, "mnuFile", "mnuOdtItem", "Esporta in &ODT....", nullptr, nullptr, nullptr,
+         nullptr, onDocument(&ReportDocument::exportOdt), nullptr},
         {Cmd::Close, "mnuFile", "mnuchiudiitem", "&Chiudi", "Ctrl+C", nullptr, nullptr, nullptr,
          onDocument(&ReportDocument::close), nullptr},
         {Cmd::Exit, "mnuFile", "mnuEsciItem", "&Esci", "Ctrl+E", nullptr, nullptr, nullptr,
@@ -235,7 +248,8 @@ void MainWindow::buildMenus() {
          },
          nullptr},
         // The About box brings the banner back.
-        {Cmd::About, "mnuHelp", "mnuinformazioniItem", "&Informazioni su Tremora....", "Ctrl+F1",
+        // "I" belongs to "Indice": the About box takes "f".
+        {Cmd::About, "mnuHelp", "mnuinformazioniItem", "In&formazioni su Tremora....", "Ctrl+F1",
          "menu/informazioni", nullptr, nullptr,
          [this] {
              setBannerVisible(true);
@@ -289,6 +303,8 @@ void MainWindow::buildMenus() {
         m_actions[size_t(c.id)] = action;
         m_toolKeys[size_t(c.id)] = c.toolKey;
     }
+    // F1, the usual key for help, opens the guide too.
+    action(Cmd::Contents)->setShortcuts({QKeySequence(Qt::Key_F2), QKeySequence(Qt::Key_F1)});
     QAction* close = action(Cmd::Close);
     close->setEnabled(false);
     connect(m_document, &ReportDocument::closeEnabledChanged, close, &QAction::setEnabled);

@@ -158,7 +158,12 @@ void CalcWindow::addFieldButtons(const ButtonNames& names,
         if (previous)
             setTabOrder(previous, w);
         previous = w;
+        // Enter in a box computes, so the window can be used from the keyboard alone.
+        if (auto* box = qobject_cast<QLineEdit*>(w))
+            connect(box, &QLineEdit::returnPressed, computeButton, &QPushButton::click);
     }
+    if (inputsInTabOrder.size() > 0)
+        m_firstInput = *inputsInTabOrder.begin();
     for (QWidget* w : {static_cast<QWidget*>(computeButton), static_cast<QWidget*>(sendButton),
                        static_cast<QWidget*>(cancelButton), static_cast<QWidget*>(helpButton)}) {
         if (previous)
@@ -335,6 +340,9 @@ void CalcWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
+    // The window opens ready for typing in its first input.
+    if (m_firstInput)
+        m_firstInput->setFocus(Qt::OtherFocusReason);
     // Shown again after "Invia Dati", or for the first time after being loaded hidden (a
     // report read it): the values taken at load may have changed since. Right after the
     // load nothing has.

@@ -141,7 +141,7 @@ class CalcWindow : public BaseWindow {
 
     // "Annulla": destroys the window with its values (its unload steps run).
     virtual void cancel();
-    void showHelp();
+    void showHelp() override;
 
     // Runs picked with the row of the item the user selects in a list.
     void onPick(QListWidget* list, std::function<void(int)> picked);
@@ -205,6 +205,7 @@ class CalcWindow : public BaseWindow {
     void showEvent(QShowEvent* event) override;
 
   private:
+    QWidget* m_firstInput = nullptr;
     struct Taken {
         QLineEdit* box;
         QString name;

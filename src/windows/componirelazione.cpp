@@ -113,9 +113,7 @@ ComponiRelazione::ComponiRelazione(AppContext& context, QWidget* parent, report:
     connect(m_dynamic, &QRadioButton::clicked, this, [this] { showStaticGroup(false); });
     connect(create, &QPushButton::clicked, this, &ComponiRelazione::create);
     connect(leave, &QPushButton::clicked, this, &ComponiRelazione::leave);
-    connect(help, &QPushButton::clicked, this, [this] {
-        ctx.help.showTopic(this, helptopics::composer, helptopics::composerContext);
-    });
+    connect(help, &QPushButton::clicked, this, [this] { showHelp(); });
 
     // Opens on the static report: its group shows and nothing is ticked.
     m_static->setChecked(true);
@@ -225,4 +223,8 @@ void ComponiRelazione::create() {
 void ComponiRelazione::leave() {
     statusReset();
     hide();
+}
+
+void ComponiRelazione::showHelp() {
+    ctx.help.showTopic(this, helptopics::composer, helptopics::composerContext);
 }

@@ -19,6 +19,7 @@ class ComponiRelazione : public BaseWindow {
     // The factory that registers the composer of one kind of building.
     static Forms::Factory factory(report::Building building);
 
+    void showHelp() override;
     // Esc does not leave the window: "Esci" and the close box are the ways out.
     void reject() override {}
 

@@ -31,6 +31,9 @@ const Item menuTree[] = {
     {1, "mnuApriDatiItem", "Apri &dati edificio....", ""},
     {1, "mnuSalvaDatiItem", "Salva dat&i edificio....", ""},
     {1, "mnuStampaItem", "S&tampa", "Ctrl+S"},
+    {1, "mnuAnteprimaItem", "Antep&rima di stampa....", ""},
+    {1, "mnuPdfItem", "Esporta in &PDF....", ""},
+    {1, "mnuOdtItem", "Esporta in &ODT....", ""},
     {1, "mnuchiudiitem", "&Chiudi", "Ctrl+C"},
     {1, "mnuEsciItem", "&Esci", "Ctrl+E"},
     {0, "mnuInserisci", "I&nserisci", ""},
@@ -64,7 +67,7 @@ const Item menuTree[] = {
     {0, "mnuHelp", "&Help", ""},
     {1, "mnuguidaItem", "&Sommario....", "F2"},
     {1, "mnuindiceitem", "&Indice....", "F3"},
-    {1, "mnuinformazioniItem", "&Informazioni su Tremora....", "Ctrl+F1"},
+    {1, "mnuinformazioniItem", "In&formazioni su Tremora....", "Ctrl+F1"},
     {1, "mnulithvaneitem", "C&orvesta nel web....", "Ctrl+F2"},
 };
 
@@ -216,7 +219,7 @@ class TestMainWindow : public QObject {
                                       "C&ancella tutto",
                                       "&Sommario....",
                                       "&Indice....",
-                                      "&Informazioni su Tremora....",
+                                      "In&formazioni su Tremora....",
                                       "C&orvesta nel web...."};
         int icons = 0;
         for (const auto& [depth, a] : actions) {
