@@ -148,6 +148,7 @@ void Spettro::redraw() {
     }
     m_curve->replace(points);
     m_axisY->setRange(0.0, peak > 0.0 ? peak * 1.15 : 0.1);
+    m_axisY->applyNiceNumbers();
     const auto t = number(m_period);
     if (!t)
         return;

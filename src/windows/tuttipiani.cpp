@@ -431,6 +431,9 @@ void TuttiPiani::drawDiagram(const std::vector<storeys::Storey>& building,
     const double top = building.back().heightM;
     m_axisX->setRange(0.0, table->baseShearT > 0.0 ? table->baseShearT * 1.1 : 1.0);
     m_axisY->setRange(0.0, top > 0.0 ? top * 1.1 : 1.0);
+    // Round steps on both axes (5, 10, 20 t; 2, 5 m).
+    m_axisX->applyNiceNumbers();
+    m_axisY->applyNiceNumbers();
 }
 
 QString TuttiPiani::tableText() const {
