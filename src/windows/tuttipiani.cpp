@@ -391,7 +391,10 @@ void TuttiPiani::drawDiagram(const std::vector<storeys::Storey>& building,
         m_bars.pop_back();
     }
     while (m_bars.size() < count) {
-        auto* bar = new QAreaSeries(new QLineSeries, new QLineSeries);
+        // The area owns its two edges: they go with it when a storey is removed.
+        auto* bar = new QAreaSeries;
+        bar->setUpperSeries(new QLineSeries(bar));
+        bar->setLowerSeries(new QLineSeries(bar));
         bar->setName(QStringLiteral("Forza di piano F"));
         bar->setColor(QColor(70, 110, 170));
         bar->setBorderColor(QColor(40, 70, 120));
