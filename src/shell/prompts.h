@@ -25,8 +25,12 @@ class Prompts {
   public:
     virtual ~Prompts() = default;
 
-    // A message box with an OK button.
+    // A message box with an OK button: a refusal or an error (the warning icon).
     virtual void message(QWidget* owner, const QString& title, const QString& text) = 0;
+    // The same for a confirmation (the information icon); scripts take it as a message.
+    virtual void inform(QWidget* owner, const QString& title, const QString& text) {
+        message(owner, title, text);
+    }
     // A Yes/No question; true for Yes.
     virtual bool yesNo(QWidget* owner, const QString& title, const QString& text) = 0;
     // An input dialog with a prompt and a title; nothing when the user cancels.

@@ -72,11 +72,21 @@ static QWidget* shownOwner(QWidget* owner) {
     return QApplication::activeWindow();
 }
 
-void QtPrompts::message(QWidget* owner, const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, title, forDisplay(text), QMessageBox::Ok,
-                    shownOwner(owner));
+// A message looks like what it is: the warning icon for a refusal or an error, the
+// information icon for a confirmation.
+static void messageBox(QWidget* owner, QMessageBox::Icon icon, const QString& title,
+                       const QString& text) {
+    QMessageBox box(icon, title, forDisplay(text), QMessageBox::Ok, shownOwner(owner));
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+void QtPrompts::message(QWidget* owner, const QString& title, const QString& text) {
+    messageBox(owner, QMessageBox::Warning, title, text);
+}
+
+void QtPrompts::inform(QWidget* owner, const QString& title, const QString& text) {
+    messageBox(owner, QMessageBox::Information, title, text);
 }
 
 bool QtPrompts::yesNo(QWidget* owner, const QString& title, const QString& text) {

@@ -6,6 +6,7 @@
 class QtPrompts : public Prompts {
   public:
     void message(QWidget* owner, const QString& title, const QString& text) override;
+    void inform(QWidget* owner, const QString& title, const QString& text) override;
     bool yesNo(QWidget* owner, const QString& title, const QString& text) override;
     std::optional<QString> input(QWidget* owner, const QString& prompt,
                                  const QString& title) override;

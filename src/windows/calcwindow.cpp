@@ -239,7 +239,7 @@ void CalcWindow::sendData(std::initializer_list<const QWidget*> validated, const
             statusReset();
         return;
     }
-    message(title, text);
+    ctx.prompts.inform(this, title, text);
     hide();
     statusReset();
 }

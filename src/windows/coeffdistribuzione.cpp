@@ -4,6 +4,7 @@
 #include "core/formulas.h"
 #include "core/numtext.h"
 #include "core/sharedvalues.h"
+#include "shell/prompts.h"
 #include "windows/messages.h"
 
 #include <QGridLayout>
@@ -202,12 +203,13 @@ void CoeffDistribuzione::send() {
     // emptied since ("Nuovo Piano" of the horizontal actions).
     ctx.shared.numeroPiano = m_passedStorey;
     ctx.shared.gammaPiano = m_passedGamma;
-    message(messages::titleSystem,
-            QStringLiteral("Il coefficiente di distribuzione pari a ") +
-                numtext::format(m_passedGamma) + QStringLiteral(" relativo al ") + m_passedStorey +
-                QStringLiteral("° piano é stato inserito nella finestra Analisi ") +
-                QStringLiteral(" Statica - Azioni orizzontali") +
-                QStringLiteral(" (edifici intelaiati) "));
+    ctx.prompts.inform(this, messages::titleSystem,
+                       QStringLiteral("Il coefficiente di distribuzione pari a ") +
+                           numtext::format(m_passedGamma) + QStringLiteral(" relativo al ") +
+                           m_passedStorey +
+                           QStringLiteral("° piano é stato inserito nella finestra Analisi ") +
+                           QStringLiteral(" Statica - Azioni orizzontali") +
+                           QStringLiteral(" (edifici intelaiati) "));
     hide();
     statusReset();
 }

@@ -103,8 +103,8 @@ bool Peso::questionnaire() {
 }
 
 void Peso::send() {
-    message(
-        messages::titleSystem,
+    ctx.prompts.inform(
+        this, messages::titleSystem,
         QStringLiteral("Il peso P = ") + numtext::formatSingle(ctx.shared.pesoEdificio) +
             QStringLiteral(" tonn é stato inserito nelle finestre Analisi Statica ") +
             QStringLiteral("\n\r") +

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontDialog>
+#include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
+#include <functional>
 
 // The real dialogs, answered by pressing their default button as soon as they are up.
 class TestQtPrompts : public QObject {
@@ -56,6 +58,34 @@ class TestQtPrompts : public QObject {
         QCOMPARE(chosen.bold(), bold);
         QVERIFY(chosen.styleName().isEmpty());
         QCOMPARE(choice->colour, colour);
+    }
+
+    // A message looks like what it is: warning for a refusal, information for a
+    // confirmation, question for a question.
+    void iconsSayWhatAMessageIs() {
+        struct Row {
+            std::function<void(QtPrompts&)> ask;
+            QMessageBox::Icon icon;
+        } rows[] = {
+            {[](QtPrompts& p) { p.message(nullptr, QStringLiteral("T"), QStringLiteral("no")); },
+             QMessageBox::Warning},
+            {[](QtPrompts& p) { p.inform(nullptr, QStringLiteral("T"), QStringLiteral("ok")); },
+             QMessageBox::Information},
+            {[](QtPrompts& p) { p.yesNo(nullptr, QStringLiteral("T"), QStringLiteral("?")); },
+             QMessageBox::Question},
+        };
+        for (const Row& row : rows) {
+            QMessageBox::Icon seen = QMessageBox::NoIcon;
+            QTimer::singleShot(0, [&seen] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    seen = box->icon();
+                    box->accept();
+                }
+            });
+            QtPrompts prompts;
+            row.ask(prompts);
+            QCOMPARE(seen, row.icon);
+        }
     }
 
     // Esc in a choice means its last button, the way out ("Annulla").
