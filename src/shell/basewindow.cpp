@@ -1,11 +1,13 @@
 #include "shell/basewindow.h"
 
+#include "shell/accessibility.h"
 #include "shell/controls.h"
 #include "shell/help.h"
 #include "shell/shell.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QShowEvent>
 
 BaseWindow::BaseWindow(AppContext& context, QWidget* parent, const QString& title, int areaPanel)
     : QDialog(parent), ctx(context), m_areaPanel(areaPanel) {
@@ -37,6 +39,15 @@ void BaseWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void BaseWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Once the window's controls are all made: names for screen readers.
+    if (!m_named) {
+        m_named = true;
+        accessibility::nameControls(this);
+    }
 }
 
 void BaseWindow::closeEvent(QCloseEvent* event) {

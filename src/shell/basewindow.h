@@ -32,6 +32,7 @@ class BaseWindow : public QDialog, public ManagedWindow {
     void unloadWindow();
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
     QLabel* label(const char* name, const QString& caption = QString());
     QPushButton* button(const char* name, const QString& caption);
@@ -40,4 +41,5 @@ class BaseWindow : public QDialog, public ManagedWindow {
 
   private:
     int m_areaPanel;
+    bool m_named = false;
 };

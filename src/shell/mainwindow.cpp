@@ -87,6 +87,7 @@ MainWindow::MainWindow(Prompts& prompts, Forms& forms, Help& help)
     m_editor = new QTextEdit(central);
     m_editor->setObjectName(QStringLiteral("RichTextBox1"));
     m_editor->setAcceptRichText(false);
+    m_editor->setAccessibleName(QStringLiteral("Relazione"));
     // An empty report says how to begin.
     m_editor->setPlaceholderText(
         QStringLiteral("Per cominciare: calcolare il periodo T (Parametri dell'edificio, Periodo "
@@ -362,6 +363,8 @@ void MainWindow::buildToolbar() {
             b->setIconSize(bar->iconSize());
             b->setToolButtonStyle(Qt::ToolButtonIconOnly);
             b->setDefaultAction(m_actions[size_t(item)]);
+            // A screen reader reads the tooltip, not the key.
+            b->setAccessibleName(m_actions[size_t(item)]->toolTip());
             bar->addWidget(b);
         }
     }

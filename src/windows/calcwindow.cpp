@@ -337,7 +337,7 @@ void CalcWindow::bringInChangedValues() {
 }
 
 void CalcWindow::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+    BaseWindow::showEvent(event);
     if (event->spontaneous())
         return;
     // The window opens ready for typing in its first input.

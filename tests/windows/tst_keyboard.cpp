@@ -1,5 +1,6 @@
 #include "fixture.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QTextEdit>
 
@@ -51,6 +52,38 @@ class TestKeyboard : public QObject {
             QCOMPARE(f.text(row.window, row.result), QString::fromUtf8(row.expected));
             QCOMPARE(f.help.requests.size(), size_t(1));
             QCOMPARE(f.help.requests[0].window, QString::fromUtf8(row.helpWindow));
+        }
+    }
+
+    // What a screen reader says of a control: its caption and unit, "Guida" for "?", the
+    // tooltip of a toolbar button, "Relazione" for the editor.
+    void screenReaderNames() {
+        struct Row {
+            const char* menu; // nullptr: a control of the main window
+            const char* control;
+            const char* name;
+        } rows[] = {
+            {"mnuperfonditem", "Text1", "Altezza dell'edificio (H), metri"},
+            {"mnuperfonditem", "Command4", "Guida"},
+            {"mnuforzeorizzontaliitem", "List1", "Coefficiente di Protezione Sismica (I)"},
+            {nullptr, "casa", "Analisi Statica e Dinamica - Edifici in muratura"},
+            {nullptr, "RichTextBox1", "Relazione"},
+        };
+        for (const Row& row : rows) {
+            Fixture f;
+            QString name;
+            const auto read = [&](QWidget* root) {
+                auto* control = root->findChild<QWidget*>(QString::fromLatin1(row.control));
+                QVERIFY2(control, row.control);
+                name = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+            };
+            if (row.menu) {
+                f.prompts.modalActions.push_back([&](QDialog* window) { read(window); });
+                f.menu(row.menu);
+            } else {
+                read(&f.main());
+            }
+            QCOMPARE(name, QString::fromUtf8(row.name));
         }
     }
 
