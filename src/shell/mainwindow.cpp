@@ -496,6 +496,10 @@ void MainWindow::openFile(const QString& path) {
                               QStringLiteral("» non è né l'una né gli altri."));
 }
 
+void MainWindow::appendReportText(const QString& text) {
+    m_document->append(text);
+}
+
 void MainWindow::exitProgram() {
     setBannerVisible(false);
     if (mayEnd())

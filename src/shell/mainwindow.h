@@ -33,6 +33,7 @@ class MainWindow : public QMainWindow, public Shell {
     void setBannerVisible(bool visible) override;
     QString reportText() const override;
     void setReportText(const QString& text) override;
+    void appendReportText(const QString& text) override;
 
     bool indicator(int panel) const;
     QString hint() const;

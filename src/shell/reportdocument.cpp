@@ -12,6 +12,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTextBlock>
@@ -506,4 +507,20 @@ void ReportDocument::exportPdf() {
 void ReportDocument::exportOdt() {
     exportTo(Prompts::FileKind::Odt, odtHint, "odt",
              [this] { return pagelayout::odt(*m_editor->document()); });
+}
+
+void ReportDocument::append(const QString& text) {
+    QTextCursor cursor(m_editor->document());
+    cursor.movePosition(QTextCursor::End);
+    QTextCharFormat fixed;
+    fixed.setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    cursor.beginEditBlock();
+    // An empty line between the report and the new lines.
+    if (!m_editor->document()->isEmpty()) {
+        if (!cursor.block().text().isEmpty())
+            cursor.insertBlock();
+        cursor.insertBlock(QTextBlockFormat(), fixed);
+    }
+    cursor.insertText(text, fixed);
+    cursor.endEditBlock();
 }

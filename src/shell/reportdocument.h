@@ -28,6 +28,9 @@ class ReportDocument : public QObject {
     // Replaces the whole text (as the report composers do) as plain text, dropping any
     // formatting, in one step that Undo takes back; the document counts as changed.
     void setText(const QString& text);
+    // Adds lines after the last line in a fixed-pitch font, so that columns set with blanks
+    // line up, in one step that Undo takes back; the text above keeps its formatting.
+    void append(const QString& text);
     // The text as a report file holds it: lines separated by CR LF, every other character
     // as the editor shows it.
     QString text() const;

@@ -19,7 +19,7 @@ class Shell {
     // Adds lines after the report's last line in a fixed-pitch font, so that columns set
     // with blanks line up, in one step that Undo takes back; the text above, with its
     // formatting, stays as it was and the document counts as changed.
-    virtual void appendReportText(const QString& text);
+    virtual void appendReportText(const QString& text) = 0;
 
     // The way out of every window: stop the timer, switch the area panel off, clear the hint.
     void statusReset(int areaPanel) {
