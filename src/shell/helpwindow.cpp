@@ -1,5 +1,8 @@
 #include "shell/helpwindow.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include <QHeaderView>
 #include <QHelpContentModel>
 #include <QHelpEngine>
@@ -89,9 +92,13 @@ HelpWindow::HelpWindow(QHelpEngine* engine, const QString& unavailableText, QWid
     splitter->addWidget(m_tabs);
     splitter->addWidget(m_browser);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({280, 600});
+    splitter->setSizes({240, 500});
     layout->addWidget(splitter);
-    resize(920, 600);
+    // Fits an 800 x 600 screen with its task bar, and never a screen larger than it is.
+    QSize size(760, 520);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.95);
+    resize(size);
 }
 
 void HelpWindow::showContentsTab() {

@@ -50,6 +50,9 @@ class TestHelp : public QObject {
         HelpWindow* w = help.window();
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), helpWindow);
+        // With its frame and a task bar it still fits an 800 x 600 screen.
+        QVERIFY2(w->width() <= 780 && w->height() <= 540,
+                 qPrintable(QStringLiteral("%1 x %2").arg(w->width()).arg(w->height())));
         QCOMPARE(w->browser()->source(), url);
         // The page is really there and is the topic of that window.
         QVERIFY2(w->browser()->toPlainText().startsWith(heading),
