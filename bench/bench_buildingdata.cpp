@@ -19,43 +19,9 @@
 #include <cstdio>
 #include <vector>
 
+#include "benchsupport.h"
+
 namespace {
-
-// Answers the file dialogs with one name; any message is printed, as it means a failure.
-class FixedPrompts : public Prompts {
-  public:
-    QString name;
-    int messages = 0;
-    void message(QWidget*, const QString&, const QString& text) override {
-        ++messages;
-        std::fprintf(stderr, "messaggio: %s\n", qPrintable(text));
-    }
-    bool yesNo(QWidget*, const QString&, const QString&) override { return false; }
-    std::optional<QString> input(QWidget*, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    int choose(QWidget*, const QString&, const QString&, const QStringList&) override { return -1; }
-    std::optional<QString> openFileName(QWidget*, FileKind) override { return name; }
-    std::optional<QString> saveFileName(QWidget*, FileKind, const QString&) override {
-        return name;
-    }
-    void preview(QWidget*, const QTextDocument&) override {}
-    std::optional<FontChoice> font(QWidget*, const FontChoice&) override { return std::nullopt; }
-    QString print(QWidget*, const QTextDocument&) override { return QString(); }
-    void runModal(QDialog*) override {}
-};
-
-class NoHelp : public Help {
-  public:
-    void showContents(QWidget*) override {}
-    void showIndex(QWidget*) override {}
-    void showTopic(QWidget*, const QString&, int) override {}
-};
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 // Every calculation window with every control filled: captions as they are, empty texts
 // given a number, each list its first row, every option and check box ticked.
@@ -100,7 +66,7 @@ int main(int argc, char* argv[]) {
     NoHelp help;
     Program program(prompts, help);
     QTemporaryDir dir;
-    prompts.name = dir.filePath(QStringLiteral("edificio.tremora"));
+    prompts.openName = prompts.saveName = dir.filePath(QStringLiteral("edificio.tremora"));
 
     buildingfile::apply(program.forms(), program.shared(), fullBuilding(program.forms()));
     auto* save = program.mainWindow().findChild<QAction*>(QStringLiteral("mnuSalvaDatiItem"));
@@ -120,7 +86,7 @@ int main(int argc, char* argv[]) {
         return 1;
     std::printf("Building data file of %lld bytes, %d windows: save plus reopen %.1f ms "
                 "(target under 100 ms)\n",
-                static_cast<long long>(QFileInfo(prompts.name).size()),
+                static_cast<long long>(QFileInfo(prompts.saveName).size()),
                 int(program.forms().loadedNames().size()), median(runs));
     return 0;
 }

@@ -1,5 +1,6 @@
 // Exporting a 1 MB report to PDF through the report's page layout, beside a bare
 // QTextDocument::print to PDF of the same text. Prints the median of five runs of each.
+#include "benchsupport.h"
 #include "shell/pagelayout.h"
 
 #include <QApplication>
@@ -10,13 +11,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
-
-namespace {
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -17,37 +17,9 @@
 #include <functional>
 #include <vector>
 
+#include "benchsupport.h"
+
 namespace {
-
-// Answers the file dialogs with fixed names and everything else with "No".
-class FixedPrompts : public Prompts {
-  public:
-    QString openName;
-    QString saveName;
-    void message(QWidget*, const QString&, const QString& text) override {
-        std::fprintf(stderr, "messaggio: %s\n", qPrintable(text));
-    }
-    bool yesNo(QWidget*, const QString&, const QString&) override { return false; }
-    std::optional<QString> input(QWidget*, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    int choose(QWidget*, const QString&, const QString&, const QStringList&) override { return -1; }
-    std::optional<QString> openFileName(QWidget*, FileKind) override { return openName; }
-    std::optional<QString> saveFileName(QWidget*, FileKind, const QString&) override {
-        return saveName;
-    }
-    void preview(QWidget*, const QTextDocument&) override {}
-    std::optional<FontChoice> font(QWidget*, const FontChoice&) override { return std::nullopt; }
-    QString print(QWidget*, const QTextDocument&) override { return QString(); }
-    void runModal(QDialog*) override {}
-};
-
-class NoHelp : public Help {
-  public:
-    void showContents(QWidget*) override {}
-    void showIndex(QWidget*) override {}
-    void showTopic(QWidget*, const QString&, int) override {}
-};
 
 // A report of about the given size, laid out as the composers write one.
 QString generatedReport(qsizetype size) {
@@ -68,11 +40,6 @@ QString generatedReport(qsizetype size) {
     // The Greek gamma above has no place in the code page: keep the text Windows-1252.
     text.replace(QChar(0x03B3), QLatin1Char('g'));
     return text;
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 // Milliseconds of one run of the step, including the events it leaves behind (layout).

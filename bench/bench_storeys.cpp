@@ -16,46 +16,11 @@
 #include <cstdio>
 #include <vector>
 
-namespace {
-
-// No question is asked on the way: every answer is "nothing".
-class SilentPrompts : public Prompts {
-  public:
-    void message(QWidget*, const QString&, const QString& text) override {
-        std::fprintf(stderr, "messaggio: %s\n", qPrintable(text));
-    }
-    bool yesNo(QWidget*, const QString&, const QString&) override { return false; }
-    std::optional<QString> input(QWidget*, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    int choose(QWidget*, const QString&, const QString&, const QStringList&) override { return -1; }
-    std::optional<QString> openFileName(QWidget*, FileKind) override { return std::nullopt; }
-    std::optional<QString> saveFileName(QWidget*, FileKind, const QString&) override {
-        return std::nullopt;
-    }
-    void preview(QWidget*, const QTextDocument&) override {}
-    std::optional<FontChoice> font(QWidget*, const FontChoice&) override { return std::nullopt; }
-    QString print(QWidget*, const QTextDocument&) override { return QString(); }
-    void runModal(QDialog*) override {}
-};
-
-class NoHelp : public Help {
-  public:
-    void showContents(QWidget*) override {}
-    void showIndex(QWidget*) override {}
-    void showTopic(QWidget*, const QString&, int) override {}
-};
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-} // namespace
+#include "benchsupport.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    SilentPrompts prompts;
+    FixedPrompts prompts;
     NoHelp help;
     Program program(prompts, help);
     for (int i = 1; i <= 30; ++i) {

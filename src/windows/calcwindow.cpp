@@ -480,6 +480,34 @@ void CalcWindow::watchWeight(QLineEdit* weight) {
     });
 }
 
+CalcWindow::FramedSeismicInputs
+CalcWindow::addFramedSeismicInputs(const std::function<void()>& changed) {
+    FramedSeismicInputs in{};
+    in.zoneCaption = label("Label7", QStringLiteral("Grado di Sismicità (S):"));
+    in.zones = listBox("List2");
+    in.intensityCaption = label("Label8", QStringLiteral("Coefficiente di Intensità Sismica (C):"));
+    in.intensityText = label("Label9", QString(), Bordered | Centred);
+    in.intensity = hiddenLabel("Label19");
+    in.zoneText = hiddenLabel("Label10");
+    in.protectionCaption =
+        label("Label6", QStringLiteral("Coefficiente di Protezione Sismica (I):"));
+    in.protectionList = listBox("List1", coefficients::protection.texts());
+    in.protection = hiddenLabel("Label16");
+    in.structureCaption = label("Label11", QStringLiteral("Coefficiente di Struttura (β):"));
+    in.structureList = listBox("List3", coefficients::structure.texts());
+    in.structure = hiddenLabel("Label15");
+    in.foundationCaption = label("Label3", QStringLiteral("Coefficiente di Fondazione (ε):"));
+    in.foundation = quantityBox("Text3");
+
+    bindZoneList(in.zones, in.intensityText, in.intensity, in.zoneText);
+    bindCoefficients(in.protectionList, coefficients::protection, in.protection);
+    bindCoefficients(in.structureList, coefficients::structure, in.structure);
+    for (QListWidget* list : {in.zones, in.protectionList, in.structureList})
+        connect(list, &QListWidget::itemSelectionChanged, this, changed);
+    connect(in.foundation, &QLineEdit::textChanged, this, changed);
+    return in;
+}
+
 CalcWindow::SeismicRows CalcWindow::addSeismicRows(const char* zoneTextName,
                                                    const coefficients::ItemList& protectionItems) {
     SeismicRows rows;

@@ -169,6 +169,27 @@ class CalcWindow : public BaseWindow {
         QListWidget* protection;
         QLabel* importance;
     };
+    // The seismic choices of the windows that look at the whole framed building: zone S
+    // (List2) with C (Label9, hidden Label19) and S in words (hidden Label10), I (List1,
+    // hidden Label16), beta (List3, hidden Label15) and epsilon (Text3). Made and bound here,
+    // laid out by each window; changed runs after the bound labels are written.
+    struct FramedSeismicInputs {
+        QLabel* zoneCaption;
+        QListWidget* zones;
+        QLabel* intensityCaption;
+        QLabel* intensityText;
+        QLabel* intensity;
+        QLabel* zoneText;
+        QLabel* protectionCaption;
+        QListWidget* protectionList;
+        QLabel* protection;
+        QLabel* structureCaption;
+        QListWidget* structureList;
+        QLabel* structure;
+        QLabel* foundationCaption;
+        NumberEdit* foundation;
+    };
+    FramedSeismicInputs addFramedSeismicInputs(const std::function<void()>& changed);
     SeismicRows addSeismicRows(const char* zoneTextName,
                                const coefficients::ItemList& protectionItems);
     // Load step of the windows that need T: the period box takes periodo's result and the

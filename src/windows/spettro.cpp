@@ -23,22 +23,15 @@ Spettro::Spettro(AppContext& context, QWidget* parent)
     : CalcWindow(context, parent,
                  {QStringLiteral("Spettro di risposta"), panels::buildingParameters,
                   helptopics::buildingParameters, helptopics::buildingParametersContext}) {
-    QLabel* zoneCaption = label("Label7", QStringLiteral("Grado di Sismicità (S):"));
-    m_zones = listBox("List2");
-    QLabel* intensityCaption =
-        label("Label8", QStringLiteral("Coefficiente di Intensità Sismica (C):"));
-    QLabel* intensityText = label("Label9", QString(), Bordered | Centred);
-    m_intensity = hiddenLabel("Label19");
-    QLabel* zoneText = hiddenLabel("Label10");
-    QLabel* protectionCaption =
-        label("Label6", QStringLiteral("Coefficiente di Protezione Sismica (I):"));
-    m_protectionList = listBox("List1", coefficients::protection.texts());
-    m_protection = hiddenLabel("Label16");
-    QLabel* structureCaption = label("Label11", QStringLiteral("Coefficiente di Struttura (β):"));
-    m_structureList = listBox("List3", coefficients::structure.texts());
-    m_structure = hiddenLabel("Label15");
-    QLabel* foundationCaption = label("Label3", QStringLiteral("Coefficiente di Fondazione (ε):"));
-    m_foundation = quantityBox("Text3");
+    const FramedSeismicInputs in = addFramedSeismicInputs([this] { redraw(); });
+    m_zones = in.zones;
+    m_intensity = in.intensity;
+    m_protectionList = in.protectionList;
+    m_protection = in.protection;
+    m_structureList = in.structureList;
+    m_structure = in.structure;
+    m_foundation = in.foundation;
+    QLabel* zoneText = in.zoneText;
     QLabel* periodCaption =
         label("Label2", QStringLiteral("Periodo Fondamentale della Struttura (T):"));
     m_period = quantityBox("Text1");
@@ -47,14 +40,14 @@ Spettro::Spettro(AppContext& context, QWidget* parent)
     m_ordinate = label("Label13", QString(), Bordered | Centred);
 
     QGridLayout* g = grid();
-    g->addWidget(zoneCaption, 0, 0);
-    g->addWidget(intensityCaption, 0, 1);
-    g->addWidget(protectionCaption, 0, 2);
+    g->addWidget(in.zoneCaption, 0, 0);
+    g->addWidget(in.intensityCaption, 0, 1);
+    g->addWidget(in.protectionCaption, 0, 2);
     g->addWidget(m_zones, 1, 0, Qt::AlignLeft | Qt::AlignTop);
-    g->addWidget(intensityText, 1, 1, Qt::AlignLeft | Qt::AlignTop);
+    g->addWidget(in.intensityText, 1, 1, Qt::AlignLeft | Qt::AlignTop);
     g->addWidget(m_protectionList, 1, 2, Qt::AlignLeft | Qt::AlignTop);
-    g->addWidget(structureCaption, 2, 0);
-    g->addWidget(foundationCaption, 2, 1);
+    g->addWidget(in.structureCaption, 2, 0);
+    g->addWidget(in.foundationCaption, 2, 1);
     g->addWidget(periodCaption, 2, 2);
     g->addWidget(m_structureList, 3, 0, Qt::AlignLeft | Qt::AlignTop);
     g->addWidget(m_foundation, 3, 1, Qt::AlignLeft | Qt::AlignTop);
@@ -99,14 +92,7 @@ Spettro::Spettro(AppContext& context, QWidget* parent)
     QPushButton* help = button("cmdAiuto", QStringLiteral("?"));
     addButtons({exportImage, close, help});
 
-    bindZoneList(m_zones, intensityText, m_intensity, zoneText);
-    bindCoefficients(m_protectionList, coefficients::protection, m_protection);
-    bindCoefficients(m_structureList, coefficients::structure, m_structure);
-    for (QListWidget* list : {m_zones, m_protectionList, m_structureList})
-        connect(list, &QListWidget::itemSelectionChanged, this, &Spettro::redraw);
-    for (QLineEdit* box :
-         {static_cast<QLineEdit*>(m_period), static_cast<QLineEdit*>(m_foundation)})
-        connect(box, &QLineEdit::textChanged, this, &Spettro::redraw);
+    connect(m_period, &QLineEdit::textChanged, this, &Spettro::redraw);
     connect(exportImage, &QPushButton::clicked, this,
             [this] { exportChart(this, ctx.prompts, m_view, "spettro.png"); });
     connect(close, &QPushButton::clicked, this, [this] {

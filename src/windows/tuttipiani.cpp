@@ -74,35 +74,30 @@ TuttiPiani::TuttiPiani(AppContext& context, QWidget* parent)
     m_period = quantityBox("Text1");
     QLabel* responseCaption = label("Label4", QStringLiteral("Coefficiente di Risposta (R):"));
     m_response = label("Label5", QString(), Bordered | Centred);
-    QLabel* zoneCaption = label("Label7", QStringLiteral("Grado di Sismicità (S):"));
-    m_zones = listBox("List2");
-    QLabel* intensityCaption =
-        label("Label8", QStringLiteral("Coefficiente di Intensità Sismica (C):"));
-    m_intensityText = label("Label9", QString(), Bordered | Centred);
-    m_intensity = hiddenLabel("Label19");
-    m_zoneText = hiddenLabel("Label10");
-    QLabel* protectionCaption =
-        label("Label6", QStringLiteral("Coefficiente di Protezione Sismica (I):"));
-    m_protectionList = listBox("List1", coefficients::protection.texts());
-    m_protection = hiddenLabel("Label16");
-    QLabel* structureCaption = label("Label11", QStringLiteral("Coefficiente di Struttura (β):"));
-    m_structureList = listBox("List3", coefficients::structure.texts());
-    m_structure = hiddenLabel("Label15");
-    QLabel* foundationCaption = label("Label3", QStringLiteral("Coefficiente di Fondazione (ε):"));
-    m_foundation = quantityBox("Text3");
+    // The table follows every change of the seismic choices, once their labels are written.
+    const FramedSeismicInputs in = addFramedSeismicInputs([this] { refresh(); });
+    m_zones = in.zones;
+    m_intensityText = in.intensityText;
+    m_intensity = in.intensity;
+    m_zoneText = in.zoneText;
+    m_protectionList = in.protectionList;
+    m_protection = in.protection;
+    m_structureList = in.structureList;
+    m_structure = in.structure;
+    m_foundation = in.foundation;
 
     QGridLayout* g = grid();
     g->addWidget(periodCaption, 0, 0);
     g->addWidget(responseCaption, 0, 1);
-    g->addWidget(zoneCaption, 0, 2);
-    g->addWidget(intensityCaption, 0, 3);
+    g->addWidget(in.zoneCaption, 0, 2);
+    g->addWidget(in.intensityCaption, 0, 3);
     g->addWidget(withUnit(m_period, messages::unitSeconds), 1, 0, Qt::AlignLeft | Qt::AlignTop);
     g->addWidget(m_response, 1, 1, Qt::AlignLeft | Qt::AlignTop);
     g->addWidget(m_zones, 1, 2, Qt::AlignLeft | Qt::AlignTop);
     g->addWidget(m_intensityText, 1, 3, Qt::AlignLeft | Qt::AlignTop);
-    g->addWidget(protectionCaption, 2, 0);
-    g->addWidget(structureCaption, 2, 1);
-    g->addWidget(foundationCaption, 2, 2);
+    g->addWidget(in.protectionCaption, 2, 0);
+    g->addWidget(in.structureCaption, 2, 1);
+    g->addWidget(in.foundationCaption, 2, 2);
     g->addWidget(m_protectionList, 3, 0, Qt::AlignLeft | Qt::AlignTop);
     g->addWidget(m_structureList, 3, 1, Qt::AlignLeft | Qt::AlignTop);
     g->addWidget(m_foundation, 3, 2, Qt::AlignLeft | Qt::AlignTop);
@@ -170,17 +165,9 @@ TuttiPiani::TuttiPiani(AppContext& context, QWidget* parent)
     QPushButton* help = button("cmdAiuto", QStringLiteral("?"));
     addButtons({append, exportImage, close, help});
 
-    bindZoneList(m_zones, m_intensityText, m_intensity, m_zoneText);
-    bindCoefficients(m_protectionList, coefficients::protection, m_protection);
-    bindCoefficients(m_structureList, coefficients::structure, m_structure);
-    // The period as typed, not rounded, gives R.
+    // The period as typed, not rounded, gives R; the table follows it once R is written.
     bindResponseCoefficient(m_period, m_response, false);
-    // The bindings above write their labels first; the table follows every change.
-    for (QListWidget* list : {m_zones, m_protectionList, m_structureList})
-        connect(list, &QListWidget::itemSelectionChanged, this, &TuttiPiani::refresh);
-    for (QLineEdit* box :
-         {static_cast<QLineEdit*>(m_period), static_cast<QLineEdit*>(m_foundation)})
-        connect(box, &QLineEdit::textChanged, this, &TuttiPiani::refresh);
+    connect(m_period, &QLineEdit::textChanged, this, &TuttiPiani::refresh);
     connect(m_table, &QTableWidget::itemChanged, this, [this] {
         if (!m_refreshing)
             refresh();
