@@ -14,7 +14,9 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
-run: build
+# Only the program and its help: the test programs are built by make test.
+run: configure
+	@cmake --build $(BUILD) -j$(JOBS) --target tremora tremora_help
 	./$(BUILD)/tremora
 
 test: build
