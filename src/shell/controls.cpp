@@ -5,7 +5,40 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// Some styles (Fusion among them) draw the focused current item with the highlight colour,
+// much like a selected one. The current item of a focused list is only where the arrow keys
+// start from, so it gets a thin dotted frame instead; selected items draw as the style wants.
+class FocusFrameDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const bool focusOnly =
+            (option.state & QStyle::State_HasFocus) && !(option.state & QStyle::State_Selected);
+        if (!focusOnly) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        QStyleOptionViewItem plain(option);
+        plain.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, plain, index);
+        painter->save();
+        QPen pen(option.palette.color(QPalette::Text), 0, Qt::DotLine);
+        painter->setPen(pen);
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option.rect.adjusted(1, 1, -2, -2));
+        painter->restore();
+    }
+};
+
+} // namespace
 
 namespace controls {
 
@@ -21,6 +54,16 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(false);
     return b;
+}
+
+QListWidget* list(QWidget* parent, const char* name) {
+    auto* l = new QListWidget(parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Sized to the items, not to the 256-pixel default of a scroll area.
+    l->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    l->setItemDelegate(new FocusFrameDelegate(l));
+    return l;
 }
 
 QFrame* line(QWidget* parent, const char* name) {

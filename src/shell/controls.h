@@ -4,6 +4,7 @@
 
 class QFrame;
 class QLabel;
+class QListWidget;
 class QObject;
 class QPushButton;
 class QWidget;
@@ -16,6 +17,10 @@ namespace controls {
 QLabel* label(QWidget* parent, const char* name, const QString& caption = QString());
 // A button that Enter does not press by itself.
 QPushButton* button(QWidget* parent, const char* name, const QString& caption);
+// A list to choose one item from, as wide as its items. The focus shows as a dotted frame
+// around the current item, never drawn like a chosen one: a list that merely has the focus
+// has chosen nothing.
+QListWidget* list(QWidget* parent, const char* name);
 // A sunken horizontal line between groups of controls.
 QFrame* line(QWidget* parent, const char* name);
 

@@ -98,8 +98,7 @@ QWidget* CalcWindow::withUnit(QWidget* value, const QString& unit) {
 }
 
 QListWidget* CalcWindow::listBox(const char* name, const QStringList& items) {
-    auto* l = new QListWidget(this);
-    l->setObjectName(QString::fromLatin1(name));
+    QListWidget* l = controls::list(this, name);
     l->addItems(items);
     l->setSelectionMode(QAbstractItemView::SingleSelection);
     l->setCurrentRow(-1);

@@ -1,5 +1,6 @@
 #include "windows/selection.h"
 
+#include "shell/controls.h"
 #include "shell/routes.h"
 #include "shell/shell.h"
 #include "windows/messages.h"
@@ -41,9 +42,7 @@ SelectionWindow::Routes framedRoutes() {
 
 SelectionWindow::SelectionWindow(AppContext& context, QWidget* parent, const Routes& routes)
     : ShellWindow(context, parent, routes.title, routes.indicatorPanel), m_routes(routes) {
-    m_list = new QListWidget(this);
-    m_list->setObjectName(QStringLiteral("List1"));
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list = controls::list(this, "List1");
     m_analysisCaption =
         label("Label1", QStringLiteral("Selezionare il tipo di analisi da effettuare:"));
     m_forceCaption = label("Label2", QStringLiteral("Selezionare il tipo di forza:"));
