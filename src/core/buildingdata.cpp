@@ -32,18 +32,18 @@ QString quoted(const QString& name) {
     return QStringLiteral("«") + name + QStringLiteral("»");
 }
 
-QJsonValue storeyVariant(const QVariant& v) {
-    // Never set, or the storey as typed (possibly emptied).
-    return v.isValid() ? QJsonValue(v.toString()) : QJsonValue();
+QJsonValue storeyValue(const std::optional<QString>& storey) {
+    // Never set, or the storey as typed (an empty text when cleared).
+    return storey ? QJsonValue(*storey) : QJsonValue();
 }
 
-QJsonValue gammaVariant(const QVariant& v) {
-    // Never set, emptied, or a number.
-    if (!v.isValid())
+QJsonValue gammaValue(const SharedNumber& gamma) {
+    // Never set, cleared (an empty text), or a number.
+    if (gamma.isNeverSet())
         return QJsonValue();
-    if (v.typeId() == QMetaType::QString)
-        return QJsonValue(v.toString());
-    return QJsonValue(doubleText(v.toDouble()));
+    if (const auto number = gamma.number())
+        return QJsonValue(doubleText(*number));
+    return QJsonValue(QString());
 }
 
 // Reading: each check returns an empty string or the reason, naming the value by its path.
@@ -134,7 +134,7 @@ class Reader {
         }
         const QJsonValue gamma = o.value(keyGamma);
         if (gamma.isString() && gamma.toString().isEmpty()) {
-            out->gammaPiano = QString();
+            out->gammaPiano = SharedNumber::cleared();
         } else if (!gamma.isNull()) {
             double g = 0.0;
             if (!numberText(gamma, path(keyGamma), &g))
@@ -222,8 +222,8 @@ QByteArray write(const File& file) {
     shared.insert(keyWeight, floatText(file.shared.pesoEdificio));
     shared.insert(keyWeights, QJsonArray::fromStringList(file.shared.pesiPiani));
     shared.insert(keyHeights, QJsonArray::fromStringList(file.shared.quotePiani));
-    shared.insert(keyStorey, storeyVariant(file.shared.numeroPiano));
-    shared.insert(keyGamma, gammaVariant(file.shared.gammaPiano));
+    shared.insert(keyStorey, storeyValue(file.shared.numeroPiano));
+    shared.insert(keyGamma, gammaValue(file.shared.gammaPiano));
 
     QJsonObject windows;
     for (auto w = file.windows.begin(); w != file.windows.end(); ++w) {

@@ -1,7 +1,38 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
-#include <QVariant>
+#include <optional>
+
+// A number passed between windows that can also have been never set or cleared. Only the
+// building data file tells those two apart (null and an empty text); a window that takes the
+// number finds nothing in either.
+class SharedNumber {
+  public:
+    SharedNumber() = default; // never set
+    SharedNumber(double value) : m_state(State::Number), m_number(value) {}
+    static SharedNumber cleared() {
+        SharedNumber n;
+        n.m_state = State::Cleared;
+        return n;
+    }
+
+    bool isNeverSet() const { return m_state == State::NeverSet; }
+    bool isCleared() const { return m_state == State::Cleared; }
+    std::optional<double> number() const {
+        return m_state == State::Number ? std::optional<double>(m_number) : std::nullopt;
+    }
+
+    bool operator==(const SharedNumber& other) const {
+        return m_state == other.m_state && m_number == other.m_number;
+    }
+    bool operator!=(const SharedNumber& other) const { return !(*this == other); }
+
+  private:
+    enum class State { NeverSet, Cleared, Number };
+    State m_state = State::NeverSet;
+    double m_number = 0.0;
+};
 
 // Values that live for the whole run and pass between windows.
 struct SharedValues {
@@ -11,9 +42,21 @@ struct SharedValues {
     // element 0 is storey 1.
     QStringList pesiPiani;
     QStringList quotePiani;
-    // Storey whose distribution coefficient was computed: invalid (never set), an empty
-    // string (cleared) or the storey number as typed.
-    QVariant numeroPiano;
-    // Distribution coefficient of that storey: invalid, an empty string, or a number.
-    QVariant gammaPiano;
+    // Storey whose distribution coefficient was computed, as typed: std::nullopt when never
+    // set, an empty text when cleared. Either way it names no storey.
+    std::optional<QString> numeroPiano;
+    // Distribution coefficient of that storey.
+    SharedNumber gammaPiano;
+
+    // Clears the storey and its coefficient together, the one way every window does it.
+    void clearStoreyCoefficient() {
+        numeroPiano = QString();
+        gammaPiano = SharedNumber::cleared();
+    }
+    // The storey, when one is named (neither never set nor cleared).
+    std::optional<QString> namedStorey() const {
+        if (!numeroPiano || numeroPiano->isEmpty())
+            return std::nullopt;
+        return numeroPiano;
+    }
 };

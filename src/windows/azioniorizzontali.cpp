@@ -24,19 +24,6 @@ namespace {
 const QString degree = QStringLiteral("°");
 const QString windowName = QStringLiteral("azioniorizzontali");
 
-// A shared value that holds nothing: never set, or cleared to the empty string.
-bool isUnset(const QVariant& value) {
-    return !value.isValid() || value.toString().isEmpty();
-}
-
-QString sharedText(const QVariant& value) {
-    if (!value.isValid())
-        return QString();
-    if (value.typeId() == QMetaType::Double)
-        return numtext::format(value.toDouble());
-    return value.toString();
-}
-
 // A Greek tag in front of its text box, in one grid cell.
 QWidget* pair(QWidget* parent, QWidget* tag, QWidget* box) {
     auto* cell = new QWidget(parent);
@@ -200,20 +187,19 @@ AzioniOrizzontali::AzioniOrizzontali(AppContext& context, QWidget* parent)
 }
 
 void AzioniOrizzontali::load() {
-    const SharedValues& shared = ctx.shared;
-    const QVariant& stored = shared.numeroPiano;
-    if (!isUnset(stored))
-        m_storey = stored.toString();
+    const std::optional<QString> stored = ctx.shared.namedStorey();
+    if (stored)
+        m_storey = *stored;
     m_distribution->setText(storeyGamma());
     // The period as taken changes R through the box's own reaction.
     m_period->setText(ctx.forms.text(QStringLiteral("periodo"), QStringLiteral("Label4")));
     watchSources();
     m_structureCaption->setText(QStringLiteral("Coefficiente di Struttura (ß):"));
 
-    if (!isUnset(stored)) {
+    if (stored) {
         // A storey number of 0 names no storey: the captions stay as they are.
-        if (numtext::parse(stored.toString()) != std::optional<double>(0.0))
-            setStoreyCaptions(stored.toString(), true);
+        if (numtext::parse(*stored) != std::optional<double>(0.0))
+            setStoreyCaptions(*stored, true);
         return;
     }
 
@@ -246,11 +232,12 @@ void AzioniOrizzontali::load() {
 QString AzioniOrizzontali::storeyGamma() const {
     // gamma belongs to the storey it was computed for: it is taken, now and when it is
     // recomputed later, only for the storey this window is about. A coefficient cleared
-    // with its storey (0 after "Annulla") is no coefficient.
+    // with its storey ("Annulla" of its window, "Nuovo Piano" here) is no coefficient.
     const SharedValues& now = ctx.shared;
-    if (isUnset(now.numeroPiano) || now.numeroPiano.toString() != m_storey)
+    if (now.namedStorey() != m_storey)
         return QString();
-    return sharedText(now.gammaPiano);
+    const std::optional<double> gamma = now.gammaPiano.number();
+    return gamma ? numtext::format(*gamma) : QString();
 }
 
 void AzioniOrizzontali::watchSources() {
@@ -333,8 +320,7 @@ void AzioniOrizzontali::newStorey() {
     // The window gives itself up and opens afresh for another storey, which is asked at
     // load. Nothing of this window is touched once it has been unloaded.
     AppContext& context = ctx;
-    context.shared.numeroPiano = QString();
-    context.shared.gammaPiano = QString();
+    context.shared.clearStoreyCoefficient();
     context.forms.unload(windowName);
     routes::open(context.shell, context.forms, routes::horizontalActions);
 }

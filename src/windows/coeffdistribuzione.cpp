@@ -192,8 +192,7 @@ bool CoeffDistribuzione::questionnaire(bool afterRestart) {
 
 void CoeffDistribuzione::restart() {
     m_surface->clear();
-    ctx.shared.numeroPiano = QString();
-    ctx.shared.gammaPiano = 0.0;
+    ctx.shared.clearStoreyCoefficient();
     if (!questionnaire(true))
         cancel();
 }
@@ -215,8 +214,7 @@ void CoeffDistribuzione::send() {
 }
 
 void CoeffDistribuzione::clearSharedResult() {
-    ctx.shared.gammaPiano = 0.0;
-    ctx.shared.numeroPiano = QString();
+    ctx.shared.clearStoreyCoefficient();
 }
 
 void CoeffDistribuzione::cancel() {

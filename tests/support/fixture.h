@@ -25,6 +25,10 @@ struct Fixture {
     MainWindow& main() { return program->mainWindow(); }
     Forms& forms() { return program->forms(); }
     SharedValues& shared() { return program->shared(); }
+    // The shared storey and distribution coefficient as compared: never set and cleared read
+    // as an empty text and as 0.
+    QString storey() { return shared().numeroPiano.value_or(QString()); }
+    double gamma() { return shared().gammaPiano.number().value_or(0.0); }
 
     // Runs a menu command by its action name.
     void menu(const char* action) {

@@ -94,7 +94,7 @@ class TestAzioniOrizzontali : public QObject {
         QCOMPARE(f.text(W, "Label5"), QString());
         QCOMPARE(f.text(W, "Text5"), QString());
         // The typed storey is not kept: a fresh load asks again.
-        QCOMPARE(f.shared().numeroPiano.toString(), QString());
+        QCOMPARE(f.storey(), QString());
     }
 
     void fractionalStoreyAndPeriodAtLoad() {
@@ -263,8 +263,8 @@ class TestAzioniOrizzontali : public QObject {
         QCOMPARE(f.prompts.modalRuns, (QStringList{W, W}));
         QVERIFY(f.window(W) != first);
         QVERIFY(f.shown(W));
-        QCOMPARE(f.shared().numeroPiano, QVariant(QString()));
-        QCOMPARE(f.shared().gammaPiano, QVariant(QString()));
+        QCOMPARE(f.shared().numeroPiano, std::optional<QString>(QString()));
+        QVERIFY(f.shared().gammaPiano.isCleared());
         QVERIFY(f.main().indicator(9));
         QCOMPARE(f.main().hint(), QStringLiteral("Fi = Ki * Wi"));
         QCOMPARE(f.text(W, "Label14"),
@@ -284,7 +284,7 @@ class TestAzioniOrizzontali : public QObject {
         Fixture::settle();
         QVERIFY(!f.forms().isLoaded(W));
         QVERIFY(!f.main().indicator(9));
-        QCOMPARE(f.shared().numeroPiano.toString(), QStringLiteral("4"));
+        QCOMPARE(f.storey(), QStringLiteral("4"));
 
         f.menu("mnuazorizzitem");
         QVERIFY(f.prompts.shown.empty());
@@ -294,7 +294,7 @@ class TestAzioniOrizzontali : public QObject {
         Fixture::settle();
         QVERIFY(!f.forms().isLoaded(W));
         QVERIFY(f.main().hint().isEmpty());
-        QCOMPARE(f.shared().gammaPiano.toDouble(), 1.25);
+        QCOMPARE(f.gamma(), 1.25);
 
         f.menu("mnuazorizzitem");
         f.click(W, "Command5");

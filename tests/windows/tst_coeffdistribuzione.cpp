@@ -42,8 +42,8 @@ class TestCoeffDistribuzione : public QObject {
         QCOMPARE(f.text("coeffdistribuzione", "Label1"), QStringLiteral("300"));
         QCOMPARE(f.text("coeffdistribuzione", "Label2"), QStringLiteral("1800"));
         QCOMPARE(f.text("coeffdistribuzione", "Label3"), QStringLiteral("6"));
-        QCOMPARE(f.shared().gammaPiano.toDouble(), 1.0);
-        QCOMPARE(f.shared().numeroPiano.toString(), QStringLiteral("2"));
+        QCOMPARE(f.gamma(), 1.0);
+        QCOMPARE(f.storey(), QStringLiteral("2"));
         QCOMPARE(f.shared().pesiPiani, (QStringList{"100", "100", "100"}));
         QCOMPARE(f.shared().quotePiani, (QStringList{"3", "6", "9"}));
 
@@ -67,15 +67,15 @@ class TestCoeffDistribuzione : public QObject {
         QVERIFY(f.forms().isLoaded("coeffdistribuzione"));
         QVERIFY(!f.main().indicator(4));
         QVERIFY(f.main().hint().isEmpty());
-        QCOMPARE(f.shared().numeroPiano.toString(), QStringLiteral("2"));
-        QCOMPARE(f.shared().gammaPiano.toDouble(), 1.0);
+        QCOMPARE(f.storey(), QStringLiteral("2"));
+        QCOMPARE(f.gamma(), 1.0);
     }
 
     void restartAsksAgainAndPrintsOneBlank() {
         Fixture f;
         f.prompts.answer({"1", "1", "50", "4"});
         f.menu("mnucoefficienteitem");
-        QCOMPARE(f.shared().gammaPiano.toDouble(), 1.0);
+        QCOMPARE(f.gamma(), 1.0);
 
         f.prompts.answer({"2", "2", "200", "3", "100", "6"});
         f.click("coeffdistribuzione", "Command1");
@@ -88,7 +88,7 @@ class TestCoeffDistribuzione : public QObject {
                               QString(), QString(),
                               QStringLiteral("    Coefficiente di Distribuzione del "
                                              "2°piano: 1,5")}));
-        QCOMPARE(f.shared().gammaPiano.toDouble(), 1.5);
+        QCOMPARE(f.gamma(), 1.5);
         QCOMPARE(f.shared().pesiPiani, (QStringList{"200", "100"}));
         QCOMPARE(f.shared().quotePiani, (QStringList{"3", "6"}));
     }
@@ -126,8 +126,8 @@ class TestCoeffDistribuzione : public QObject {
                                     "numero complessivo dei piani dell'edificio!"));
         }
         // gamma_1 = 2,5 * 200 / (2,5 * 100 + 5 * 100) = 0,666...
-        QCOMPARE(f.shared().gammaPiano.toDouble(), 0.67);
-        QCOMPARE(f.shared().numeroPiano.toString(), QStringLiteral("1"));
+        QCOMPARE(f.gamma(), 0.67);
+        QCOMPARE(f.storey(), QStringLiteral("1"));
         QCOMPARE(f.text("coeffdistribuzione", "Label3"), QStringLiteral("2,5"));
         QCOMPARE(f.text("coeffdistribuzione", "Label2"), QStringLiteral("750"));
     }
@@ -144,7 +144,7 @@ class TestCoeffDistribuzione : public QObject {
         const QStringList lines = printedLines(f);
         QCOMPARE(lines.mid(3, 2), (QStringList{row(1, "100", "3"), row(2, "100", "6")}));
         QCOMPARE(f.shared().pesiPiani, (QStringList{"100", "100"}));
-        QCOMPARE(f.shared().gammaPiano.toDouble(), 0.67);
+        QCOMPARE(f.gamma(), 0.67);
         QVERIFY(lines.last().endsWith(QStringLiteral("1°piano:  0,67")));
     }
 
@@ -152,13 +152,13 @@ class TestCoeffDistribuzione : public QObject {
         Fixture f;
         f.prompts.answer({"2", "2", "200", "3", "100", "6"});
         f.menu("mnucoefficienteitem");
-        QCOMPARE(f.shared().gammaPiano.toDouble(), 1.5);
+        QCOMPARE(f.gamma(), 1.5);
         f.click("coeffdistribuzione", "Command3");
         Fixture::settle();
         QVERIFY(!f.forms().isLoaded("coeffdistribuzione"));
         QVERIFY(!f.main().indicator(4));
-        QCOMPARE(f.shared().gammaPiano.toDouble(), 0.0);
-        QCOMPARE(f.shared().numeroPiano.toString(), QString());
+        QCOMPARE(f.gamma(), 0.0);
+        QCOMPARE(f.storey(), QString());
 
         // The horizontal actions window finds no storey: it asks for one, and the cleared
         // gamma is no gamma (not 0).
@@ -178,8 +178,8 @@ class TestCoeffDistribuzione : public QObject {
         f.window("coeffdistribuzione")->close();
         Fixture::settle();
         QVERIFY(!f.forms().isLoaded("coeffdistribuzione"));
-        QCOMPARE(f.shared().gammaPiano.toDouble(), 0.0);
-        QCOMPARE(f.shared().numeroPiano.toString(), QString());
+        QCOMPARE(f.gamma(), 0.0);
+        QCOMPARE(f.storey(), QString());
         QVERIFY(f.main().hint().isEmpty());
     }
 

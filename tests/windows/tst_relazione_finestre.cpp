@@ -145,7 +145,7 @@ class TestRelazioneFinestre : public QObject {
     void framedReportWithoutStoreyHeading() {
         // A storey number of 0 leaves the window's heading label empty.
         Fixture f;
-        f.shared().numeroPiano = 0;
+        f.shared().numeroPiano = QStringLiteral("0");
         f.prompts.yesNoAnswers = {true}; // nothing computed: compose anyway
         compose(f, "mnueintitem", "componirelazione1", false, {"Check1", "Check4"});
         QVERIFY(f.main().reportText().startsWith(

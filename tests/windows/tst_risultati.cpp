@@ -555,7 +555,7 @@ class TestRisultati : public QObject {
         f.menu("mnuazorizzitem");                  // takes storey 1
         f.prompts.answer({"3"});
         f.click("azioniorizzontali", "Command4"); // Nuovo Piano: storey 3 asked
-        QCOMPARE(f.shared().numeroPiano.toString(), QString());
+        QCOMPARE(f.storey(), QString());
         QVERIFY(f.prompts.inputs.empty());
         f.window("azioniorizzontali")->close();
 
@@ -565,8 +565,8 @@ class TestRisultati : public QObject {
                  QStringLiteral("Il coefficiente di distribuzione pari a 0,67 relativo al 1° "
                                 "piano é stato inserito nella finestra Analisi  Statica - "
                                 "Azioni orizzontali (edifici intelaiati) "));
-        QCOMPARE(f.shared().numeroPiano.toString(), QStringLiteral("1"));
-        QCOMPARE(f.shared().gammaPiano.toDouble(), 0.67);
+        QCOMPARE(f.storey(), QStringLiteral("1"));
+        QCOMPARE(f.gamma(), 0.67);
     }
 
     // Annulla on a questionnaire's prompt asks whether to stop; "Sì" leaves the window as
@@ -614,8 +614,8 @@ class TestRisultati : public QObject {
         if (leave) {
             QCOMPARE(f.shared().pesoEdificio, peso ? 0.0f : 350.0f);
             if (!peso) {
-                QCOMPARE(f.shared().numeroPiano.toString(), QString());
-                QCOMPARE(f.shared().gammaPiano.toDouble(), 0.0);
+                QCOMPARE(f.storey(), QString());
+                QCOMPARE(f.gamma(), 0.0);
             }
             QVERIFY(!f.main().indicator(4));
             QVERIFY(f.main().hint().isEmpty());
@@ -627,7 +627,7 @@ class TestRisultati : public QObject {
         if (peso)
             QCOMPARE(f.shared().pesoEdificio, 100.0f);
         else
-            QCOMPARE(f.shared().gammaPiano.toDouble(), 1.0);
+            QCOMPARE(f.gamma(), 1.0);
     }
 };
 
