@@ -39,23 +39,26 @@ Spettro::Spettro(AppContext& context, QWidget* parent)
         label("Label12", QStringLiteral("Accelerazione spettrale (a/g):"), Bold);
     m_ordinate = label("Label13", QString(), Bordered | Centred);
 
+    // The choices in one column beside the diagram, in the order they are made, so that the
+    // window fits a small screen and the diagram keeps most of it.
     QGridLayout* g = grid();
-    g->addWidget(in.zoneCaption, 0, 0);
-    g->addWidget(in.intensityCaption, 0, 1);
-    g->addWidget(in.protectionCaption, 0, 2);
-    g->addWidget(m_zones, 1, 0, Qt::AlignLeft | Qt::AlignTop);
-    g->addWidget(in.intensityText, 1, 1, Qt::AlignLeft | Qt::AlignTop);
-    g->addWidget(m_protectionList, 1, 2, Qt::AlignLeft | Qt::AlignTop);
-    g->addWidget(in.structureCaption, 2, 0);
-    g->addWidget(in.foundationCaption, 2, 1);
-    g->addWidget(periodCaption, 2, 2);
-    g->addWidget(m_structureList, 3, 0, Qt::AlignLeft | Qt::AlignTop);
-    g->addWidget(m_foundation, 3, 1, Qt::AlignLeft | Qt::AlignTop);
-    g->addWidget(withUnit(m_period, messages::unitSeconds), 3, 2, Qt::AlignLeft | Qt::AlignTop);
-    g->addWidget(ordinateCaption, 4, 0, 1, 2);
-    g->addWidget(m_ordinate, 4, 2, Qt::AlignLeft);
+    g->setVerticalSpacing(4);
+    int row = 0;
+    const auto add = [&](QWidget* caption, QWidget* value) {
+        g->addWidget(caption, row++, 0);
+        g->addWidget(value, row++, 0, Qt::AlignLeft | Qt::AlignTop);
+    };
+    add(in.zoneCaption, m_zones);
+    add(in.intensityCaption, in.intensityText);
+    add(in.protectionCaption, m_protectionList);
+    add(in.structureCaption, m_structureList);
+    add(in.foundationCaption, m_foundation);
+    add(periodCaption, withUnit(m_period, messages::unitSeconds));
+    add(ordinateCaption, m_ordinate);
     for (QLabel* hidden : {m_intensity, zoneText, m_protection, m_structure})
-        g->addWidget(hidden, 5, 0);
+        g->addWidget(hidden, row, 0);
+    // A taller window gives its height to the diagram, not to the gaps between the choices.
+    g->setRowStretch(row, 1);
 
     m_chart = new QChart;
     m_chart->setLocalizeNumbers(true);
@@ -84,8 +87,14 @@ Spettro::Spettro(AppContext& context, QWidget* parent)
     m_view = new QChartView(m_chart, this);
     m_view->setObjectName(QStringLiteral("Diagramma"));
     m_view->setRenderHint(QPainter::Antialiasing);
-    m_view->setMinimumSize(560, 380);
-    body()->addWidget(m_view);
+    m_view->setMinimumSize(400, 340);
+    g->addWidget(m_view, 0, 1, row + 1, 1);
+    g->setColumnStretch(1, 1);
+    // The diagram is worth enlarging: the window may be resized, never below its layout.
+    body()->setSizeConstraint(QLayout::SetMinimumSize);
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, false);
+    // Opens with a larger diagram that still fits an 800 x 600 screen with its task bar.
+    resize(760, 480);
 
     QPushButton* exportImage = button("cmdEsporta", QStringLiteral("Esporta immagine...."));
     QPushButton* close = button("cmdChiudi", QStringLiteral("Chiudi"));

@@ -12,6 +12,7 @@
 #include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -20,6 +21,7 @@
 #include <QLineSeries>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -86,23 +88,28 @@ TuttiPiani::TuttiPiani(AppContext& context, QWidget* parent)
     m_structure = in.structure;
     m_foundation = in.foundation;
 
+    // The choices in one column beside the table and the diagram, in the order they are
+    // made, so that the window fits a small screen and the table keeps its width.
     QGridLayout* g = grid();
-    g->addWidget(periodCaption, 0, 0);
-    g->addWidget(responseCaption, 0, 1);
-    g->addWidget(in.zoneCaption, 0, 2);
-    g->addWidget(in.intensityCaption, 0, 3);
-    g->addWidget(withUnit(m_period, messages::unitSeconds), 1, 0, Qt::AlignLeft | Qt::AlignTop);
-    g->addWidget(m_response, 1, 1, Qt::AlignLeft | Qt::AlignTop);
-    g->addWidget(m_zones, 1, 2, Qt::AlignLeft | Qt::AlignTop);
-    g->addWidget(m_intensityText, 1, 3, Qt::AlignLeft | Qt::AlignTop);
-    g->addWidget(in.protectionCaption, 2, 0);
-    g->addWidget(in.structureCaption, 2, 1);
-    g->addWidget(in.foundationCaption, 2, 2);
-    g->addWidget(m_protectionList, 3, 0, Qt::AlignLeft | Qt::AlignTop);
-    g->addWidget(m_structureList, 3, 1, Qt::AlignLeft | Qt::AlignTop);
-    g->addWidget(m_foundation, 3, 2, Qt::AlignLeft | Qt::AlignTop);
+    g->setVerticalSpacing(4);
+    int row = 0;
+    const auto add = [&](QWidget* caption, QWidget* value) {
+        g->addWidget(caption, row++, 0);
+        g->addWidget(value, row++, 0, Qt::AlignLeft | Qt::AlignTop);
+    };
+    add(periodCaption, withUnit(m_period, messages::unitSeconds));
+    add(responseCaption, m_response);
+    add(in.zoneCaption, m_zones);
+    add(in.intensityCaption, m_intensityText);
+    add(in.protectionCaption, m_protectionList);
+    add(in.structureCaption, m_structureList);
+    add(in.foundationCaption, m_foundation);
     for (QLabel* hidden : {m_intensity, m_zoneText, m_protection, m_structure})
-        g->addWidget(hidden, 4, 0);
+        g->addWidget(hidden, row, 0);
+    // A taller window gives its height to the table and the diagram; under the choices it
+    // only widens the gap above the message.
+    g->setRowMinimumHeight(row, 8);
+    g->setRowStretch(row++, 1);
 
     // The table, one row per storey from the bottom and the base row last.
     m_table = new QTableWidget(1, 8, this);
@@ -112,9 +119,21 @@ TuttiPiani::TuttiPiani(AppContext& context, QWidget* parent)
                                         QStringLiteral("K"), QStringLiteral("F (t)"),
                                         QStringLiteral("V (t)"), QStringLiteral("M (t·m)")});
     m_table->verticalHeader()->setVisible(false);
-    m_table->horizontalHeader()->setDefaultSectionSize(72);
+    // Columns as wide as a result of thousands of tonnes with its two decimals, rows as
+    // high as a line of text, so that the table shows several storeys on a small screen.
+    const QFontMetrics metrics = m_table->fontMetrics();
+    const int columnWidth = metrics.horizontalAdvance(QStringLiteral("0000,00")) + 10;
+    QHeaderView* header = m_table->horizontalHeader();
+    header->setDefaultSectionSize(columnWidth);
+    header->resizeSection(Storey, metrics.horizontalAdvance(QStringLiteral("Piano")) + 14);
+    m_table->verticalHeader()->setDefaultSectionSize(metrics.height() + 8);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_table->setMinimumSize(8 * 72 + 2 * m_table->frameWidth() + 20, 380);
+    // Always room for the vertical scroll bar, so that the last column is never hidden
+    // when storeys are added.
+    m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_table->setMinimumSize(header->length() + 2 * m_table->frameWidth() +
+                                m_table->verticalScrollBar()->sizeHint().width(),
+                            header->sizeHint().height() + 5 * (metrics.height() + 8));
     for (int c = 0; c < 8; ++c)
         m_table->setItem(0, c, cell(c == Storey ? QStringLiteral("Base") : QString(), false));
     m_add = button("cmdAggiungiPiano", QStringLiteral("Aggiungi piano"));
@@ -143,27 +162,40 @@ TuttiPiani::TuttiPiani(AppContext& context, QWidget* parent)
     m_view = new QChartView(m_chart, this);
     m_view->setObjectName(QStringLiteral("Diagramma"));
     m_view->setRenderHint(QPainter::Antialiasing);
-    m_view->setMinimumSize(420, 420);
+    // Narrow margins: on a small screen the diagram's height goes to the plot.
+    m_chart->setBackgroundRoundness(0);
+    m_chart->setMargins(QMargins(4, 4, 4, 4));
+    m_chart->layout()->setContentsMargins(0, 0, 0, 0);
+    m_chart->legend()->setAlignment(Qt::AlignRight);
+    m_view->setMinimumSize(300, 180);
 
-    auto* tableColumn = new QVBoxLayout;
-    tableColumn->addWidget(m_table);
+    // Beside the choices: the table with its buttons, the diagram under them.
     auto* storeyButtons = new QHBoxLayout;
     storeyButtons->addWidget(m_add);
     storeyButtons->addWidget(m_remove);
     storeyButtons->addStretch();
+    auto* tableColumn = new QVBoxLayout;
+    tableColumn->addWidget(m_table);
     tableColumn->addLayout(storeyButtons);
-    tableColumn->addWidget(m_message);
-    auto* middle = new QHBoxLayout;
-    middle->addLayout(tableColumn);
-    middle->addWidget(m_view);
-    body()->addSpacing(8);
-    body()->addLayout(middle);
+    tableColumn->addWidget(m_view, 1);
+    // What is missing or wrong, at the foot of the choices: it speaks of them as well as of
+    // the table. Four lines whatever it says, so that the window keeps its size as it changes.
+    m_message->setMinimumHeight(4 * m_message->fontMetrics().lineSpacing());
+    m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    g->addWidget(m_message, row, 0);
+    g->addLayout(tableColumn, 0, 1, row + 1, 1);
+    g->setColumnStretch(1, 1);
 
     QPushButton* append = button("cmdAggiungi", QStringLiteral("Aggiungi alla relazione"));
     QPushButton* exportImage = button("cmdEsporta", QStringLiteral("Esporta immagine...."));
     QPushButton* close = button("cmdChiudi", QStringLiteral("Chiudi"));
     QPushButton* help = button("cmdAiuto", QStringLiteral("?"));
     addButtons({append, exportImage, close, help});
+    // The diagram is worth enlarging: the window may be resized, never below its layout.
+    body()->setSizeConstraint(QLayout::SetMinimumSize);
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, false);
+    // Opens as large as an 800 x 600 screen with its task bar allows.
+    resize(760, 510);
 
     // The period as typed, not rounded, gives R; the table follows it once R is written.
     bindResponseCoefficient(m_period, m_response, false);
