@@ -10,9 +10,10 @@ class QPushButton;
 
 // What every window but the main one shares, whatever its kind (calculation, composer,
 // selection or information window): a modal dialog with a title and a close box, of fixed
-// size unless it lets a diagram grow, the context it works in, the status-bar group it belongs to, and the way out. The close
-// box destroys the window with its values; destroying it (its unload steps) performs the
-// status reset of its group: timer off, indicator off, hint empty.
+// size unless it lets a diagram grow, the context it works in, the status-bar group it
+// belongs to, and the way out. The close box destroys the window with its values;
+// destroying it (its unload steps) performs the status reset of its group: timer off,
+// indicator off, hint empty.
 class BaseWindow : public QDialog, public ManagedWindow {
     Q_OBJECT
   public:
