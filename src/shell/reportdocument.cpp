@@ -15,6 +15,7 @@
 #include <QFontDatabase>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -122,8 +123,33 @@ void applyFormat(QTextEdit* editor, const QTextCharFormat& change) {
 ReportDocument::ReportDocument(QTextEdit* editor, Prompts& prompts, Shell& shell, QWidget* owner)
     : QObject(editor), m_editor(editor), m_prompts(prompts), m_shell(shell), m_owner(owner),
       m_caption(programCaption) {
-    // Every change of the text, whoever makes it, marks the document as changed.
-    connect(m_editor, &QTextEdit::textChanged, this, [this] { m_modified = true; });
+    // A new report starts unchanged. Every change of the text, whoever makes it, marks the
+    // document as changed.
+    setModified(false);
+    connect(m_editor, &QTextEdit::textChanged, this, &ReportDocument::markChanged);
+}
+
+bool ReportDocument::isModified() const {
+    return m_editor->document()->isModified();
+}
+
+void ReportDocument::setModified(bool modified) {
+    m_editor->document()->setModified(modified);
+}
+
+void ReportDocument::markChanged() {
+    // The editor's document ties its flag to the undo history: Undo back to the saved state
+    // clears it. Here every change counts, the way back included, so that Exit still asks.
+    // Set anew (quietly when it is already set), the flag stops following the history until
+    // a save, open or close clears it, and never drops for a moment on the way back.
+    QTextDocument* document = m_editor->document();
+    if (!document->isModified()) {
+        document->setModified(true);
+        return;
+    }
+    const QSignalBlocker quiet(document);
+    document->setModified(false);
+    document->setModified(true);
 }
 
 void ReportDocument::setText(const QString& text) {
@@ -140,7 +166,8 @@ void ReportDocument::setText(const QString& text) {
     cursor.endEditBlock();
     m_editor->setCurrentCharFormat(QTextCharFormat());
     m_editor->moveCursor(QTextCursor::Start);
-    m_modified = true;
+    // Also when the text and its formats were already those.
+    markChanged();
 }
 
 void ReportDocument::load(const QString& text) {
@@ -160,7 +187,7 @@ void ReportDocument::load(const QString& text) {
     m_editor->setCurrentCharFormat(QTextCharFormat());
     if (ours)
         delete previous;
-    m_modified = true;
+    markChanged();
 }
 
 QString ReportDocument::text() const {
@@ -198,7 +225,7 @@ void ReportDocument::message(const QString& text) {
 }
 
 ReportDocument::SaveOutcome ReportDocument::offerToSave() {
-    if (!m_modified)
+    if (!isModified())
         return SaveOutcome::Unchanged;
     if (!m_prompts.yesNo(m_owner, programTitle, saveQuestion))
         return SaveOutcome::Declined;

@@ -14,13 +14,14 @@ class Shell;
 
 // The report held in the editor RichTextBox1, and the commands on it: open, save as,
 // print, close, insert date and address, font, bold, italic, underline, clear all.
-// Tracks the changed flag (modificato), the caption and whether "Chiudi" is enabled.
+// Tracks the caption and whether "Chiudi" is enabled; the changed flag (modificato) is the
+// editor's document's own.
 class ReportDocument : public QObject {
     Q_OBJECT
   public:
     ReportDocument(QTextEdit* editor, Prompts& prompts, Shell& shell, QWidget* owner);
 
-    bool isModified() const { return m_modified; }
+    bool isModified() const;
     QString caption() const { return m_caption; }
     bool canClose() const { return m_closeEnabled; }
     QTextEdit* editor() const { return m_editor; }
@@ -78,7 +79,9 @@ class ReportDocument : public QObject {
     void closeEnabledChanged(bool enabled);
 
   private:
-    void setModified(bool modified) { m_modified = modified; }
+    void setModified(bool modified);
+    // Marks the document as changed for good, Undo back to the saved text included.
+    void markChanged();
     // Puts a file's text in a new document, with a history of its own.
     void load(const QString& text);
     void setCaption(const QString& caption);
@@ -100,7 +103,6 @@ class ReportDocument : public QObject {
     Prompts& m_prompts;
     Shell& m_shell;
     QWidget* m_owner;
-    bool m_modified = false;
     bool m_closeEnabled = false;
     // The open file was read in the code page although it reads otherwise too: saving keeps
     // its bytes as they were.
