@@ -62,7 +62,6 @@ MainWindow::MainWindow(Prompts& prompts, Forms& forms, Help& help)
     : m_prompts(prompts), m_forms(forms), m_help(help) {
     initIconResources();
     setObjectName(QStringLiteral("tremora"));
-    setWindowTitle(QStringLiteral("TREMORA"));
     setWindowIcon(svgIcon(QStringLiteral(":/icons/app/tremora.svg")));
 
     auto* central = new QWidget(this);
@@ -105,7 +104,16 @@ MainWindow::MainWindow(Prompts& prompts, Forms& forms, Help& help)
     m_editor->installEventFilter(this);
 
     m_document = new ReportDocument(m_editor, prompts, *this, this);
-    connect(m_document, &ReportDocument::captionChanged, this, &QWidget::setWindowTitle);
+    // The title is the report's caption, with "*" after it while changes are not saved. A
+    // "[*]" in a file name is doubled, so that it shows as it is rather than as the mark.
+    const auto showCaption = [this](const QString& caption) {
+        setWindowTitle(QString(caption).replace(QLatin1String("[*]"), QLatin1String("[*][*]")) +
+                       QLatin1String("[*]"));
+    };
+    showCaption(m_document->caption());
+    setWindowModified(m_document->isModified());
+    connect(m_document, &ReportDocument::captionChanged, this, showCaption);
+    connect(m_document, &ReportDocument::modifiedChanged, this, &QWidget::setWindowModified);
 
     buildMenus();
     buildToolbar();

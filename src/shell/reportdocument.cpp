@@ -127,6 +127,11 @@ ReportDocument::ReportDocument(QTextEdit* editor, Prompts& prompts, Shell& shell
     // document as changed.
     setModified(false);
     connect(m_editor, &QTextEdit::textChanged, this, &ReportDocument::markChanged);
+    follow(m_editor->document());
+}
+
+void ReportDocument::follow(QTextDocument* document) {
+    connect(document, &QTextDocument::modificationChanged, this, &ReportDocument::modifiedChanged);
 }
 
 bool ReportDocument::isModified() const {
@@ -188,6 +193,9 @@ void ReportDocument::load(const QString& text) {
     if (ours)
         delete previous;
     markChanged();
+    // The new document came in changed, before its flag was followed.
+    follow(next);
+    emit modifiedChanged(isModified());
 }
 
 QString ReportDocument::text() const {

@@ -8,6 +8,7 @@
 #include "shell/prompts.h"
 
 class QTextCharFormat;
+class QTextDocument;
 class QTextEdit;
 class QWidget;
 class Shell;
@@ -77,11 +78,15 @@ class ReportDocument : public QObject {
   signals:
     void captionChanged(const QString& caption);
     void closeEnabledChanged(bool enabled);
+    // The changed flag, whichever document the editor shows.
+    void modifiedChanged(bool modified);
 
   private:
     void setModified(bool modified);
     // Marks the document as changed for good, Undo back to the saved text included.
     void markChanged();
+    // Passes on the changed flag of a document the editor shows.
+    void follow(QTextDocument* document);
     // Puts a file's text in a new document, with a history of its own.
     void load(const QString& text);
     void setCaption(const QString& caption);

@@ -161,7 +161,7 @@ class TestMainWindow : public QObject {
         Fixture f;
         MainWindow& w = f.main();
         QCOMPARE(w.objectName(), QStringLiteral("tremora"));
-        QCOMPARE(w.windowTitle(), QStringLiteral("TREMORA"));
+        QCOMPARE(w.document().caption(), QStringLiteral("TREMORA"));
         QVERIFY(w.windowState() & Qt::WindowMaximized);
         QVERIFY(w.bannerVisible());
         for (int panel = 1; panel <= 12; ++panel)
@@ -477,11 +477,11 @@ class TestMainWindow : public QObject {
         QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(f.prompts.shown.size(), size_t(1));
         QCOMPARE(f.prompts.shown[0].kind, QStringLiteral("open"));
-        QCOMPARE(f.main().windowTitle(), QStringLiteral("relazione.txt"));
+        QCOMPARE(f.main().document().caption(), QStringLiteral("relazione.txt"));
         QVERIFY(!editor->textCursor().hasSelection());
 
         QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(f.main().windowTitle(), QStringLiteral("TREMORA"));
+        QCOMPARE(f.main().document().caption(), QStringLiteral("TREMORA"));
         QVERIFY(f.main().document().text().isEmpty());
         QVERIFY(!f.main().findChild<QAction*>(QStringLiteral("mnuchiudiitem"))->isEnabled());
 

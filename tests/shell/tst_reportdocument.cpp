@@ -95,7 +95,7 @@ class TestReportDocument : public QObject {
         Fixture f;
         ReportDocument& doc = f.main().document();
         QAction* close = f.main().findChild<QAction*>(QStringLiteral("mnuchiudiitem"));
-        QCOMPARE(f.main().windowTitle(), QStringLiteral("TREMORA"));
+        QCOMPARE(f.main().document().caption(), QStringLiteral("TREMORA"));
         QVERIFY(!close->isEnabled());
         QVERIFY(!doc.isModified());
         QVERIFY(doc.text().isEmpty());
@@ -180,14 +180,14 @@ class TestReportDocument : public QObject {
         QVERIFY(doc.isModified());
         QVERIFY(f.main().hint().isEmpty());
         QVERIFY(!f.main().indicator(2));
-        QCOMPARE(f.main().windowTitle(), QStringLiteral("TREMORA"));
+        QCOMPARE(f.main().document().caption(), QStringLiteral("TREMORA"));
 
         const QString file = path("salvato.txt");
         f.prompts.saveNames.push_back(file);
         f.menu("mnuSalvaconnomeItem");
         QCOMPARE(readAll(file), QByteArray("testo"));
         QVERIFY(!doc.isModified());
-        QCOMPARE(f.main().windowTitle(), QStringLiteral("salvato.txt"));
+        QCOMPARE(f.main().document().caption(), QStringLiteral("salvato.txt"));
         QCOMPARE(f.main().hint(), QStringLiteral("File salvato in ") + file);
         QVERIFY(!f.main().indicator(2));
         // Saving does not open a file: "Chiudi" stays as it was.
@@ -214,7 +214,7 @@ class TestReportDocument : public QObject {
         f.menu("mnuApriItem");
         QCOMPARE(kinds(f.prompts), QStringList{"open"});
         QCOMPARE(doc.text(), QStringLiteral("riga uno\r\nriga due\r\n"));
-        QCOMPARE(f.main().windowTitle(), QStringLiteral("aperto.txt"));
+        QCOMPARE(f.main().document().caption(), QStringLiteral("aperto.txt"));
         QVERIFY(close->isEnabled());
         QVERIFY(!doc.isModified());
         QVERIFY(f.main().hint().isEmpty());
@@ -253,7 +253,7 @@ class TestReportDocument : public QObject {
         QCOMPARE(kinds(f.prompts), (QStringList{"yesNo", "save", "open"}));
         QCOMPARE(readAll(saved), QByteArray("lavoro non salvato"));
         QCOMPARE(doc.text(), QStringLiteral("riga uno\r\nriga due\r\n"));
-        QCOMPARE(f.main().windowTitle(), QStringLiteral("aperto.txt"));
+        QCOMPARE(f.main().document().caption(), QStringLiteral("aperto.txt"));
         QVERIFY(!doc.isModified());
         QCOMPARE(f.prompts.unexpected, 0);
     }
@@ -337,7 +337,7 @@ class TestReportDocument : public QObject {
             QCOMPARE(doc.text(), QStringLiteral("resta"));
             QVERIFY(doc.isModified());
             QVERIFY(!doc.canClose());
-            QCOMPARE(f.main().windowTitle(), QStringLiteral("TREMORA"));
+            QCOMPARE(f.main().document().caption(), QStringLiteral("TREMORA"));
             QVERIFY(!f.main().indicator(1));
         }
         QCOMPARE(f.prompts.unexpected, 0);
@@ -364,7 +364,7 @@ class TestReportDocument : public QObject {
         QCOMPARE(readAll(file), QByteArray("versione precedente"));
         QVERIFY(doc.isModified());
         QVERIFY(f.main().hint().isEmpty());
-        QCOMPARE(f.main().windowTitle(), QStringLiteral("TREMORA"));
+        QCOMPARE(f.main().document().caption(), QStringLiteral("TREMORA"));
 
         // UTF-8: written with its byte-order mark, and read back the same.
         f.prompts.saveNames.push_back(file);
@@ -390,7 +390,7 @@ class TestReportDocument : public QObject {
         QVERIFY(f.prompts.lastMessage().startsWith(QStringLiteral("Impossibile salvare il file ") +
                                                    nowhere + QStringLiteral(": ")));
         QVERIFY(doc.isModified());
-        QCOMPARE(f.main().windowTitle(), QStringLiteral("TREMORA"));
+        QCOMPARE(f.main().document().caption(), QStringLiteral("TREMORA"));
         QVERIFY(f.main().hint().isEmpty());
 
         // An existing file whose new version cannot be written beside it (the name leaves
@@ -442,14 +442,14 @@ class TestReportDocument : public QObject {
         if (changed && answer && !name) {
             QCOMPARE(doc.text(), text);
             QVERIFY(doc.isModified());
-            QCOMPARE(f.main().windowTitle(), QStringLiteral("chiudi.txt"));
+            QCOMPARE(f.main().document().caption(), QStringLiteral("chiudi.txt"));
             QVERIFY(close->isEnabled());
             QCOMPARE(f.main().hint(), QStringLiteral("Chiude il file corrente"));
             return;
         }
         QVERIFY(doc.text().isEmpty());
         QVERIFY(!doc.isModified());
-        QCOMPARE(f.main().windowTitle(), QStringLiteral("TREMORA"));
+        QCOMPARE(f.main().document().caption(), QStringLiteral("TREMORA"));
         QVERIFY(!close->isEnabled());
         if (!changed)
             QCOMPARE(f.main().hint(), QStringLiteral("Chiude il file corrente"));
@@ -473,7 +473,7 @@ class TestReportDocument : public QObject {
         f.menu("mnucancellaitem");
         QVERIFY(doc.text().isEmpty());
         QVERIFY(!doc.isModified());
-        QCOMPARE(f.main().windowTitle(), QStringLiteral("cancella.txt"));
+        QCOMPARE(f.main().document().caption(), QStringLiteral("cancella.txt"));
         QVERIFY(doc.canClose());
         QVERIFY(f.main().timerEnabled());
         QCOMPARE(f.main().hint(),
@@ -772,7 +772,7 @@ class TestReportDocument : public QObject {
         f.prompts.choices.push_back(2);
         f.menu("mnuApriItem");
         QCOMPARE(f.main().document().text(), QStringLiteral("resta"));
-        QCOMPARE(f.main().windowTitle(), QStringLiteral("TREMORA"));
+        QCOMPARE(f.main().document().caption(), QStringLiteral("TREMORA"));
         QVERIFY(!f.main().document().canClose());
     }
 
@@ -817,6 +817,46 @@ class TestReportDocument : public QObject {
             f.menu("mnuEsciItem");
             QVERIFY2(f.prompts.shown.back().text == question, c.name);
         }
+    }
+
+    // The title bar shows "*" while changes are unsaved, Undo back to the saved text
+    // included; saving and opening clear it.
+    void titleMarksUnsavedChanges() {
+        Fixture f;
+        f.main().show();
+        ReportDocument& doc = f.main().document();
+        const QString file = path("titolo.txt");
+        const auto type = [&](const char* keys) {
+            QTest::keyClicks(doc.editor(), QString::fromLatin1(keys));
+        };
+        const struct {
+            const char* step;
+            std::function<void()> act;
+            const char* text;
+            bool modified;
+            const char* shown;
+        } steps[] = {
+            {"typing", [&] { type("abc"); }, "abc", true, "TREMORA*"},
+            {"save", [&] { saveAs(f, file); }, "abc", false, "titolo.txt"},
+            {"typing again", [&] { type("d"); }, "abcd", true, "titolo.txt*"},
+            {"undo to the saved text",
+             [&] { QTest::keyClick(doc.editor(), Qt::Key_Z, Qt::ControlModifier); }, "abc", true,
+             "titolo.txt*"},
+            {"open",
+             [&] {
+                 f.prompts.yesNoAnswers.push_back(false);
+                 f.prompts.openNames.push_back(file);
+                 f.menu("mnuApriItem");
+             },
+             "abc", false, "titolo.txt"},
+        };
+        for (const auto& s : steps) {
+            s.act();
+            QVERIFY2(doc.text() == QString::fromLatin1(s.text), s.step);
+            QVERIFY2(f.main().isWindowModified() == s.modified, s.step);
+            QCOMPARE(f.main().windowHandle()->title(), QString::fromLatin1(s.shown));
+        }
+        QCOMPARE(f.prompts.unexpected, 0);
     }
 
     void fontAppliesToSelection() {
