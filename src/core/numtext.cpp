@@ -1,5 +1,8 @@
 #include "core/numtext.h"
 
+#include <QList>
+#include <QStringList>
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 #include <cstdio>
@@ -104,6 +107,55 @@ QString formatSingle(float value) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.7g", static_cast<double>(value));
     return italianise(buffer);
+}
+
+namespace {
+
+struct Word {
+    int start;
+    int end;
+};
+
+// The words of a line that are numbers, left to right.
+QList<Word> numberWords(const QString& line) {
+    QList<Word> numbers;
+    const int n = line.size();
+    int i = 0;
+    while (i < n) {
+        while (i < n && line[i] == QLatin1Char(' '))
+            ++i;
+        const int start = i;
+        while (i < n && line[i] != QLatin1Char(' '))
+            ++i;
+        if (i > start && parse(line.mid(start, i - start)))
+            numbers.append({start, i});
+    }
+    return numbers;
+}
+
+} // namespace
+
+QString alignNumberColumns(const QString& text) {
+    QStringList lines = text.split(QLatin1Char('\n'));
+    int first = 0;
+    while (first < lines.size()) {
+        const qsizetype columns = numberWords(lines[first]).size();
+        int end = first + 1;
+        while (columns > 0 && end < lines.size() && numberWords(lines[end]).size() == columns)
+            ++end;
+        // Column by column from the left, as padding one column moves the ones after it.
+        for (qsizetype c = 0; end - first > 1 && c < columns; ++c) {
+            int right = 0;
+            for (int l = first; l < end; ++l)
+                right = std::max(right, numberWords(lines[l])[c].end);
+            for (int l = first; l < end; ++l) {
+                const Word word = numberWords(lines[l])[c];
+                lines[l].insert(word.start, QString(right - word.end, QLatin1Char(' ')));
+            }
+        }
+        first = end;
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace numtext

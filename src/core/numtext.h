@@ -30,4 +30,11 @@ inline QString formatRounded(double value) {
     return format(round2(value));
 }
 
+// Lines whose columns are made of blanks, with the numbers of each column right-aligned:
+// a run of lines with the same count of numbers (a number being a word that parse()
+// reads) is a table, and blanks go before each number until its right end is where the
+// rightmost of its column ends. Nothing else changes: a line alone, a line without numbers
+// and every word keep their place and text.
+QString alignNumberColumns(const QString& text);
+
 } // namespace numtext

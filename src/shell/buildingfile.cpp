@@ -3,6 +3,7 @@
 #include "core/diskfile.h"
 #include "core/sharedvalues.h"
 #include "shell/appcontext.h"
+#include "shell/controls.h"
 #include "shell/forms.h"
 #include "shell/numberedit.h"
 #include "shell/prompts.h"
@@ -69,7 +70,7 @@ ControlValue valueOf(const QWidget* control) {
     if (auto* t = qobject_cast<const QLineEdit*>(control))
         return ControlValue::ofText(t->text());
     if (auto* p = qobject_cast<const QPlainTextEdit*>(control))
-        return ControlValue::ofText(p->toPlainText());
+        return ControlValue::ofText(controls::printed(p));
     if (auto* list = qobject_cast<const QListWidget*>(control)) {
         const auto selected = list->selectedItems();
         return ControlValue::ofRow(selected.isEmpty() ? -1 : list->row(selected.first()));
@@ -83,7 +84,7 @@ void setValue(QWidget* control, const ControlValue& value) {
     } else if (auto* t = qobject_cast<QLineEdit*>(control)) {
         t->setText(value.text);
     } else if (auto* p = qobject_cast<QPlainTextEdit*>(control)) {
-        p->setPlainText(value.text);
+        controls::setPrinted(p, value.text);
     } else if (auto* list = qobject_cast<QListWidget*>(control)) {
         // The chosen item, without moving the current one: choosing is what counts.
         list->clearSelection();

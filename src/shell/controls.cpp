@@ -1,11 +1,14 @@
 #include "shell/controls.h"
 
+#include "core/numtext.h"
+
 #include <QAbstractButton>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyledItemDelegate>
 
@@ -72,6 +75,20 @@ QFrame* line(QWidget* parent, const char* name) {
     l->setFrameShape(QFrame::HLine);
     l->setFrameShadow(QFrame::Sunken);
     return l;
+}
+
+namespace {
+const char* const printedProperty = "tremoraPrinted";
+} // namespace
+
+void setPrinted(QPlainTextEdit* surface, const QString& text) {
+    surface->setProperty(printedProperty, text);
+    surface->setPlainText(numtext::alignNumberColumns(text));
+}
+
+QString printed(const QPlainTextEdit* surface) {
+    const QVariant written = surface->property(printedProperty);
+    return written.isValid() ? written.toString() : surface->toPlainText();
 }
 
 QString text(const QObject* control) {

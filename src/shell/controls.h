@@ -6,6 +6,7 @@ class QFrame;
 class QLabel;
 class QListWidget;
 class QObject;
+class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 
@@ -23,6 +24,13 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption);
 QListWidget* list(QWidget* parent, const char* name);
 // A sunken horizontal line between groups of controls.
 QFrame* line(QWidget* parent, const char* name);
+
+// A questionnaire's printed surface: it keeps its lines as written (the building data file
+// stores them so) and shows them with the numbers of each column right-aligned, the padding
+// being only how the surface lays them out.
+void setPrinted(QPlainTextEdit* surface, const QString& text);
+// The lines as written; for a surface never given any, the text it shows.
+QString printed(const QPlainTextEdit* surface);
 
 // What a control shows: a label's caption, a text box's text, a button's caption, the
 // selected item of a list; empty for anything else.

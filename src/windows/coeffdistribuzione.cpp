@@ -4,6 +4,7 @@
 #include "core/formulas.h"
 #include "core/numtext.h"
 #include "core/sharedvalues.h"
+#include "shell/controls.h"
 #include "shell/prompts.h"
 #include "windows/messages.h"
 
@@ -186,12 +187,12 @@ bool CoeffDistribuzione::questionnaire(bool afterRestart) {
     lines << QStringLiteral("    Coefficiente di Distribuzione del ") + chosenText + degree +
                  (afterRestart ? QStringLiteral("piano: ") : QStringLiteral("piano:  ")) +
                  numtext::format(rounded);
-    m_surface->setPlainText(lines.join(QLatin1Char('\n')));
+    controls::setPrinted(m_surface, lines.join(QLatin1Char('\n')));
     return true;
 }
 
 void CoeffDistribuzione::restart() {
-    m_surface->clear();
+    controls::setPrinted(m_surface, QString());
     ctx.shared.clearStoreyCoefficient();
     if (!questionnaire(true))
         cancel();

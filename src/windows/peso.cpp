@@ -3,6 +3,7 @@
 #include "core/formulas.h"
 #include "core/numtext.h"
 #include "core/sharedvalues.h"
+#include "shell/controls.h"
 #include "shell/prompts.h"
 #include "shell/shell.h"
 #include "windows/messages.h"
@@ -98,7 +99,7 @@ bool Peso::questionnaire() {
     print(QStringLiteral("  Peso complessivo:") + QString(9, QLatin1Char(' ')) +
           numtext::formatSingle(shared.pesoEdificio) + QStringLiteral(" tonn"));
 
-    m_sheet->setPlainText(m_shown.join(QLatin1Char('\n')));
+    controls::setPrinted(m_sheet, m_shown.join(QLatin1Char('\n')));
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "core/sharedvalues.h"
 #include "fixture.h"
+#include "shell/buildingfile.h"
 #include "windows/messages.h"
 
 #include <QPlainTextEdit>
@@ -130,6 +131,36 @@ class TestCoeffDistribuzione : public QObject {
         QCOMPARE(f.storey(), QStringLiteral("1"));
         QCOMPARE(f.text("coeffdistribuzione", "Label3"), QStringLiteral("2,5"));
         QCOMPARE(f.text("coeffdistribuzione", "Label2"), QStringLiteral("750"));
+    }
+
+    // Weights and heights of different widths end on the same column, the words as written;
+    // the building data file keeps the lines as written, without the padding.
+    void columnsOfMixedWidthsLineUp_data() {
+        QTest::addColumn<QStringList>("typed"); // weight and height of storey 1, then 2
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("wider below")
+            << QStringList{"1234,5", "3", "1", "12,5"}
+            << QStringList{row(1, "1234,5", "   3"), row(2, "     1", "12,5")};
+        QTest::newRow("wider above") << QStringList{"1", "3", "12,25", "100"}
+                                     << QStringList{row(1, "    1", "  3"), row(2, "12,25", "100")};
+    }
+    void columnsOfMixedWidthsLineUp() {
+        QFETCH(QStringList, typed);
+        QFETCH(QStringList, shown);
+        Fixture f;
+        f.prompts.inputs = {QStringLiteral("2"), QStringLiteral("1")};
+        f.prompts.inputs.insert(f.prompts.inputs.end(), typed.begin(), typed.end());
+        f.menu("mnucoefficienteitem");
+        QCOMPARE(printedLines(f).mid(3, 2), shown);
+        const QString kept = buildingfile::capture(f.forms(), f.shared())
+                                 .windows.value(QStringLiteral("coeffdistribuzione"))
+                                 .controls.value(QStringLiteral("Stampa"))
+                                 .text;
+        const auto written = [&](int storey) {
+            return row(storey, typed[2 * storey - 2].toUtf8().constData(),
+                       typed[2 * storey - 1].toUtf8().constData());
+        };
+        QCOMPARE(kept.split(QLatin1Char('\n')).mid(3, 2), (QStringList{written(1), written(2)}));
     }
 
     void storeysWithoutWeightTimesHeightAreAskedAgain() {
