@@ -43,11 +43,12 @@ void BaseWindow::keyPressEvent(QKeyEvent* event) {
 
 void BaseWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    // Once the window's controls are all made: names for screen readers.
-    if (!m_named) {
-        m_named = true;
-        accessibility::nameControls(this);
-    }
+    if (event->spontaneous())
+        return;
+    // The controls are all made and laid out: names for screen readers after the captions
+    // as they read now, and Tab in reading order.
+    accessibility::nameControls(this);
+    controls::orderTabs(this);
 }
 
 void BaseWindow::closeEvent(QCloseEvent* event) {

@@ -42,5 +42,4 @@ class BaseWindow : public QDialog, public ManagedWindow {
 
   private:
     int m_areaPanel;
-    bool m_named = false;
 };

@@ -43,6 +43,8 @@ class FocusFrameDelegate : public QStyledItemDelegate {
 
 } // namespace
 
+#include <algorithm>
+
 namespace controls {
 
 QLabel* label(QWidget* parent, const char* name, const QString& caption) {
@@ -56,6 +58,10 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(false);
+    // Room around the caption: at least a character's width on each side, and the usual
+    // width of a dialog button for short captions ("?", "OK").
+    const int padding = 2 * b->fontMetrics().averageCharWidth() + 12;
+    b->setMinimumWidth(qMax(80, b->fontMetrics().horizontalAdvance(caption) + padding));
     return b;
 }
 
@@ -103,6 +109,36 @@ QString text(const QObject* control) {
         return selected.isEmpty() ? QString() : selected.first()->text();
     }
     return QString();
+}
+
+QList<QWidget*> readingOrder(QWidget* window) {
+    QList<QWidget*> found;
+    for (QWidget* w : window->findChildren<QWidget*>())
+        if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
+            !w->focusProxy())
+            found << w;
+    const auto at = [window](const QWidget* w) { return w->mapTo(window, QPoint(0, 0)); };
+    std::stable_sort(found.begin(), found.end(),
+                     [&](const QWidget* a, const QWidget* b) { return at(a).y() < at(b).y(); });
+    // Controls whose tops lie within a few pixels of the first on a line share the line: a
+    // box and a list side by side in a grid row are aligned on their tops, a caption-height
+    // apart from the next row.
+    constexpr int sameLine = 8;
+    for (qsizetype start = 0; start < found.size();) {
+        qsizetype end = start + 1;
+        while (end < found.size() && at(found[end]).y() - at(found[start]).y() < sameLine)
+            ++end;
+        std::stable_sort(found.begin() + start, found.begin() + end,
+                         [&](const QWidget* a, const QWidget* b) { return at(a).x() < at(b).x(); });
+        start = end;
+    }
+    return found;
+}
+
+void orderTabs(QWidget* window) {
+    const QList<QWidget*> order = readingOrder(window);
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 } // namespace controls

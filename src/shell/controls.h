@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 class QFrame;
@@ -31,6 +32,11 @@ QFrame* line(QWidget* parent, const char* name);
 void setPrinted(QPlainTextEdit* surface, const QString& text);
 // The lines as written; for a surface never given any, the text it shows.
 QString printed(const QPlainTextEdit* surface);
+// The controls of a window that Tab reaches, in the order a reader meets them: line by line
+// from the top, left to right on a line.
+QList<QWidget*> readingOrder(QWidget* window);
+// Tab runs through the window's controls in reading order.
+void orderTabs(QWidget* window);
 
 // What a control shows: a label's caption, a text box's text, a button's caption, the
 // selected item of a list; empty for anything else.

@@ -508,6 +508,10 @@ void MainWindow::appendReportText(const QString& text) {
     m_document->append(text);
 }
 
+void MainWindow::focusReport() {
+    m_document->editor()->setFocus(Qt::OtherFocusReason);
+}
+
 void MainWindow::exitProgram() {
     setBannerVisible(false);
     if (mayEnd())

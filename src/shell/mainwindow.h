@@ -34,6 +34,7 @@ class MainWindow : public QMainWindow, public Shell {
     QString reportText() const override;
     void setReportText(const QString& text) override;
     void appendReportText(const QString& text) override;
+    void focusReport() override;
 
     bool indicator(int panel) const;
     QString hint() const;

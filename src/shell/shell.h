@@ -21,6 +21,9 @@ class Shell {
     // formatting, stays as it was and the document counts as changed.
     virtual void appendReportText(const QString& text) = 0;
 
+    // Puts the keyboard focus back in the report editor (a window has handed its data on).
+    virtual void focusReport() = 0;
+
     // The way out of every window: stop the timer, switch the area panel off, clear the hint.
     void statusReset(int areaPanel) {
         setTimerEnabled(false);

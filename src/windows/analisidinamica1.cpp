@@ -23,7 +23,7 @@ AnalisiDinamica1::AnalisiDinamica1(AppContext& context, QWidget* parent)
     m_importance = rows.importance;
     // a/g is a pure number, a fraction of the acceleration of gravity, not a force.
     QLabel* resultCaption = label("Label1", QStringLiteral("Accelerazione spettrale (a/g):"), Bold);
-    m_ordinate = label("Label3");
+    m_ordinate = result("Label3");
 
     QGridLayout* g = grid();
     g->addWidget(resultCaption, 6, 0);

@@ -19,7 +19,7 @@ AnalisiDinamica2::AnalisiDinamica2(AppContext& context, QWidget* parent)
     QLabel* periodCaption =
         label("Label2", QStringLiteral("Periodo Fondamentale della Struttura (T> 1.4 sec)"));
     QLabel* responseCaption = label("Label4", QStringLiteral("Coefficiente di Risposta (R):"));
-    m_response = label("Label5", QString(), Bordered | Centred);
+    m_response = result("Label5");
     QLabel* protectionCaption =
         label("Label6", QStringLiteral("Coefficiente di Protezione Sismica (I):"));
     m_protectionList = listBox("List1", coefficients::protection.texts());
@@ -28,7 +28,7 @@ AnalisiDinamica2::AnalisiDinamica2(AppContext& context, QWidget* parent)
     QLabel* intensityCaption =
         label("Label8", QStringLiteral("Coefficiente di Intensità Sismica (C):"));
     QLabel* zoneCaption = label("Label7", QStringLiteral("Grado di Sismicità (S):"));
-    QLabel* intensityText = label("Label9", QString(), Bordered | Centred);
+    QLabel* intensityText = result("Label9");
     QLabel* foundationCaption = label("Label3", QStringLiteral("Coefficiente di Fondazione:"));
     m_structureCaption = label("Label11");
     QListWidget* structureList = listBox("List3", coefficients::structure.texts());
@@ -39,7 +39,7 @@ AnalisiDinamica2::AnalisiDinamica2(AppContext& context, QWidget* parent)
     // a/g is a pure number, a fraction of the acceleration of gravity, not a force.
     QLabel* resultCaption =
         label("Label12", QStringLiteral("Accelerazione spettrale (a/g):"), Bold);
-    m_ordinate = label("Label13");
+    m_ordinate = result("Label13");
     m_intensity = hiddenLabel("Label14");
     m_structure = hiddenLabel("Label15");
 

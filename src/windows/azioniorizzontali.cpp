@@ -42,17 +42,22 @@ AzioniOrizzontali::AzioniOrizzontali(AppContext& context, QWidget* parent)
                  {QStringLiteral("Analisi Statica- Azioni Orizzontali"), panels::framed,
                   helptopics::framed, helptopics::framedContext}) {
     QPushButton* help = button("Command5", QStringLiteral("?"));
-    QRadioButton* housing =
-        option("Option1", QStringLiteral("Locali d'abitazione, uffici, coperture, balconi"));
+    // The kinds of room wrap within the width of the three columns above them.
+    constexpr int roomWidth = 700;
+    QRadioButton* housing = option(
+        "Option1", QStringLiteral("Locali d'abitazione, uffici, coperture, balconi"), roomWidth);
     QRadioButton* crowded =
-        option("Option2", QStringLiteral("Locali pubblici suscettibili di affollamento (negozi, "
-                                         "ristoranti, caffè, banche, aule scolastiche, caserme, "
-                                         "ospedali, ecc.)"));
+        option("Option2",
+               QStringLiteral("Locali pubblici suscettibili di affollamento (negozi, "
+                              "ristoranti, caffè, banche, aule scolastiche, caserme, "
+                              "ospedali, ecc.)"),
+               roomWidth);
     QRadioButton* veryCrowded = option(
         "Option3",
         QStringLiteral("Locali pubblici suscettibili di grande affollamento (sale per spettacoli, "
                        "chiese, tribune, ecc.), archivi, magazzini, biblioteche, contenitori, "
-                       "scale, ecc."));
+                       "scale, ecc."),
+        roomWidth);
     m_protectionList = listBox("List1", coefficients::protection.texts());
     QPushButton* compute = button("Command1", QStringLiteral("Elabora Dati"));
     QPushButton* cancel = button("Command2", QStringLiteral("Annulla"));
@@ -72,20 +77,21 @@ AzioniOrizzontali::AzioniOrizzontali(AppContext& context, QWidget* parent)
     auto* roomFrame = new QFrame(this);
     roomFrame->setObjectName(QStringLiteral("Shape1"));
     roomFrame->setFrameStyle(QFrame::Box | QFrame::Plain);
-    m_force = label("Label29");
-    m_weight = label("Label28");
+    m_force = result("Label29");
+    m_weight = result("Label28");
     QLabel* periodCaption =
         label("Label2", QStringLiteral("Periodo Fondamentale della Struttura (T):"));
     QLabel* responseCaption = label("Label4", QStringLiteral("Coefficiente di Risposta (R):"));
-    m_response = label("Label5");
+    m_response = result("Label5");
     QLabel* protectionCaption =
         label("Label6", QStringLiteral("Coefficiente di Protezione Sismica (I):"));
     QLabel* zoneCaption = label("Label7", QStringLiteral("Grado di Sismicità (S):"));
     QLabel* intensityCaption =
         label("Label8", QStringLiteral("Coefficiente di Intensità Sismica (C):"));
-    QLabel* intensityText = label("Label9", QString(), Bordered | Centred);
+    QLabel* intensityText = result("Label9");
     m_forceCaption = label("Label12", QString(), Bold);
-    QLabel* forceBox = label("Label13", QString(), Bordered);
+    // The boxes W and F were drawn in; the results are boxes of their own.
+    QLabel* forceBox = hiddenLabel("Label13");
     QLabel* foundationCaption = label("Label3", QStringLiteral("Coefficiente di Fondazione:"));
     m_structureCaption = label("Label11");
     m_distributionCaption = label("Label14");
@@ -96,19 +102,25 @@ AzioniOrizzontali::AzioniOrizzontali(AppContext& context, QWidget* parent)
     QLabel* coefficientCaption =
         label("Label18", QStringLiteral("Coefficiente sismico orizzontale (Kh):"));
     m_intensity = hiddenLabel("Label19");
-    m_coefficient = label("Label21");
+    m_coefficient = result("Label21");
     m_weightCaption = label("Label22", QString(), Bold);
     QLabel* reductionCaption =
         label("Label23", QStringLiteral("Coefficiente di riduzione del sovraccarico (s):"));
     m_permanentCaption = label("Label26");
     m_liveCaption = label("Label20");
-    QLabel* weightBox = label("Label27", QString(), Bordered);
+    QLabel* weightBox = hiddenLabel("Label27");
     QLabel* zoneText = hiddenLabel("Label10");
-    m_reduction = label("Label24", QString(), Bordered | Centred);
+    m_reduction = result("Label24");
 
     // Layout: three columns of captions above their values, T, R and I, then S, C and beta,
-    // then epsilon and gamma; Kh; the kind of room; G, s and Q; W; F.
+    // then epsilon, gamma and Kh; the kind of room; G, s, Q, W and F with their captions
+    // before them.
     QGridLayout* g = grid();
+    g->setVerticalSpacing(4);
+    // The lists' items are short: narrower than a list's usual width, so the three columns
+    // fit a small screen.
+    for (QListWidget* list : {m_protectionList, zoneList, structureList})
+        list->setMaximumWidth(200);
     g->addWidget(periodCaption, 0, 0);
     g->addWidget(responseCaption, 0, 1);
     g->addWidget(protectionCaption, 0, 2);
@@ -123,36 +135,31 @@ AzioniOrizzontali::AzioniOrizzontali(AppContext& context, QWidget* parent)
     g->addWidget(structureList, 3, 2, Qt::AlignLeft | Qt::AlignTop);
     g->addWidget(foundationCaption, 4, 0);
     g->addWidget(m_distributionCaption, 4, 1);
+    g->addWidget(coefficientCaption, 4, 2);
     g->addWidget(pair(this, epsilonTag, m_foundation), 5, 0);
     g->addWidget(pair(this, gammaTag, m_distribution), 5, 1);
-    g->addWidget(coefficientCaption, 6, 0);
-    g->addWidget(m_coefficient, 6, 1);
+    g->addWidget(m_coefficient, 5, 2, Qt::AlignLeft);
 
     auto* rooms = new QVBoxLayout(roomFrame);
+    rooms->setSpacing(2);
     rooms->addWidget(housing);
     rooms->addWidget(crowded);
     rooms->addWidget(veryCrowded);
-    g->addWidget(roomCaption, 7, 0, 1, 3);
-    g->addWidget(roomFrame, 8, 0, 1, 3);
-    g->addWidget(m_permanentCaption, 9, 0, 1, 2);
-    g->addWidget(m_permanent, 9, 2);
-    g->addWidget(unitLabel(m_permanent, messages::unitTonnes), 9, 3);
-    g->addWidget(reductionCaption, 10, 0, 1, 2);
-    g->addWidget(m_reduction, 10, 2);
-    g->addWidget(m_liveCaption, 11, 0, 1, 2);
-    g->addWidget(m_live, 11, 2);
-    g->addWidget(unitLabel(m_live, messages::unitTonnes), 11, 3);
-    // W and F sit inside their bordered boxes.
-    g->addWidget(m_weightCaption, 12, 0, 1, 2);
-    g->addWidget(weightBox, 12, 2);
-    g->addWidget(m_weight, 12, 2, Qt::AlignCenter);
-    g->addWidget(unitLabel(m_weight, messages::unitTonnes), 12, 3);
-    g->addWidget(m_forceCaption, 13, 0, 1, 2);
-    g->addWidget(forceBox, 13, 2);
-    g->addWidget(m_force, 13, 2, Qt::AlignCenter);
-    g->addWidget(unitLabel(m_force, messages::unitTonnes), 13, 3);
-    for (QLabel* hidden : {m_structure, m_heading, protection, m_intensity, zoneText})
-        g->addWidget(hidden, 14, 0);
+    g->addWidget(roomCaption, 6, 0, 1, 3);
+    g->addWidget(roomFrame, 7, 0, 1, 3);
+    g->addWidget(m_permanentCaption, 8, 0, 1, 2);
+    g->addWidget(withUnit(m_permanent, messages::unitTonnes), 8, 2);
+    g->addWidget(reductionCaption, 9, 0, 1, 2);
+    g->addWidget(m_reduction, 9, 2, Qt::AlignLeft);
+    g->addWidget(m_liveCaption, 10, 0, 1, 2);
+    g->addWidget(withUnit(m_live, messages::unitTonnes), 10, 2);
+    g->addWidget(m_weightCaption, 11, 0, 1, 2);
+    g->addWidget(withUnit(m_weight, messages::unitTonnes), 11, 2);
+    g->addWidget(m_forceCaption, 12, 0, 1, 2);
+    g->addWidget(withUnit(m_force, messages::unitTonnes), 12, 2);
+    for (QLabel* hidden :
+         {m_structure, m_heading, protection, m_intensity, zoneText, forceBox, weightBox})
+        g->addWidget(hidden, 13, 0);
     addButtons({compute, send, newStorey, cancel, help});
 
     bindCoefficients(m_protectionList, coefficients::protection, protection);
@@ -179,6 +186,9 @@ AzioniOrizzontali::AzioniOrizzontali(AppContext& context, QWidget* parent)
         {m_coefficient, m_force});
     clearWhenChanged({m_permanent, m_live, housing, crowded, veryCrowded}, {m_weight, m_force});
 
+    // Enter in a box computes, as in every calculation window.
+    for (QLineEdit* box : {m_period, m_foundation, m_distribution, m_permanent, m_live})
+        connect(box, &QLineEdit::returnPressed, compute, &QPushButton::click);
     connect(compute, &QPushButton::clicked, this, &AzioniOrizzontali::compute);
     connect(send, &QPushButton::clicked, this, &AzioniOrizzontali::send);
     connect(newStorey, &QPushButton::clicked, this, &AzioniOrizzontali::newStorey);

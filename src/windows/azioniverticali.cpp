@@ -24,11 +24,11 @@ AzioniVerticali::AzioniVerticali(AppContext& context, QWidget* parent)
     QLabel* heading = label("Label1", QStringLiteral("Strutture"));
     QLabel* coefficientCaption =
         label("Label2", QStringLiteral("Coefficiente sismico verticale (Kv):"));
-    m_coefficient = label("Label3", QString(), Bordered | Centred);
+    m_coefficient = result("Label3");
     QLabel* weightCaption = label("Label4", QStringLiteral("Peso totale dell'edificio (W):"));
     QLabel* forceCaption =
         label("Label5", QStringLiteral("Forza verticale (Fv valore assoluto):"), Bold);
-    m_force = label("Label6");
+    m_force = result("Label6");
 
     QGridLayout* g = grid();
     g->addWidget(heading, 0, 0);

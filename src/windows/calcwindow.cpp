@@ -1,5 +1,7 @@
 #include "windows/calcwindow.h"
 
+#include "shell/accessibility.h"
+
 #include "core/coefficients.h"
 #include "core/numtext.h"
 #include "core/sharedvalues.h"
@@ -8,6 +10,7 @@
 #include "shell/numberedit.h"
 #include "shell/prompts.h"
 #include "shell/shell.h"
+#include "shell/wrappedoption.h"
 #include "windows/messages.h"
 
 #include <QCloseEvent>
@@ -15,6 +18,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -39,19 +43,32 @@ void CalcWindow::loadSteps() {
 }
 
 QLabel* CalcWindow::label(const char* name, const QString& caption, int style) {
-    QLabel* l = controls::label(this, name, caption);
+    QLabel* l = style & Bordered ? new ResultLabel(this) : new QLabel(this);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setTextFormat(Qt::PlainText);
+    l->setText(caption);
     if (style & Bold) {
         QFont f = l->font();
         f.setBold(true);
         l->setFont(f);
     }
     if (style & Bordered) {
-        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        l->setMinimumWidth(70);
+        // A value the window works out or looks up sits in a sunken box as tall as a text
+        // box, so results look alike in every window and an empty one still shows where
+        // the value will go. It can be selected and copied; screen readers read it as a
+        // value under the caption of its row.
+        l->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        l->setMinimumWidth(80);
+        l->setMinimumHeight(QLineEdit().sizeHint().height());
+        l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
     if (style & Centred)
         l->setAlignment(Qt::AlignCenter);
     return l;
+}
+
+QLabel* CalcWindow::result(const char* name) {
+    return label(name, QString(), Bordered | Centred);
 }
 
 QLabel* CalcWindow::hiddenLabel(const char* name, const QString& caption) {
@@ -120,8 +137,9 @@ QPlainTextEdit* CalcWindow::printSurface(int minimumWidth) {
     return surface;
 }
 
-QRadioButton* CalcWindow::option(const char* name, const QString& caption) {
-    auto* o = new QRadioButton(caption, this);
+QRadioButton* CalcWindow::option(const char* name, const QString& caption, int wrapWidth) {
+    QRadioButton* o = wrapWidth > 0 ? new WrappedOption(caption, wrapWidth, this)
+                                    : new QRadioButton(caption, this);
     o->setObjectName(QString::fromLatin1(name));
     return o;
 }
@@ -143,8 +161,7 @@ void CalcWindow::addButtons(std::initializer_list<QPushButton*> buttons) {
     m_body->addLayout(row);
 }
 
-void CalcWindow::addFieldButtons(const ButtonNames& names,
-                                 std::initializer_list<QWidget*> inputsInTabOrder,
+void CalcWindow::addFieldButtons(const ButtonNames& names, std::initializer_list<QWidget*> inputs,
                                  std::function<void()> compute, std::function<void()> send) {
     QPushButton* computeButton = button(names.compute, QStringLiteral("Elabora Dati"));
     QPushButton* sendButton = button(names.send, QStringLiteral("Invia Dati"));
@@ -152,23 +169,10 @@ void CalcWindow::addFieldButtons(const ButtonNames& names,
     QPushButton* helpButton = button(names.help, QStringLiteral("?"));
     addButtons({computeButton, sendButton, cancelButton, helpButton});
 
-    QWidget* previous = nullptr;
-    for (QWidget* w : inputsInTabOrder) {
-        if (previous)
-            setTabOrder(previous, w);
-        previous = w;
-        // Enter in a box computes, so the window can be used from the keyboard alone.
+    // Enter in a box computes, so the window can be used from the keyboard alone.
+    for (QWidget* w : inputs)
         if (auto* box = qobject_cast<QLineEdit*>(w))
             connect(box, &QLineEdit::returnPressed, computeButton, &QPushButton::click);
-    }
-    if (inputsInTabOrder.size() > 0)
-        m_firstInput = *inputsInTabOrder.begin();
-    for (QWidget* w : {static_cast<QWidget*>(computeButton), static_cast<QWidget*>(sendButton),
-                       static_cast<QWidget*>(cancelButton), static_cast<QWidget*>(helpButton)}) {
-        if (previous)
-            setTabOrder(previous, w);
-        previous = w;
-    }
 
     connect(computeButton, &QPushButton::clicked, this, std::move(compute));
     connect(sendButton, &QPushButton::clicked, this, std::move(send));
@@ -239,8 +243,13 @@ void CalcWindow::sendData(std::initializer_list<const QWidget*> validated, const
         return;
     }
     ctx.prompts.inform(this, title, text);
+    handedOn();
+}
+
+void CalcWindow::handedOn() {
     hide();
     statusReset();
+    ctx.shell.focusReport();
 }
 
 void CalcWindow::clearWhenChanged(std::initializer_list<QWidget*> inputs,
@@ -339,9 +348,14 @@ void CalcWindow::showEvent(QShowEvent* event) {
     BaseWindow::showEvent(event);
     if (event->spontaneous())
         return;
-    // The window opens ready for typing in its first input.
-    if (m_firstInput)
-        m_firstInput->setFocus(Qt::OtherFocusReason);
+    // The window opens ready for typing in its first input (the first control in reading
+    // order that is not a button).
+    for (QWidget* w : controls::readingOrder(this)) {
+        if (!qobject_cast<QPushButton*>(w)) {
+            w->setFocus(Qt::OtherFocusReason);
+            break;
+        }
+    }
     // Shown again after "Invia Dati", or for the first time after being loaded hidden (a
     // report read it): the values taken at load may have changed since. Right after the
     // load nothing has.
@@ -485,7 +499,7 @@ CalcWindow::addFramedSeismicInputs(const std::function<void()>& changed) {
     in.zoneCaption = label("Label7", QStringLiteral("Grado di Sismicità (S):"));
     in.zones = listBox("List2");
     in.intensityCaption = label("Label8", QStringLiteral("Coefficiente di Intensità Sismica (C):"));
-    in.intensityText = label("Label9", QString(), Bordered | Centred);
+    in.intensityText = result("Label9");
     in.intensity = hiddenLabel("Label19");
     in.zoneText = hiddenLabel("Label10");
     in.protectionCaption =
@@ -514,12 +528,12 @@ CalcWindow::SeismicRows CalcWindow::addSeismicRows(const char* zoneTextName,
         label("Label2", QStringLiteral("Periodo Fondamentale della Struttura (T):"));
     QLabel* responseCaption = label("Label4", QStringLiteral("Coefficiente di Risposta (R):"));
     rows.period = quantityBox("Text1");
-    rows.response = label("Label5", QString(), Centred);
+    rows.response = result("Label5");
     QLabel* zoneCaption = label("Label7", QStringLiteral("Grado di Sismicità (S):"));
     rows.intensityCaption =
         label("Label8", QStringLiteral("Coefficiente di Intensità Sismica (C):"));
     rows.zones = listBox("List2");
-    QLabel* intensityText = label("Label9", QString(), Bordered | Centred);
+    QLabel* intensityText = result("Label9");
     rows.intensity = hiddenLabel("Label12");
     QLabel* zoneText = hiddenLabel(zoneTextName);
     QLabel* protectionCaption =

@@ -60,6 +60,8 @@ class CalcWindow : public BaseWindow {
     // Controls, named as the report builders and tests find them.
     enum LabelStyle { Plain = 0, Bold = 1, Bordered = 2, Centred = 4 };
     QLabel* label(const char* name, const QString& caption = QString(), int style = Plain);
+    // A result: a value the window works out or looks up, in a sunken box.
+    QLabel* result(const char* name);
     QLabel* hiddenLabel(const char* name, const QString& caption = QString());
     NumberEdit* textBox(const char* name);
     // A box for a weight, a height, a length or a period: negative values are refused.
@@ -72,7 +74,8 @@ class CalcWindow : public BaseWindow {
     QLabel* unitLabel(QWidget* value, const QString& unit);
     QListWidget* listBox(const char* name, const QStringList& items = QStringList());
     using BaseWindow::button;
-    QRadioButton* option(const char* name, const QString& caption);
+    // An option; a caption too long for one line wraps at wrapWidth when one is given.
+    QRadioButton* option(const char* name, const QString& caption, int wrapWidth = 0);
     // The questionnaires' printed surface ("Stampa"): read-only, fixed-pitch so that the
     // columns of blanks line up, across the top of the grid.
     QPlainTextEdit* printSurface(int minimumWidth);
@@ -84,15 +87,15 @@ class CalcWindow : public BaseWindow {
     void addButtons(std::initializer_list<QPushButton*> buttons);
     // The four buttons of a field window under the control names each window gives them: "Elabora
     // Dati", "Invia Dati", "Annulla" and "?", laid out in that order along the bottom. Compute
-    // and send run the window's handlers; "Annulla" and "?" do what every window does. The tab
-    // order runs through the inputs given, then the buttons.
+    // and send run the window's handlers; "Annulla" and "?" do what every window does. Enter in
+    // one of the inputs given computes.
     struct ButtonNames {
         const char* compute;
         const char* send;
         const char* cancel;
         const char* help;
     };
-    void addFieldButtons(const ButtonNames& names, std::initializer_list<QWidget*> inputsInTabOrder,
+    void addFieldButtons(const ButtonNames& names, std::initializer_list<QWidget*> inputs,
                          std::function<void()> compute, std::function<void()> send);
 
     // Behaviour shared by the windows.
@@ -116,6 +119,9 @@ class CalcWindow : public BaseWindow {
     // the status reset after the confirmation only, or after every outcome.
     void sendData(std::initializer_list<const QWidget*> validated, const QWidget* result,
                   const QString& title, const QString& text, ResetAfter reset);
+    // After the confirmation of "Invia Dati": the window hides, the status is reset and the
+    // keyboard focus goes back to the report.
+    void handedOn();
     // Every change of one of the inputs (text box, list choice, option) empties the
     // results that depend on it, so that no result outlives the data it was computed from
     // and "Invia Dati" asks for "Elabora Dati" again.
@@ -226,7 +232,6 @@ class CalcWindow : public BaseWindow {
     void showEvent(QShowEvent* event) override;
 
   private:
-    QWidget* m_firstInput = nullptr;
     struct Taken {
         QLineEdit* box;
         QString name;

@@ -210,8 +210,7 @@ void CoeffDistribuzione::send() {
                            QStringLiteral("° piano é stato inserito nella finestra Analisi ") +
                            QStringLiteral(" Statica - Azioni orizzontali") +
                            QStringLiteral(" (edifici intelaiati) "));
-    hide();
-    statusReset();
+    handedOn();
 }
 
 void CoeffDistribuzione::clearSharedResult() {

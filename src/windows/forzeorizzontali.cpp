@@ -28,7 +28,7 @@ ForzeOrizzontali::ForzeOrizzontali(AppContext& context, QWidget* parent)
     QLabel* weightCaption = label("Label1", QStringLiteral("Peso della Struttura (W):"));
     m_weight = quantityBox("Text2");
     QLabel* forceCaption = label("Label3", QStringLiteral("Forza Orizzontale (Fh):"), Bold);
-    m_force = label("Label10");
+    m_force = result("Label10");
 
     // Below the shared rows: W, then the result.
     QGridLayout* g = grid();

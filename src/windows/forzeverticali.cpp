@@ -19,7 +19,7 @@ ForzeVerticali::ForzeVerticali(AppContext& context, QWidget* parent)
     QLabel* intensityCaption =
         label("Label8", QStringLiteral("Coefficiente di Intensità Sismica (C):"));
     m_zones = listBox("List2");
-    QLabel* intensityText = label("Label9", QString(), Bordered | Centred);
+    QLabel* intensityText = result("Label9");
     QLabel* zoneText = hiddenLabel("Label4");
     QLabel* weightCaption =
         label("Label10", QStringLiteral("Peso complessivo Masse Strutturali (W):"));
@@ -30,7 +30,7 @@ ForzeVerticali::ForzeVerticali(AppContext& context, QWidget* parent)
     QLabel* multiplier = label("Label2", QStringLiteral("2"), Bordered | Centred);
     QLabel* forceCaption =
         label("Label12", QStringLiteral("Risultante Forze Verticali (Fv):"), Bold);
-    m_force = label("Label13");
+    m_force = result("Label13");
 
     QGridLayout* g = grid();
     g->addWidget(zoneCaption, 0, 0);

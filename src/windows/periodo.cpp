@@ -19,7 +19,7 @@ Periodo::Periodo(AppContext& context, QWidget* parent)
     m_height = quantityBox("Text1");
     QLabel* periodCaption =
         label("Label3", QStringLiteral("Periodo di oscillazione dell'edificio (T):"), Bold);
-    m_period = label("Label4");
+    m_period = result("Label4");
 
     addRow(sideCaption, withUnit(m_side, messages::unitMetres));
     addRow(heightCaption, withUnit(m_height, messages::unitMetres));

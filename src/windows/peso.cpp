@@ -110,8 +110,7 @@ void Peso::send() {
             QStringLiteral(" tonn é stato inserito nelle finestre Analisi Statica ") +
             QStringLiteral("\n\r") +
             QStringLiteral(" (azioni verticali) relative agli edifici in muratura ed intelaiati "));
-    hide();
-    statusReset();
+    handedOn();
 }
 
 void Peso::cancel() {

@@ -35,17 +35,19 @@ Sollecitazioni::Sollecitazioni(AppContext& context, QWidget* parent)
     QLabel* verticalCaption = label("Label7", QStringLiteral("Spostamenti verticali:"));
     m_vertical = textBox("Text4");
     QLabel* combinedCaption = label("Label8", QStringLiteral("Spostamenti complessivi:"), Bold);
-    m_combined = label("Label10");
+    m_combined = result("Label10");
     QRadioButton* staticAnalysis = option("Option1", QStringLiteral("Analisi Statica"));
     QRadioButton* dynamicAnalysis = option("Option2", QStringLiteral("Analisi Dinamica"));
     m_symbol = label("Label11", QString(), Bold);
-    m_k = label("Label12", QString(), Bordered | Centred);
+    m_k = result("Label12");
+    // Its tag is a bare symbol: a screen reader says what it stands for.
+    m_k->setAccessibleName(QStringLiteral("Coefficiente k (Ø)"));
     QLabel* otherCaption =
         label("Label15",
               QStringLiteral("Spostamenti elastici dovuti ad altre azioni (escluso il vento):"));
     m_other = textBox("Text3");
     QLabel* realCaption = label("Label13", QStringLiteral("Spostamenti reali:"), Bold);
-    m_real = label("Label14");
+    m_real = result("Label14");
 
     QGridLayout* g = grid();
     g->addWidget(heading, 0, 0, 1, 3);

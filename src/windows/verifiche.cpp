@@ -22,10 +22,10 @@ Verifiche::Verifiche(AppContext& context, QWidget* parent)
         label("Label3", QStringLiteral("Sollecitazioni verticali prodotte dal sisma:"));
     QLabel* combinedCaption =
         label("Label4", QStringLiteral("Sollecitazioni complessive prodotte dal sisma:"));
-    m_combined = label("Label5");
+    m_combined = result("Label5");
     QLabel* totalCaption =
         label("Label6", QStringLiteral("Sollecitazioni totali agenti sull'edificio:"), Bold);
-    m_total = label("Label7");
+    m_total = result("Label7");
 
     addRow(horizontalCaption, withUnit(m_horizontal, messages::unitTonnes));
     addRow(verticalCaption, withUnit(m_vertical, messages::unitTonnes));

@@ -3,6 +3,71 @@
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QTextEdit>
+#include <algorithm>
+
+namespace {
+
+// Every window of the program, and which of them are calculation windows.
+const char* const calculationWindows[] = {"periodo",
+                                          "peso",
+                                          "coeffdistribuzione",
+                                          "Sollecitazioni",
+                                          "verifiche",
+                                          "forzeorizzontali",
+                                          "forzeverticali",
+                                          "analisidinamica1",
+                                          "azioniorizzontali",
+                                          "azioniverticali",
+                                          "analisidinamica2",
+                                          "tuttipiani",
+                                          "spettro"};
+const char* const otherWindows[] = {"selmur",   "selint",           "infotremora",
+                                    "lithvane", "componirelazione", "componirelazione1"};
+
+// A window loaded and shown as its menu shows it, its questionnaire (if any) answered with
+// ones.
+QDialog* open(Fixture& f, const char* name) {
+    for (int i = 0; i < 40; ++i)
+        f.prompts.inputs.push_back(QStringLiteral("1"));
+    QDialog* window = f.forms().get(QString::fromLatin1(name));
+    window->show();
+    QCoreApplication::processEvents();
+    return window;
+}
+
+bool takesTab(const QWidget* w) {
+    return w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus);
+}
+
+// The controls Tab reaches, in the order a reader meets them: line by line from the top,
+// left to right on a line (controls whose tops are within a few pixels share a line).
+QList<QWidget*> readingOrder(QDialog* window) {
+    QList<QWidget*> controls;
+    for (QWidget* w : window->findChildren<QWidget*>())
+        if (takesTab(w))
+            controls << w;
+    const auto at = [window](QWidget* w) { return w->mapTo(window, QPoint(0, 0)); };
+    std::stable_sort(controls.begin(), controls.end(),
+                     [&](QWidget* a, QWidget* b) { return at(a).y() < at(b).y(); });
+    for (int start = 0; start < controls.size();) {
+        int end = start + 1;
+        while (end < controls.size() && at(controls[end]).y() - at(controls[start]).y() < 8)
+            ++end;
+        std::stable_sort(controls.begin() + start, controls.begin() + end,
+                         [&](QWidget* a, QWidget* b) { return at(a).x() < at(b).x(); });
+        start = end;
+    }
+    return controls;
+}
+
+QStringList names(const QList<QWidget*>& widgets) {
+    QStringList out;
+    for (QWidget* w : widgets)
+        out << w->objectName();
+    return out;
+}
+
+} // namespace
 
 // A calculation window used from the keyboard alone: it opens with the focus in its first
 // input, Enter in an input computes, F1 gives the window's own help.
@@ -47,8 +112,14 @@ class TestKeyboard : public QObject {
                 }
                 QTest::keyClick(window->focusWidget(), Qt::Key_Return);
                 QTest::keyClick(window->focusWidget(), Qt::Key_F1);
+                // Invia Dati from the keyboard: the focus goes back to the report.
+                QTest::keyClick(window->findChild<QPushButton*>(QStringLiteral("Command2")),
+                                Qt::Key_Space);
             });
+            f.main().setFocus();
             f.menu(row.menu);
+            QCOMPARE(f.main().focusWidget(),
+                     f.main().findChild<QWidget*>(QStringLiteral("RichTextBox1")));
             QCOMPARE(f.text(row.window, row.result), QString::fromUtf8(row.expected));
             QCOMPARE(f.help.requests.size(), size_t(1));
             QCOMPARE(f.help.requests[0].window, QString::fromUtf8(row.helpWindow));
@@ -84,6 +155,92 @@ class TestKeyboard : public QObject {
                 read(&f.main());
             }
             QCOMPARE(name, QString::fromUtf8(row.name));
+        }
+    }
+
+    // On an 800 x 600 screen with a task bar, every window with its title bar fits, and no
+    // caption is cut short (run again at 1.25 and 2 times scale by CTest).
+    void everyWindowFitsASmallScreen() {
+        const QSize available(780, 520);
+        {
+            Fixture f;
+            f.main().show();
+            const QSize least = f.main().minimumSizeHint().expandedTo(f.main().minimumSize());
+            QVERIFY2(
+                least.width() <= available.width() && least.height() <= available.height(),
+                qPrintable(QStringLiteral("main: %1 x %2").arg(least.width()).arg(least.height())));
+        }
+        std::vector<const char*> all(std::begin(calculationWindows), std::end(calculationWindows));
+        all.insert(all.end(), std::begin(otherWindows), std::end(otherWindows));
+        {
+            for (const char* name : all) {
+                Fixture f;
+                QDialog* window = open(f, name);
+                const QString what = QStringLiteral("%1: %2 x %3")
+                                         .arg(QString::fromLatin1(name))
+                                         .arg(window->width())
+                                         .arg(window->height());
+                QVERIFY2(window->width() <= available.width() &&
+                             window->height() <= available.height(),
+                         qPrintable(what));
+                for (QWidget* w : window->findChildren<QWidget*>()) {
+                    auto* label = qobject_cast<QLabel*>(w);
+                    if (w->isVisible() &&
+                        ((label && !label->wordWrap()) || qobject_cast<QAbstractButton*>(w)))
+                        QVERIFY2(w->width() >= w->sizeHint().width(),
+                                 qPrintable(what + QLatin1Char(' ') + w->objectName()));
+                }
+            }
+        }
+    }
+
+    // A calculation window opens with the focus in its first input, and Tab runs through the
+    // controls in reading order: the inputs, then the buttons along the bottom.
+    void tabFollowsReadingOrder() {
+        for (const char* name : calculationWindows) {
+            Fixture f;
+            QDialog* window = open(f, name);
+            const QList<QWidget*> expected = readingOrder(window);
+            const auto firstInput = std::find_if(expected.begin(), expected.end(), [](QWidget* w) {
+                return !qobject_cast<QPushButton*>(w);
+            });
+            if (firstInput != expected.end())
+                QCOMPARE(window->focusWidget(), *firstInput);
+            QList<QWidget*> chain;
+            QWidget* w = expected.first();
+            do {
+                if (takesTab(w))
+                    chain << w;
+                w = w->nextInFocusChain();
+            } while (w != expected.first());
+            QCOMPARE(names(chain), names(expected));
+        }
+    }
+
+    // Every input and result is called by what it is: no control nameless, no two alike; a
+    // result's value is read as its value.
+    void everyControlNamed() {
+        for (const char* name : calculationWindows) {
+            Fixture f;
+            QDialog* window = open(f, name);
+            QStringList seen;
+            for (QWidget* w : window->findChildren<QWidget*>()) {
+                const bool result = w->inherits("ResultLabel");
+                if (!w->isVisible() ||
+                    !(result || qobject_cast<QLineEdit*>(w) || qobject_cast<QListWidget*>(w)))
+                    continue;
+                QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+                const QString label = QStringLiteral("%1.%2 \"%3\"")
+                                          .arg(QString::fromLatin1(name), w->objectName(),
+                                               a->text(QAccessible::Name));
+                QVERIFY2(!a->text(QAccessible::Name).isEmpty(), qPrintable(label));
+                QVERIFY2(!seen.contains(a->text(QAccessible::Name)), qPrintable(label));
+                seen << a->text(QAccessible::Name);
+                if (result) {
+                    static_cast<QLabel*>(w)->setText(QStringLiteral("1,5"));
+                    QCOMPARE(a->text(QAccessible::Value), QStringLiteral("1,5"));
+                }
+            }
         }
     }
 
