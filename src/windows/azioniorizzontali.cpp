@@ -117,10 +117,6 @@ AzioniOrizzontali::AzioniOrizzontali(AppContext& context, QWidget* parent)
     // before them.
     QGridLayout* g = grid();
     g->setVerticalSpacing(4);
-    // The lists' items are short: narrower than a list's usual width, so the three columns
-    // fit a small screen.
-    for (QListWidget* list : {m_protectionList, zoneList, structureList})
-        list->setMaximumWidth(200);
     g->addWidget(periodCaption, 0, 0);
     g->addWidget(responseCaption, 0, 1);
     g->addWidget(protectionCaption, 0, 2);
