@@ -61,8 +61,12 @@ class TestQtPrompts : public QObject {
     }
 
     // A message looks like what it is: warning for a refusal, information for a
-    // confirmation, question for a question.
+    // confirmation, question for a question; even with a long path in it, it fits an
+    // 800 x 600 screen.
     void iconsSayWhatAMessageIs() {
+        const QString longPath = QStringLiteral("Impossibile salvare il file /") +
+                                 QStringLiteral("cartella-di-lavoro/").repeated(30) +
+                                 QStringLiteral("relazione.txt: Spazio su disco esaurito.");
         struct Row {
             std::function<void(QtPrompts&)> ask;
             QMessageBox::Icon icon;
@@ -73,18 +77,24 @@ class TestQtPrompts : public QObject {
              QMessageBox::Information},
             {[](QtPrompts& p) { p.yesNo(nullptr, QStringLiteral("T"), QStringLiteral("?")); },
              QMessageBox::Question},
+            {[&](QtPrompts& p) { p.message(nullptr, QStringLiteral("T"), longPath); },
+             QMessageBox::Warning},
         };
         for (const Row& row : rows) {
             QMessageBox::Icon seen = QMessageBox::NoIcon;
-            QTimer::singleShot(0, [&seen] {
+            QSize size;
+            QTimer::singleShot(0, [&seen, &size] {
                 if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                     seen = box->icon();
+                    size = box->size();
                     box->accept();
                 }
             });
             QtPrompts prompts;
             row.ask(prompts);
             QCOMPARE(seen, row.icon);
+            QVERIFY2(size.width() <= 780 && size.height() <= 520,
+                     qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
         }
     }
 
