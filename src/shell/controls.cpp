@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -11,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyledItemDelegate>
+
+#include <algorithm>
 
 namespace {
 
@@ -43,8 +46,6 @@ class FocusFrameDelegate : public QStyledItemDelegate {
 
 } // namespace
 
-#include <algorithm>
-
 namespace controls {
 
 QLabel* label(QWidget* parent, const char* name, const QString& caption) {
@@ -65,8 +66,30 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     return b;
 }
 
+namespace {
+// A list to choose from: Space chooses the item the focus is on (the first when the focus is
+// on none). The view's own Space also searches for the next item that starts with a blank
+// and chooses that one instead, and the coefficient lists' items do start with one
+// (" 1,0", " 1,2").
+class ChoiceList : public QListWidget {
+  public:
+    using QListWidget::QListWidget;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
+            if (QListWidgetItem* chosen = currentItem() ? currentItem() : item(0))
+                setCurrentItem(chosen, QItemSelectionModel::ClearAndSelect);
+            event->accept();
+            return;
+        }
+        QListWidget::keyPressEvent(event);
+    }
+};
+} // namespace
+
 QListWidget* list(QWidget* parent, const char* name) {
-    auto* l = new QListWidget(parent);
+    auto* l = new ChoiceList(parent);
     l->setObjectName(QString::fromLatin1(name));
     l->setSelectionMode(QAbstractItemView::SingleSelection);
     // Sized to the items, not to the 256-pixel default of a scroll area.
