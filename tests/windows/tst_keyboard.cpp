@@ -84,6 +84,8 @@ class TestKeyboard : public QObject {
             const char* result;
             const char* expected;
             const char* helpWindow;
+            const char* send = "Command2";
+            const char* storey = nullptr; // the answer to the storey question at load
         } rows[] = {
             {"mnuperfonditem",
              "periodo",
@@ -108,9 +110,30 @@ class TestKeyboard : public QObject {
              "Label10",
              "3,44",
              "edifici in muratura - analisi statica"},
+            // Options by Space as well: Kh = 0,03 (C R beta epsilon gamma = 0,0344 rounded,
+            // times I = 1), W = 100 + 0,33 * 10 = 103,3, F = 103,3 * 0,03.
+            {"mnuazorizzitem",
+             "azioniorizzontali",
+             "Text1",
+             {{"Text1", "1"},
+              {"List1", " "},
+              {"List2", " "},
+              {"List3", " "},
+              {"Text3", "1"},
+              {"Text5", "1"},
+              {"Option1", " "},
+              {"Text6", "100"},
+              {"Text7", "10"}},
+             "Label29",
+             "3,1",
+             "edifici intelaiati",
+             "Command3",
+             "1"},
         };
         for (const Row& row : rows) {
             Fixture f;
+            if (row.storey)
+                f.prompts.answer({row.storey});
             f.prompts.modalActions.push_back([&](QDialog* window) {
                 QApplication::setActiveWindow(window);
                 QVERIFY(QTest::qWaitForWindowActive(window));
@@ -124,7 +147,7 @@ class TestKeyboard : public QObject {
                 QTest::keyClick(window->focusWidget(), Qt::Key_Return);
                 QTest::keyClick(window->focusWidget(), Qt::Key_F1);
                 // Invia Dati from the keyboard: the focus goes back to the report.
-                QTest::keyClick(window->findChild<QPushButton*>(QStringLiteral("Command2")),
+                QTest::keyClick(window->findChild<QPushButton*>(QString::fromLatin1(row.send)),
                                 Qt::Key_Space);
             });
             f.main().setFocus();
