@@ -9,6 +9,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineSeries>
@@ -64,6 +65,7 @@ Spettro::Spettro(AppContext& context, QWidget* parent)
     m_chart->setLocalizeNumbers(true);
     m_chart->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
     m_chart->legend()->setVisible(false);
+    m_rightMargin = m_chart->margins().right();
     m_axisX = new QValueAxis;
     m_axisX->setTitleText(QStringLiteral("T (sec)"));
     m_axisX->setRange(0.0, 3.0);
@@ -127,6 +129,9 @@ void Spettro::redraw() {
     const auto given = numbers({m_intensity, m_protection, m_foundation, m_structure});
     m_ordinate->clear();
     m_point->clear();
+    QMargins margins = m_chart->margins();
+    margins.setRight(m_rightMargin);
+    m_chart->setMargins(margins);
     if (!given) {
         m_curve->clear();
         m_axisY->setRange(0.0, 0.1);
@@ -158,4 +163,19 @@ void Spettro::redraw() {
         m_axisX->setRange(0.0, std::ceil(*t));
     else if (*t <= 3.0)
         m_axisX->setRange(0.0, 3.0);
+    keepLabelInView(*t);
+}
+
+void Spettro::keepLabelInView(double period) {
+    // The point's label is centred over the point: near the right end of the axis half of it
+    // would run past the diagram's edge, so the chart keeps that much room on its right.
+    const double plotWidth = m_chart->plotArea().width() > 0 ? m_chart->plotArea().width() : 300;
+    const double fromRight = (1.0 - period / m_axisX->max()) * plotWidth;
+    const int half =
+        QFontMetrics(m_point->pointLabelsFont()).horizontalAdvance(m_point->pointLabelsFormat()) /
+            2 +
+        8;
+    QMargins margins = m_chart->margins();
+    margins.setRight(std::max(m_rightMargin, half - int(fromRight)));
+    m_chart->setMargins(margins);
 }

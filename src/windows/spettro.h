@@ -24,9 +24,12 @@ class Spettro : public CalcWindow {
 
   private:
     void redraw();
+    // Room on the chart's right for the label of the point at the period given.
+    void keepLabelInView(double period);
 
     QChartView* m_view; // Diagramma
     QChart* m_chart;
+    int m_rightMargin = 0; // the chart's own right margin, without a point's label
     QValueAxis* m_axisX;
     QValueAxis* m_axisY;
     QLineSeries* m_curve;

@@ -59,6 +59,7 @@ class TestSpettro : public QObject {
         QTest::newRow("0,8 s") << "0,8" << 0.1584 << "0,16";
         QTest::newRow("1 s") << "1" << 0.1365408 << "0,14";
         QTest::newRow("2 s") << "2" << 0.0860153 << "0,09";
+        QTest::newRow("3 s, the axis' end") << "3" << 0.0656420 << "0,07";
     }
     void pointFollowsPeriod() {
         QFETCH(QString, period);
@@ -70,6 +71,14 @@ class TestSpettro : public QObject {
         f.type(W, "Text1", period);
         QVERIFY(std::abs(series(f)[1]->at(0).y() - ordinate) < 1e-7);
         QCOMPARE(f.text(W, "Label13"), shown);
+        // The point's label, centred over it, stays inside the diagram.
+        QChart* chart = f.control<QChartView>(W, "Diagramma")->chart();
+        QCoreApplication::processEvents();
+        const double x = chart->mapToPosition(series(f)[1]->at(0), series(f)[1]).x();
+        const int half = QFontMetrics(series(f)[1]->pointLabelsFont())
+                             .horizontalAdvance(series(f)[1]->pointLabelsFormat()) /
+                         2;
+        QVERIFY2(x + half <= chart->size().width(), qPrintable(QString::number(x + half)));
     }
 
     // A coefficient refused in place draws nothing; a period refused marks no point.
