@@ -7,7 +7,10 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QShowEvent>
+
+#include <algorithm>
 
 BaseWindow::BaseWindow(AppContext& context, QWidget* parent, const QString& title, int areaPanel)
     : QDialog(parent), ctx(context), m_areaPanel(areaPanel) {
@@ -48,7 +51,16 @@ void BaseWindow::showEvent(QShowEvent* event) {
     // The controls are all made and laid out: names for screen readers after the captions
     // as they read now, and Tab in reading order.
     accessibility::nameControls(this);
-    controls::orderTabs(this);
+    const QList<QWidget*> order = controls::orderTabs(this);
+    if (!opensOnFirstInput())
+        return;
+    // Ready for typing in the first input: the first control in reading order that is not
+    // a button.
+    const auto first = std::find_if(order.begin(), order.end(), [](const QWidget* w) {
+        return !qobject_cast<const QPushButton*>(w);
+    });
+    if (first != order.end())
+        (*first)->setFocus(Qt::OtherFocusReason);
 }
 
 void BaseWindow::closeEvent(QCloseEvent* event) {

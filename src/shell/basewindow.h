@@ -26,6 +26,9 @@ class BaseWindow : public QDialog, public ManagedWindow {
     virtual void showHelp();
 
   protected:
+    // Whether each showing puts the focus in the window's first input (calculation windows);
+    // other windows keep the control last used.
+    virtual bool opensOnFirstInput() const { return false; }
     // Timer off, this window's group indicator off, hint empty.
     void statusReset();
     // Destroys the window with its values; its unload steps run. Nothing of the window may

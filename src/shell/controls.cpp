@@ -158,10 +158,11 @@ QList<QWidget*> readingOrder(QWidget* window) {
     return found;
 }
 
-void orderTabs(QWidget* window) {
+QList<QWidget*> orderTabs(QWidget* window) {
     const QList<QWidget*> order = readingOrder(window);
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+    return order;
 }
 
 } // namespace controls

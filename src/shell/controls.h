@@ -35,8 +35,8 @@ QString printed(const QPlainTextEdit* surface);
 // The controls of a window that Tab reaches, in the order a reader meets them: line by line
 // from the top, left to right on a line.
 QList<QWidget*> readingOrder(QWidget* window);
-// Tab runs through the window's controls in reading order.
-void orderTabs(QWidget* window);
+// Tab runs through the window's controls in reading order; returns that order.
+QList<QWidget*> orderTabs(QWidget* window);
 
 // What a control shows: a label's caption, a text box's text, a button's caption, the
 // selected item of a list; empty for anything else.

@@ -182,9 +182,7 @@ AzioniOrizzontali::AzioniOrizzontali(AppContext& context, QWidget* parent)
         {m_coefficient, m_force});
     clearWhenChanged({m_permanent, m_live, housing, crowded, veryCrowded}, {m_weight, m_force});
 
-    // Enter in a box computes, as in every calculation window.
-    for (QLineEdit* box : {m_period, m_foundation, m_distribution, m_permanent, m_live})
-        connect(box, &QLineEdit::returnPressed, compute, &QPushButton::click);
+    computeOnEnter(compute, {m_period, m_foundation, m_distribution, m_permanent, m_live});
     connect(compute, &QPushButton::clicked, this, &AzioniOrizzontali::compute);
     connect(send, &QPushButton::clicked, this, &AzioniOrizzontali::send);
     connect(newStorey, &QPushButton::clicked, this, &AzioniOrizzontali::newStorey);

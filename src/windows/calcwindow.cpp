@@ -1,16 +1,16 @@
 #include "windows/calcwindow.h"
 
-#include "shell/accessibility.h"
-
 #include "core/coefficients.h"
 #include "core/numtext.h"
 #include "core/sharedvalues.h"
+#include "shell/accessibility.h"
 #include "shell/controls.h"
 #include "shell/help.h"
 #include "shell/numberedit.h"
 #include "shell/prompts.h"
 #include "shell/shell.h"
 #include "shell/wrappedoption.h"
+#include "windows/chartexport.h"
 #include "windows/messages.h"
 
 #include <QCloseEvent>
@@ -59,7 +59,8 @@ QLabel* CalcWindow::label(const char* name, const QString& caption, int style) {
         // value under the caption of its row.
         l->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         l->setMinimumWidth(80);
-        l->setMinimumHeight(QLineEdit().sizeHint().height());
+        static const int textBoxHeight = QLineEdit().sizeHint().height();
+        l->setMinimumHeight(textBoxHeight);
         l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
     if (style & Centred)
@@ -153,12 +154,43 @@ void CalcWindow::addRow(QWidget* caption, QWidget* value) {
 }
 
 void CalcWindow::addButtons(std::initializer_list<QPushButton*> buttons) {
+    addButtonRow(std::vector<QPushButton*>(buttons));
+}
+
+void CalcWindow::addButtonRow(const std::vector<QPushButton*>& buttons) {
     auto* row = new QHBoxLayout;
     row->addStretch();
     for (QPushButton* b : buttons)
         row->addWidget(b);
     m_body->addSpacing(8);
     m_body->addLayout(row);
+}
+
+void CalcWindow::addDiagramButtons(std::initializer_list<QPushButton*> own, QWidget* diagram,
+                                   const char* exportName, QSize openingSize) {
+    QPushButton* exportImage = button("cmdEsporta", QStringLiteral("Esporta immagine...."));
+    QPushButton* close = button("cmdChiudi", QStringLiteral("Chiudi"));
+    QPushButton* help = button("cmdAiuto", QStringLiteral("?"));
+    std::vector<QPushButton*> buttons(own);
+    buttons.insert(buttons.end(), {exportImage, close, help});
+    addButtonRow(buttons);
+    m_body->setSizeConstraint(QLayout::SetMinimumSize);
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, false);
+    resize(openingSize);
+
+    connect(exportImage, &QPushButton::clicked, this,
+            [this, diagram, exportName] { exportChart(this, ctx.prompts, diagram, exportName); });
+    connect(close, &QPushButton::clicked, this, [this] {
+        hide();
+        statusReset();
+    });
+    connect(help, &QPushButton::clicked, this, &CalcWindow::showHelp);
+}
+
+void CalcWindow::computeOnEnter(QPushButton* compute, std::initializer_list<QWidget*> inputs) {
+    for (QWidget* w : inputs)
+        if (auto* box = qobject_cast<QLineEdit*>(w))
+            connect(box, &QLineEdit::returnPressed, compute, &QPushButton::click);
 }
 
 void CalcWindow::addFieldButtons(const ButtonNames& names, std::initializer_list<QWidget*> inputs,
@@ -169,10 +201,7 @@ void CalcWindow::addFieldButtons(const ButtonNames& names, std::initializer_list
     QPushButton* helpButton = button(names.help, QStringLiteral("?"));
     addButtons({computeButton, sendButton, cancelButton, helpButton});
 
-    // Enter in a box computes, so the window can be used from the keyboard alone.
-    for (QWidget* w : inputs)
-        if (auto* box = qobject_cast<QLineEdit*>(w))
-            connect(box, &QLineEdit::returnPressed, computeButton, &QPushButton::click);
+    computeOnEnter(computeButton, inputs);
 
     connect(computeButton, &QPushButton::clicked, this, std::move(compute));
     connect(sendButton, &QPushButton::clicked, this, std::move(send));
@@ -348,14 +377,6 @@ void CalcWindow::showEvent(QShowEvent* event) {
     BaseWindow::showEvent(event);
     if (event->spontaneous())
         return;
-    // The window opens ready for typing in its first input (the first control in reading
-    // order that is not a button).
-    for (QWidget* w : controls::readingOrder(this)) {
-        if (!qobject_cast<QPushButton*>(w)) {
-            w->setFocus(Qt::OtherFocusReason);
-            break;
-        }
-    }
     // Shown again after "Invia Dati", or for the first time after being loaded hidden (a
     // report read it): the values taken at load may have changed since. Right after the
     // load nothing has.

@@ -85,10 +85,19 @@ class CalcWindow : public BaseWindow {
     QVBoxLayout* body() const { return m_body; }
     void addRow(QWidget* caption, QWidget* value);
     void addButtons(std::initializer_list<QPushButton*> buttons);
+    // The foot of a window built around a diagram: its own buttons, then "Esporta
+    // immagine...." (the diagram as an image, exportName suggested), "Chiudi" (hides the
+    // window with its values) and "?". The diagram is worth enlarging: the window may be
+    // resized, never below its layout, and opens at openingSize.
+    void addDiagramButtons(std::initializer_list<QPushButton*> own, QWidget* diagram,
+                           const char* exportName, QSize openingSize);
     // The four buttons of a field window under the control names each window gives them: "Elabora
     // Dati", "Invia Dati", "Annulla" and "?", laid out in that order along the bottom. Compute
     // and send run the window's handlers; "Annulla" and "?" do what every window does. Enter in
     // one of the inputs given computes.
+    // Enter in one of the text boxes given presses compute, so the window can be used from
+    // the keyboard alone.
+    void computeOnEnter(QPushButton* compute, std::initializer_list<QWidget*> inputs);
     struct ButtonNames {
         const char* compute;
         const char* send;
@@ -230,8 +239,10 @@ class CalcWindow : public BaseWindow {
     std::optional<int> askStoreyCount(const QString& title);
 
     void showEvent(QShowEvent* event) override;
+    bool opensOnFirstInput() const override { return true; }
 
   private:
+    void addButtonRow(const std::vector<QPushButton*>& buttons);
     struct Taken {
         QLineEdit* box;
         QString name;

@@ -3,6 +3,8 @@
 #include "shell/prompts.h"
 #include "windows/messages.h"
 
+#include <QChart>
+#include <QChartView>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -10,6 +12,16 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <QWidget>
+
+QChartView* diagramView(QWidget* parent) {
+    auto* chart = new QChart;
+    chart->setLocalizeNumbers(true);
+    chart->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    auto* view = new QChartView(chart, parent);
+    view->setObjectName(QStringLiteral("Diagramma"));
+    view->setRenderHint(QPainter::Antialiasing);
+    return view;
+}
 
 void exportChart(QWidget* owner, Prompts& prompts, QWidget* chart, const char* suggestedName) {
     const auto chosen =

@@ -1,7 +1,12 @@
 #pragma once
 
 class Prompts;
+class QChartView;
 class QWidget;
+
+// A diagram's view, named "Diagramma" and drawn smooth, over a new chart that writes its
+// numbers the Italian way (0,5).
+QChartView* diagramView(QWidget* parent);
 
 // "Esporta immagine....": the chart a window draws, saved as PNG or SVG (by the name's
 // extension; a name without one is PNG) to a file the user names. A refused name or a

@@ -61,9 +61,8 @@ Spettro::Spettro(AppContext& context, QWidget* parent)
     // A taller window gives its height to the diagram, not to the gaps between the choices.
     g->setRowStretch(row, 1);
 
-    m_chart = new QChart;
-    m_chart->setLocalizeNumbers(true);
-    m_chart->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    m_view = diagramView(this);
+    m_chart = m_view->chart();
     m_chart->legend()->setVisible(false);
     m_rightMargin = m_chart->margins().right();
     m_axisX = new QValueAxis;
@@ -86,31 +85,12 @@ Spettro::Spettro(AppContext& context, QWidget* parent)
         s->attachAxis(m_axisX);
         s->attachAxis(m_axisY);
     }
-    m_view = new QChartView(m_chart, this);
-    m_view->setObjectName(QStringLiteral("Diagramma"));
-    m_view->setRenderHint(QPainter::Antialiasing);
     m_view->setMinimumSize(400, 340);
     g->addWidget(m_view, 0, 1, row + 1, 1);
     g->setColumnStretch(1, 1);
-    // The diagram is worth enlarging: the window may be resized, never below its layout.
-    body()->setSizeConstraint(QLayout::SetMinimumSize);
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, false);
     // Opens with a larger diagram that still fits an 800 x 600 screen with its task bar.
-    resize(760, 480);
-
-    QPushButton* exportImage = button("cmdEsporta", QStringLiteral("Esporta immagine...."));
-    QPushButton* close = button("cmdChiudi", QStringLiteral("Chiudi"));
-    QPushButton* help = button("cmdAiuto", QStringLiteral("?"));
-    addButtons({exportImage, close, help});
-
+    addDiagramButtons({}, m_view, "spettro.png", QSize(760, 480));
     connect(m_period, &QLineEdit::textChanged, this, &Spettro::redraw);
-    connect(exportImage, &QPushButton::clicked, this,
-            [this] { exportChart(this, ctx.prompts, m_view, "spettro.png"); });
-    connect(close, &QPushButton::clicked, this, [this] {
-        hide();
-        statusReset();
-    });
-    connect(help, &QPushButton::clicked, this, &Spettro::showHelp);
     redraw();
 }
 
@@ -129,9 +109,7 @@ void Spettro::redraw() {
     const auto given = numbers({m_intensity, m_protection, m_foundation, m_structure});
     m_ordinate->clear();
     m_point->clear();
-    QMargins margins = m_chart->margins();
-    margins.setRight(m_rightMargin);
-    m_chart->setMargins(margins);
+    setRightMargin(m_rightMargin);
     if (!given) {
         m_curve->clear();
         m_axisY->setRange(0.0, 0.1);
@@ -175,7 +153,11 @@ void Spettro::keepLabelInView(double period) {
         QFontMetrics(m_point->pointLabelsFont()).horizontalAdvance(m_point->pointLabelsFormat()) /
             2 +
         8;
+    setRightMargin(std::max(m_rightMargin, half - int(fromRight)));
+}
+
+void Spettro::setRightMargin(int pixels) {
     QMargins margins = m_chart->margins();
-    margins.setRight(std::max(m_rightMargin, half - int(fromRight)));
+    margins.setRight(pixels);
     m_chart->setMargins(margins);
 }

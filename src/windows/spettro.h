@@ -26,6 +26,7 @@ class Spettro : public CalcWindow {
     void redraw();
     // Room on the chart's right for the label of the point at the period given.
     void keepLabelInView(double period);
+    void setRightMargin(int pixels);
 
     QChartView* m_view; // Diagramma
     QChart* m_chart;

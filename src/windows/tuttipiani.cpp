@@ -143,9 +143,8 @@ TuttiPiani::TuttiPiani(AppContext& context, QWidget* parent)
 
     // The diagram: the storey forces as horizontal bars and the storey shear as a step line,
     // against the height above the foundation.
-    m_chart = new QChart;
-    m_chart->setLocalizeNumbers(true);
-    m_chart->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    m_view = diagramView(this);
+    m_chart = m_view->chart();
     m_axisX = new QValueAxis;
     m_axisX->setTitleText(QStringLiteral("F, V (t)"));
     m_axisX->setLabelFormat(QStringLiteral("%.1f"));
@@ -159,9 +158,6 @@ TuttiPiani::TuttiPiani(AppContext& context, QWidget* parent)
     m_chart->addSeries(m_shearLine);
     m_shearLine->attachAxis(m_axisX);
     m_shearLine->attachAxis(m_axisY);
-    m_view = new QChartView(m_chart, this);
-    m_view->setObjectName(QStringLiteral("Diagramma"));
-    m_view->setRenderHint(QPainter::Antialiasing);
     // Narrow margins: on a small screen the diagram's height goes to the plot.
     m_chart->setBackgroundRoundness(0);
     m_chart->setMargins(QMargins(4, 4, 4, 4));
@@ -187,15 +183,8 @@ TuttiPiani::TuttiPiani(AppContext& context, QWidget* parent)
     g->setColumnStretch(1, 1);
 
     QPushButton* append = button("cmdAggiungi", QStringLiteral("Aggiungi alla relazione"));
-    QPushButton* exportImage = button("cmdEsporta", QStringLiteral("Esporta immagine...."));
-    QPushButton* close = button("cmdChiudi", QStringLiteral("Chiudi"));
-    QPushButton* help = button("cmdAiuto", QStringLiteral("?"));
-    addButtons({append, exportImage, close, help});
-    // The diagram is worth enlarging: the window may be resized, never below its layout.
-    body()->setSizeConstraint(QLayout::SetMinimumSize);
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, false);
     // Opens as large as an 800 x 600 screen with its task bar allows.
-    resize(760, 510);
+    addDiagramButtons({append}, m_view, "tuttipiani.png", QSize(760, 510));
 
     // The period as typed, not rounded, gives R; the table follows it once R is written.
     bindResponseCoefficient(m_period, m_response, false);
@@ -207,13 +196,6 @@ TuttiPiani::TuttiPiani(AppContext& context, QWidget* parent)
     connect(m_add, &QPushButton::clicked, this, &TuttiPiani::addStorey);
     connect(m_remove, &QPushButton::clicked, this, &TuttiPiani::removeStorey);
     connect(append, &QPushButton::clicked, this, &TuttiPiani::appendToReport);
-    connect(exportImage, &QPushButton::clicked, this,
-            [this] { exportChart(this, ctx.prompts, m_view, "tuttipiani.png"); });
-    connect(close, &QPushButton::clicked, this, [this] {
-        hide();
-        statusReset();
-    });
-    connect(help, &QPushButton::clicked, this, &TuttiPiani::showHelp);
 
     setStoreyCount(1);
 }

@@ -1,4 +1,5 @@
 #include "fixture.h"
+#include "shell/controls.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -35,29 +36,11 @@ QDialog* open(Fixture& f, const char* name) {
     return window;
 }
 
+// Tab stops on it: Qt passes over a control whose focus goes to another (a diagram's drawing
+// surface).
 bool takesTab(const QWidget* w) {
-    return w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus);
-}
-
-// The controls Tab reaches, in the order a reader meets them: line by line from the top,
-// left to right on a line (controls whose tops are within a few pixels share a line).
-QList<QWidget*> readingOrder(QDialog* window) {
-    QList<QWidget*> controls;
-    for (QWidget* w : window->findChildren<QWidget*>())
-        if (takesTab(w))
-            controls << w;
-    const auto at = [window](QWidget* w) { return w->mapTo(window, QPoint(0, 0)); };
-    std::stable_sort(controls.begin(), controls.end(),
-                     [&](QWidget* a, QWidget* b) { return at(a).y() < at(b).y(); });
-    for (int start = 0; start < controls.size();) {
-        int end = start + 1;
-        while (end < controls.size() && at(controls[end]).y() - at(controls[start]).y() < 8)
-            ++end;
-        std::stable_sort(controls.begin() + start, controls.begin() + end,
-                         [&](QWidget* a, QWidget* b) { return at(a).x() < at(b).x(); });
-        start = end;
-    }
-    return controls;
+    return w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
+           !w->focusProxy();
 }
 
 QStringList names(const QList<QWidget*>& widgets) {
@@ -234,7 +217,7 @@ class TestKeyboard : public QObject {
         for (const char* name : calculationWindows) {
             Fixture f;
             QDialog* window = open(f, name);
-            const QList<QWidget*> expected = readingOrder(window);
+            const QList<QWidget*> expected = controls::readingOrder(window);
             const auto firstInput = std::find_if(expected.begin(), expected.end(), [](QWidget* w) {
                 return !qobject_cast<QPushButton*>(w);
             });
