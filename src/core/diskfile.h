@@ -14,10 +14,15 @@ namespace diskfile {
 QString reason(int errorNumber);
 
 // Writes the bytes to the path as a whole or not at all. The bytes go to a new file beside
-// the old one; every write, the flush to the disk and the size on disk are checked before
-// the new file takes the old one's place. On failure the old file is untouched, nothing new
-// is left behind and the reason is returned; an empty string means the file is written. An
-// existing file keeps its permissions; a symbolic link keeps pointing at the file it names.
+// the old one, without a name until it is whole where the file system allows; every write,
+// the flush to the disk and the size on disk are checked before the new file takes the old
+// one's place. On failure the old file is untouched, nothing new is left behind and the
+// reason is returned; an empty string means the file is written. A save killed half-way
+// leaves at most a hidden temporary of this program, removed by the next save in that
+// folder. A file the user may not write (no write permission for its owner, or another
+// user's) is not replaced; a file replaced keeps its permissions and group. A symbolic link
+// keeps pointing at the file it names, also when that file is made by this save; links that
+// run in a circle are refused.
 QString write(const QString& path, const QByteArray& bytes);
 
 struct ReadResult {

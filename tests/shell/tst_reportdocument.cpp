@@ -1,4 +1,5 @@
 #include "core/cp1252.h"
+#include "diskfiles.h"
 #include "fixture.h"
 #include "shell/reportdocument.h"
 
@@ -53,27 +54,6 @@ QString composedReport() {
                           "    Costo stimato: 1.200 \u20AC \u201Cindicativo\u201D \u2013 ") +
            QChar(0xA0) + QStringLiteral("città, perché\r\n\r\n   ");
 }
-
-// Files in a folder, hidden ones included: a failed save leaves nothing behind.
-QStringList entries(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                                  QDir::Name);
-}
-
-// A small file system of its own for a test: mounting needs root, elsewhere it is skipped.
-struct SmallDisk {
-    QByteArray where;
-    bool mounted = false;
-    SmallDisk(const QString& folder, const char* options) : where(QFile::encodeName(folder)) {
-        QDir().mkpath(folder);
-        mounted = ::geteuid() == 0 &&
-                  ::mount("tremora-test", where.constData(), "tmpfs", 0, options) == 0;
-    }
-    ~SmallDisk() {
-        if (mounted)
-            ::umount2(where.constData(), MNT_DETACH);
-    }
-};
 
 // Saves the text through the real Save As and reads back the bytes.
 QByteArray saveAs(Fixture& f, const QString& file) {
@@ -580,12 +560,7 @@ class TestReportDocument : public QObject {
                  if (!disk->mounted)
                      return false;
                  writeAll(folder + QLatin1Char('/') + old, "vecchio");
-                 // Fill what is left but a few bytes.
-                 QFile filler(folder + QStringLiteral("/riempitivo"));
-                 filler.open(QIODevice::WriteOnly);
-                 const QByteArray block(1024, 'x');
-                 while (filler.write(block) == block.size() && filler.flush()) {
-                 }
+                 disk->fill();
                  return true;
              },
              plain},
