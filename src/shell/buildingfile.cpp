@@ -5,6 +5,7 @@
 #include "shell/appcontext.h"
 #include "shell/controls.h"
 #include "shell/forms.h"
+#include "shell/helpwindow.h"
 #include "shell/numberedit.h"
 #include "shell/prompts.h"
 #include "shell/routes.h"
@@ -49,19 +50,29 @@ std::optional<ControlValue::Kind> kindOf(const QWidget* control) {
     return std::nullopt;
 }
 
-// The window's controls that the file keeps, by name. A name found twice is the control
-// that reading by name finds.
+// The window's controls that the file keeps, by name: its own, never those of a window
+// opened from it (the help viewer is a child of the window that asked for help, with a
+// search box of its own). A name found twice is the control that reading by name finds.
 QMap<QString, QWidget*> keptControls(QDialog* window) {
     QMap<QString, QWidget*> found;
     for (QWidget* child : window->findChildren<QWidget*>()) {
         const QString name = child->objectName();
-        if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) || found.contains(name))
+        if (child->window() != window || name.isEmpty() || name.startsWith(QLatin1String("qt_")) ||
+            found.contains(name))
             continue;
         QWidget* control = window->findChild<QWidget*>(name);
-        if (kindOf(control))
+        if (control->window() == window && kindOf(control))
             found.insert(name, control);
     }
     return found;
+}
+
+// A control a file may name that is not the window's own: one of the help viewer. A file
+// saved while the viewer was a child of a window (after F1 there) may hold its search box
+// among that window's controls; it is no value of the building and is passed over. Any
+// other name the window lacks is refused.
+bool ofHelpViewer(const QString& name) {
+    return HelpWindow::controlNames().contains(name);
 }
 
 ControlValue valueOf(const QWidget* control) {
@@ -86,10 +97,13 @@ void setValue(QWidget* control, const ControlValue& value) {
     } else if (auto* p = qobject_cast<QPlainTextEdit*>(control)) {
         controls::setPrinted(p, value.text);
     } else if (auto* list = qobject_cast<QListWidget*>(control)) {
-        // The chosen item, without moving the current one: choosing is what counts.
+        // The chosen item is the current one too, as a choice by click or key leaves it, so
+        // that the focus frame stands on it and the arrow keys go on from there.
         list->clearSelection();
-        if (value.row >= 0)
+        if (value.row >= 0) {
+            list->setCurrentRow(value.row, QItemSelectionModel::NoUpdate);
             list->item(value.row)->setSelected(true);
+        }
     } else if (auto* b = qobject_cast<QAbstractButton*>(control)) {
         // Options of one group may all be off, as in a window that was never touched.
         const bool exclusive = b->autoExclusive();
@@ -155,6 +169,8 @@ QString check(Forms& forms, const buildingdata::File& file) {
         for (auto c = w->controls.begin(); c != w->controls.end(); ++c) {
             const QString where = quoted(w.key() + QLatin1Char('.') + c.key());
             QWidget* control = controls.value(c.key());
+            if (!control && ofHelpViewer(c.key()))
+                continue;
             if (!control)
                 return QStringLiteral("la finestra ") + quoted(w.key()) +
                        QStringLiteral(" non ha il controllo ") + quoted(c.key());
@@ -191,7 +207,8 @@ void apply(Forms& forms, SharedValues& shared, const buildingdata::File& file) {
             quiet.push_back(std::make_unique<QSignalBlocker>(control));
         window->setWindowTitle(w->title);
         for (auto c = w->controls.begin(); c != w->controls.end(); ++c)
-            setValue(controls.value(c.key()), c.value());
+            if (QWidget* control = controls.value(c.key()))
+                setValue(control, c.value());
         quiet.clear();
         // A box marks a text that is not a number as it does when typed.
         for (NumberEdit* box : window->findChildren<NumberEdit*>())

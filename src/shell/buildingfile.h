@@ -11,15 +11,17 @@ class Shell;
 struct SharedValues;
 
 // The building data of the running program kept in a .tremora file and brought back: every
-// loaded calculation window with all its controls, and the shared values. The report is
+// loaded calculation window with all its own controls (none of a window opened from it, such
+// as the help viewer), and the shared values. The report is
 // never part of it.
 namespace buildingfile {
 
 // What the loaded calculation windows and the shared values hold now.
 buildingdata::File capture(Forms& forms, const SharedValues& shared);
 // Whether the program can take the file as it is: every window one of its calculation
-// windows, every control one of that window's, of the kind the value needs, every list row
-// one the list has. Empty when it can, else the Italian reason. Nothing is changed.
+// windows, every control one of that window's (a control of the help viewer is passed
+// over), of the kind the value needs, every list row one the list has. Empty when it can,
+// else the Italian reason. Nothing is changed.
 QString check(Forms& forms, const buildingdata::File& file);
 // Puts a checked file in place: the windows it holds rebuilt hidden as after "Invia Dati"
 // (no load steps, no question), the other calculation windows not loaded, the shared values

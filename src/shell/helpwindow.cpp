@@ -16,6 +16,17 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+namespace {
+const QString pageName = QStringLiteral("pagina");
+const QString contentsName = QStringLiteral("sommario");
+const QString searchName = QStringLiteral("cerca");
+const QString indexName = QStringLiteral("indice");
+} // namespace
+
+QStringList HelpWindow::controlNames() {
+    return {pageName, contentsName, searchName, indexName};
+}
+
 HelpBrowser::HelpBrowser(QHelpEngineCore* engine, QWidget* parent)
     : QTextBrowser(parent), m_engine(engine) {
     setOpenExternalLinks(false);
@@ -32,7 +43,7 @@ HelpWindow::HelpWindow(QHelpEngine* engine, const QString& unavailableText, QWid
     : QWidget(parent, Qt::Window), m_engine(engine) {
     setObjectName(QStringLiteral("guida"));
     m_browser = new HelpBrowser(engine, this);
-    m_browser->setObjectName(QStringLiteral("pagina"));
+    m_browser->setObjectName(pageName);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
 
@@ -44,7 +55,7 @@ HelpWindow::HelpWindow(QHelpEngine* engine, const QString& unavailableText, QWid
     }
 
     m_contents = new QTreeView(this);
-    m_contents->setObjectName(QStringLiteral("sommario"));
+    m_contents->setObjectName(contentsName);
     m_contents->setModel(engine->contentModel());
     m_contents->header()->hide();
     m_contents->setUniformRowHeights(true);
@@ -63,11 +74,11 @@ HelpWindow::HelpWindow(QHelpEngine* engine, const QString& unavailableText, QWid
     indexLayout->setContentsMargins(2, 2, 2, 2);
     indexLayout->addWidget(new QLabel(QStringLiteral("Cerca:"), indexPage));
     m_search = new QLineEdit(indexPage);
-    m_search->setObjectName(QStringLiteral("cerca"));
+    m_search->setObjectName(searchName);
     m_search->setClearButtonEnabled(true);
     indexLayout->addWidget(m_search);
     m_index = new QListView(indexPage);
-    m_index->setObjectName(QStringLiteral("indice"));
+    m_index->setObjectName(indexName);
     m_index->setModel(engine->indexModel());
     m_index->setEditTriggers(QAbstractItemView::NoEditTriggers);
     indexLayout->addWidget(m_index);

@@ -30,6 +30,10 @@ class HelpWindow : public QWidget {
     // engine may be null: the help is missing and unavailableText is shown instead.
     HelpWindow(QHelpEngine* engine, const QString& unavailableText, QWidget* parent);
 
+    // The names of the window's controls (page, contents, search field, index). The window
+    // is a child of the window that asked for help, so these are found among its children.
+    static QStringList controlNames();
+
     void showContentsTab();
     void showIndexTab();
     void openPage(const QUrl& url);

@@ -99,7 +99,12 @@ void Spettro::load() {
               QStringLiteral("il periodo T"), [this] { return currentPeriod(); });
 }
 
-void Spettro::restoreKept(const QMap<QString, QString>&) {
+void Spettro::watchSources() {
+    watchPeriod(m_period);
+}
+
+void Spettro::restoreKept(const QMap<QString, QString>& kept) {
+    CalcWindow::restoreKept(kept);
     redraw();
 }
 

@@ -21,6 +21,7 @@ class Spettro : public CalcWindow {
 
   protected:
     void load() override;
+    void watchSources() override;
 
   private:
     void redraw();

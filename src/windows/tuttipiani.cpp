@@ -495,20 +495,29 @@ QMap<QString, QString> TuttiPiani::keptValues() const {
         weights << m_table->item(r, Weight)->text();
         heights << m_table->item(r, Height)->text();
     }
-    return {{keptWeights, weights.join(keptSeparator)}, {keptHeights, heights.join(keptSeparator)}};
+    QMap<QString, QString> kept = CalcWindow::keptValues();
+    kept.insert(keptWeights, weights.join(keptSeparator));
+    kept.insert(keptHeights, heights.join(keptSeparator));
+    return kept;
+}
+
+QStringList TuttiPiani::ownKeptNames() const {
+    return {keptWeights, keptHeights};
 }
 
 QString TuttiPiani::refusedKept(const QMap<QString, QString>& kept) const {
-    for (auto it = kept.begin(); it != kept.end(); ++it) {
-        if (it.key() != keptWeights && it.key() != keptHeights)
-            return QStringLiteral("valore interno sconosciuto «") + it.key() + QStringLiteral("»");
-        if (it.value().count(keptSeparator) >= storeys::maxStoreys)
-            return QStringLiteral("«") + it.key() + QStringLiteral("» ha più di 30 piani");
-    }
-    return QString();
+    for (const QString& name : ownKeptNames())
+        if (kept.value(name).count(keptSeparator) >= storeys::maxStoreys)
+            return QStringLiteral("«") + name + QStringLiteral("» ha più di 30 piani");
+    return CalcWindow::refusedKept(kept);
+}
+
+void TuttiPiani::watchSources() {
+    watchPeriod(m_period);
 }
 
 void TuttiPiani::restoreKept(const QMap<QString, QString>& kept) {
+    CalcWindow::restoreKept(kept);
     setStoreys(kept.value(keptWeights).split(keptSeparator),
                kept.value(keptHeights).split(keptSeparator));
 }

@@ -35,6 +35,8 @@ class TuttiPiani : public CalcWindow {
 
   protected:
     void load() override;
+    void watchSources() override;
+    QStringList ownKeptNames() const override;
     void showEvent(QShowEvent* event) override;
 
   private:

@@ -21,6 +21,8 @@ struct Fixture {
     std::unique_ptr<Program> program;
 
     Fixture() : program(std::make_unique<Program>(prompts, help)) {}
+    // The same program with another help, such as the program's own viewer.
+    explicit Fixture(Help& viewer) : program(std::make_unique<Program>(prompts, viewer)) {}
 
     MainWindow& main() { return program->mainWindow(); }
     Forms& forms() { return program->forms(); }

@@ -1,10 +1,13 @@
+#include "core/reportlayout.h"
 #include "fixture.h"
 #include "shell/buildingfile.h"
+#include "shell/helpservice.h"
 #include "shell/numberedit.h"
 #include "shell/reportdocument.h"
 
 #include <QCheckBox>
 #include <QTemporaryDir>
+#include <functional>
 
 // Building data files: what the calculation windows and the shared values hold, saved and
 // opened again from the File menu.
@@ -21,10 +24,14 @@ void writeAll(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
+using Meanwhile = std::function<void(QDialog*)>;
+
 // Opens a calculation window from its menu and works it as a user would: every empty box
 // gets a number of its own, every list its last item, the last option of the window is
-// chosen, then "Elabora Dati" and "Invia Dati".
-void work(Fixture& f, const char* menu, const char* window, int seed) {
+// chosen, whatever else the user does there (meanwhile), then "Elabora Dati" and "Invia
+// Dati", or "Chiudi" in a window built around a diagram.
+void work(Fixture& f, const char* menu, const char* window, int seed,
+          const Meanwhile& meanwhile = {}) {
     f.menu(menu);
     QDialog* w = f.window(window);
     QVERIFY2(w, window);
@@ -37,54 +44,96 @@ void work(Fixture& f, const char* menu, const char* window, int seed) {
     const auto options = w->findChildren<QRadioButton*>();
     if (!options.isEmpty())
         options.last()->click();
-    for (const char* caption : {"Elabora Dati", "Invia Dati"})
+    if (meanwhile)
+        meanwhile(w);
+    for (const char* caption : {"Elabora Dati", "Invia Dati", "Chiudi"})
         for (QPushButton* b : w->findChildren<QPushButton*>())
             if (b->text() == QLatin1String(caption) && w->isVisible())
                 b->click();
 }
 
-// Every calculation window worked, questionnaires answered; sent with its results.
-void workEveryWindow(Fixture& f) {
-    work(f, "mnuperfonditem", "periodo", 20);
-    f.prompts.answer({"2", "120,333", "100,1"});
-    work(f, "mnupesocomplitem", "peso", 0);
-    f.prompts.answer({"3", "2", "100", "3", "100", "6", "100", "9"});
-    work(f, "mnucoefficienteitem", "coeffdistribuzione", 0);
-    const std::pair<const char*, const char*> windows[] = {
-        {"mnuforzeorizzontaliitem", "forzeorizzontali"},
-        {"mnuforzeverticaliitem", "forzeverticali"},
-        {"mnuanldinitem", "analisidinamica1"},
-        {"mnuanalisidinItem", "analisidinamica2"},
-        {"mnuazorizzitem", "azioniorizzontali"},
-        {"mnuazvertitem", "azioniverticali"},
-        {"mnusollecitazioniItem", "Sollecitazioni"},
-        {"mnuverificheitem", "verifiche"},
+// Every calculation window worked, questionnaires answered (the load steps of peso and
+// coeffdistribuzione ask them); sent with its results, the diagram windows closed.
+void workEveryWindow(Fixture& f, const Meanwhile& meanwhile = {}) {
+    const struct {
+        const char* menu;
+        const char* window;
+        std::vector<const char*> answers;
+    } windows[] = {
+        {"mnuperfonditem", "periodo", {}},
+        {"mnupesocomplitem", "peso", {"2", "120,333", "100,1"}},
+        {"mnucoefficienteitem",
+         "coeffdistribuzione",
+         {"3", "2", "100", "3", "100", "6", "100", "9"}},
+        {"mnuforzeorizzontaliitem", "forzeorizzontali", {}},
+        {"mnuforzeverticaliitem", "forzeverticali", {}},
+        {"mnuanldinitem", "analisidinamica1", {}},
+        {"mnuanalisidinItem", "analisidinamica2", {}},
+        {"mnuazorizzitem", "azioniorizzontali", {}},
+        {"mnuazvertitem", "azioniverticali", {}},
+        {"mnusollecitazioniItem", "Sollecitazioni", {}},
+        {"mnuverificheitem", "verifiche", {}},
+        {"mnututtipianiitem", "tuttipiani", {}},
+        {"mnuspettroitem", "spettro", {}},
     };
     int seed = 0;
-    for (const auto& [menu, window] : windows)
-        work(f, menu, window, seed += 10);
+    for (const auto& w : windows) {
+        for (const char* answer : w.answers)
+            f.prompts.answer({answer});
+        work(f, w.menu, w.window, seed += 10, meanwhile);
+    }
 }
 
-// The report of every section set of both kinds of building, one after the other.
+// The composer's tick of each section, for each analysis.
+const char* tickOf(report::Analysis analysis, report::Section section) {
+    using namespace report;
+    if (analysis == Analysis::Static)
+        return section == FO   ? "Check1"
+               : section == FV ? "Check2"
+               : section == DS ? "Check3"
+                               : "Check4";
+    return section == FO ? "Checkd1" : section == DS ? "Checkd2" : "Checkd3";
+}
+
+// The reports of all 44 section sets of both kinds of building, composed one after the other
+// with "Crea Relazione", each preceded by the question about doubtful sections when asked.
 QStringList composeEveryReport(Fixture& f) {
+    using report::Building;
     QStringList reports;
-    for (const char* menu : {"mnuedmuritem", "mnueintitem"}) {
-        for (bool dynamic : {false, true}) {
-            const char* window =
-                QByteArray(menu) == "mnuedmuritem" ? "componirelazione" : "componirelazione1";
-            f.prompts.yesNoAnswers = {true, true, true, true};
-            f.menu(menu);
-            if (dynamic)
-                f.click(window, "Option2");
-            for (QCheckBox* tick : f.window(window)->findChildren<QCheckBox*>())
-                if (tick->isVisible())
-                    tick->setChecked(true);
+    for (Building building : {Building::Masonry, Building::Framed}) {
+        const bool masonry = building == Building::Masonry;
+        const char* window = masonry ? "componirelazione" : "componirelazione1";
+        for (const report::Combination& c : report::combinations(building)) {
+            f.prompts.yesNoAnswers = {true};
+            f.prompts.shown.clear();
+            f.menu(masonry ? "mnuedmuritem" : "mnueintitem");
+            f.click(window, c.analysis == report::Analysis::Static ? "Option1" : "Option2");
+            for (report::Section s : {report::FO, report::FV, report::DS, report::VS})
+                if (c.sections & s)
+                    f.control<QCheckBox>(window, tickOf(c.analysis, s))->setChecked(true);
             f.click(window, "Command2");
             Fixture::settle();
+            for (const auto& shown : f.prompts.shown)
+                reports << shown.text;
             reports << f.main().reportText();
         }
     }
     return reports;
+}
+
+// F1 in a window, with a word searched in the help viewer it opens, and in a window with a
+// diagram "Esporta immagine....": none of it is a value of the building.
+void useWhatTheWindowOpens(Fixture& f, QDialog* window, const QString& folder) {
+    QTest::keyClick(window, Qt::Key_F1);
+    auto* search = window->findChild<QLineEdit*>(QStringLiteral("cerca"));
+    QVERIFY2(search, "the help viewer with its search box");
+    search->setText(window->objectName());
+    if (auto* exportImage = window->findChild<QPushButton*>(QStringLiteral("cmdEsporta"))) {
+        const QString image = folder + QLatin1Char('/') + window->objectName() + ".png";
+        f.prompts.saveNames = {image};
+        exportImage->click();
+        QVERIFY2(QFileInfo::exists(image), qPrintable(image));
+    }
 }
 
 QByteArray captured(Fixture& f) {
@@ -112,9 +161,15 @@ class TestDatiEdificio : public QObject {
         QStringList reports;
         QStringList loaded;
         {
-            Fixture f;
-            workEveryWindow(f);
+            // The program's own help viewer: it becomes a child of the window F1 is pressed in.
+            HelpService help;
+            Fixture f(help);
+            workEveryWindow(f, [&](QDialog* window) {
+                useWhatTheWindowOpens(f, window, dir.path());
+                QVERIFY2(!captured(f).contains("\"cerca\""), qPrintable(window->objectName()));
+            });
             f.main().setReportText(QStringLiteral("relazione in corso"));
+            f.menu("mnuAnteprimaItem");
             f.prompts.saveNames = {path};
             f.menu("mnuSalvaDatiItem");
             QCOMPARE(f.main().hint(), QStringLiteral("Dati edificio salvati in ") + path);
@@ -139,8 +194,57 @@ class TestDatiEdificio : public QObject {
             QVERIFY2(!f.forms().get(name)->isVisible(), qPrintable(name));
         QCOMPARE(f.main().reportText(), QStringLiteral("altra relazione"));
         QCOMPARE(captured(f), before);
-        QCOMPARE(composeEveryReport(f), reports);
+        // A chosen row is the current one too, where the focus frame stands.
+        for (const QString& name : loaded)
+            for (QListWidget* list : f.forms().get(name)->findChildren<QListWidget*>())
+                if (!list->selectedItems().isEmpty())
+                    QCOMPARE(list->currentItem(), list->selectedItems().first());
+        const QStringList reopened = composeEveryReport(f);
+        QCOMPARE(reopened.size(), reports.size());
+        for (qsizetype i = 0; i < reports.size(); ++i)
+            QCOMPARE(reopened[i], reports[i]);
         QCOMPARE(f.prompts.unexpected, 0);
+    }
+
+    void controlsOfTheHelpViewerInAFileArePassedOver_data() {
+        // Files saved while the help viewer was a child of a window (after F1 there) hold its
+        // search box among that window's controls.
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("searched");
+        QTest::newRow("periodo, nothing searched") << "periodo"
+                                                   << "";
+        QTest::newRow("spettro") << "spettro"
+                                 << "spettro";
+        QTest::newRow("forzeorizzontali") << "forzeorizzontali"
+                                          << "zona sismica";
+    }
+
+    void controlsOfTheHelpViewerInAFileArePassedOver() {
+        QFETCH(QString, window);
+        QFETCH(QString, searched);
+        QTemporaryDir dir;
+        const QString clean = dir.filePath(QStringLiteral("edificio.tremora"));
+        {
+            Fixture f;
+            workEveryWindow(f);
+            QCOMPARE(buildingfile::save(f.forms(), f.shared(), clean), QString());
+        }
+        QStringList reports;
+        {
+            Fixture f;
+            QCOMPARE(buildingfile::open(f.forms(), f.shared(), clean), QString());
+            reports = composeEveryReport(f);
+        }
+        buildingdata::File file = *buildingdata::read(readAll(clean)).file;
+        QVERIFY(file.windows.contains(window));
+        file.windows[window].controls.insert(QStringLiteral("cerca"),
+                                             buildingdata::ControlValue::ofText(searched));
+        const QString path = dir.filePath(QStringLiteral("dopo-F1.tremora"));
+        writeAll(path, buildingdata::write(file));
+        Fixture f;
+        QCOMPARE(buildingfile::open(f.forms(), f.shared(), path), QString());
+        QCOMPARE(captured(f), readAll(clean));
+        QCOMPARE(composeEveryReport(f), reports);
     }
 
     void windowsNotInTheFileAreNotLoadedAfterIt() {
@@ -159,26 +263,50 @@ class TestDatiEdificio : public QObject {
         QCOMPARE(f.text("periodo", "Label4"), period);
     }
 
+    void valuesTakenAtLoadStillFollowTheirSourceAfterReopening_data() {
+        // Each window that takes T from periodo, and its result that rests on T: emptied
+        // with the old T, or worked out again from the new one.
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("Fh emptied") << "mnuforzeorizzontaliitem"
+                                    << "forzeorizzontali"
+                                    << "Label10";
+        QTest::newRow("R of every storey") << "mnututtipianiitem"
+                                           << "tuttipiani"
+                                           << "Label5";
+        QTest::newRow("a/g of the spectrum") << "mnuspettroitem"
+                                             << "spettro"
+                                             << "Label13";
+    }
+
     void valuesTakenAtLoadStillFollowTheirSourceAfterReopening() {
+        QFETCH(QString, menu);
+        QFETCH(QString, window);
+        QFETCH(QString, result);
+        const QByteArray m = menu.toLatin1(), w = window.toLatin1(), r = result.toLatin1();
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("edificio.tremora"));
+        QString oldResult;
         {
             Fixture f;
             work(f, "mnuperfonditem", "periodo", 20);
-            work(f, "mnuforzeorizzontaliitem", "forzeorizzontali", 0);
+            work(f, m, w, 0);
+            oldResult = f.text(w, r);
+            QVERIFY(!oldResult.isEmpty());
             QCOMPARE(buildingfile::save(f.forms(), f.shared(), path), QString());
         }
         Fixture f;
         QCOMPARE(buildingfile::open(f.forms(), f.shared(), path), QString());
         f.menu("mnuperfonditem");
-        f.type("periodo", "Text1", QStringLiteral("40"));
+        // A tall building: a period where R falls with T.
+        f.type("periodo", "Text1", QStringLiteral("80"));
         f.click("periodo", "Command1");
         f.click("periodo", "Command2");
         const QString period = f.text("periodo", "Label4");
-        f.menu("mnuforzeorizzontaliitem");
-        QCOMPARE(f.text("forzeorizzontali", "Text1"), period);
-        // The force computed from the old period is gone with it.
-        QCOMPARE(f.text("forzeorizzontali", "Label10"), QString());
+        f.menu(m);
+        QCOMPARE(f.text(w, "Text1"), period);
+        QVERIFY(f.text(w, r) != oldResult);
     }
 
     void invalidFilesAreRefusedAndChangeNothing() {
