@@ -24,6 +24,7 @@ class FixedPrompts : public Prompts {
         std::fprintf(stderr, "messaggio: %s\n", qPrintable(text));
     }
     bool yesNo(QWidget*, const QString&, const QString&) override { return false; }
+    Answer yesNoCancel(QWidget*, const QString&, const QString&) override { return Answer::No; }
     std::optional<QString> input(QWidget*, const QString&, const QString&) override {
         return std::nullopt;
     }

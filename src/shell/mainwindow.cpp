@@ -29,6 +29,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <iterator>
 #include <map>
 
 namespace {
@@ -171,7 +173,7 @@ void MainWindow::buildMenus() {
     // Every command of the menus and the toolbar, in menu order. A command of a menu hides
     // the banner before it runs; one that opens a window is enabled when the window exists.
     const CommandSpec commands[] = {
-        {Cmd::Open, "mnuFile", "mnuApriItem", "&Apri....", "Ctrl+A", "menu/apri", "open", "Apri",
+        {Cmd::Open, "mnuFile", "mnuApriItem", "&Apri....", "Ctrl+O", "menu/apri", "open", "Apri",
          onDocument(&ReportDocument::open), nullptr},
         {Cmd::SaveAs, "mnuFile", "mnuSalvaconnomeItem", "Salva con &nome....", nullptr,
          "menu/salva", "save", "Salva con nome", onDocument(&ReportDocument::saveAs), nullptr},
@@ -192,7 +194,7 @@ void MainWindow::buildMenus() {
          nullptr, onDocument(&ReportDocument::exportPdf), nullptr},
         {Cmd::Odt, "mnuFile", "mnuOdtItem", "Esporta in &ODT....", nullptr, nullptr, nullptr,
          nullptr, onDocument(&ReportDocument::exportOdt), nullptr},
-        {Cmd::Close, "mnuFile", "mnuchiudiitem", "&Chiudi", "Ctrl+C", nullptr, nullptr, nullptr,
+        {Cmd::Close, "mnuFile", "mnuchiudiitem", "&Chiudi", "Ctrl+W", nullptr, nullptr, nullptr,
          onDocument(&ReportDocument::close), nullptr},
         {Cmd::Exit, "mnuFile", "mnuEsciItem", "&Esci", "Ctrl+E", nullptr, nullptr, nullptr,
          [this] { exitProgram(); }, nullptr},
@@ -323,8 +325,11 @@ void MainWindow::buildMenus() {
         m_actions[size_t(c.id)] = action;
         m_toolKeys[size_t(c.id)] = c.toolKey;
     }
-    // F1, the usual key for help, opens the guide too.
+    // F1, the usual key for help, opens the guide too; Ctrl+P, the usual key for printing,
+    // prints too. The menu shows the first key.
     action(Cmd::Contents)->setShortcuts({QKeySequence(Qt::Key_F2), QKeySequence(Qt::Key_F1)});
+    action(Cmd::Print)
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_S), QKeySequence(Qt::CTRL | Qt::Key_P)});
     QAction* close = action(Cmd::Close);
     close->setEnabled(false);
     connect(m_document, &ReportDocument::closeEnabledChanged, close, &QAction::setEnabled);
@@ -519,17 +524,37 @@ void MainWindow::exitProgram() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_editor && event->type() == QEvent::ShortcutOverride) {
-        // The editor claims Ctrl+A (select all) and Ctrl+C (copy) for itself; an enabled menu
-        // command with that shortcut wins, as the menu's shortcuts do everywhere else.
-        auto* key = static_cast<QKeyEvent*>(event);
-        const QKeySequence pressed(QKeyCombination(key->modifiers(), Qt::Key(key->key())));
-        for (const QAction* command : m_actions) {
-            if (command->isEnabled() && !command->shortcut().isEmpty() &&
-                command->shortcut() == pressed) {
-                event->ignore();
-                return true;
-            }
+    if (watched != m_editor ||
+        (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress))
+        return QMainWindow::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (event->type() == QEvent::KeyPress) {
+        // Ctrl+Y redoes on every desktop, also where the platform's redo is only
+        // Ctrl+Shift+Z.
+        if (key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) &&
+            !key->matches(QKeySequence::Redo)) {
+            m_editor->redo();
+            return true;
+        }
+        return QMainWindow::eventFilter(watched, event);
+    }
+    // The editing keys of the platform (copy, cut, paste, select all, undo, redo) are the
+    // editor's whatever the menus hold.
+    const QKeySequence::StandardKey editing[] = {
+        QKeySequence::Copy,      QKeySequence::Cut,  QKeySequence::Paste,
+        QKeySequence::SelectAll, QKeySequence::Undo, QKeySequence::Redo,
+    };
+    if (std::any_of(std::begin(editing), std::end(editing),
+                    [key](QKeySequence::StandardKey k) { return key->matches(k); }))
+        return QMainWindow::eventFilter(watched, event);
+    // Any other key that the editor would take for itself (a line movement on some desktops)
+    // but that is the shortcut of an enabled menu command runs the command, as the menu's
+    // shortcuts do everywhere else.
+    const QKeySequence pressed(key->keyCombination());
+    for (const QAction* command : m_actions) {
+        if (command->isEnabled() && command->shortcuts().contains(pressed)) {
+            event->ignore();
+            return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);

@@ -33,6 +33,10 @@ class Prompts {
     }
     // A Yes/No question; true for Yes.
     virtual bool yesNo(QWidget* owner, const QString& title, const QString& text) = 0;
+    // A Yes/No/Cancel question, for a step that can still be abandoned: Esc and the close box
+    // of the question mean Cancel.
+    enum class Answer { Yes, No, Cancel };
+    virtual Answer yesNoCancel(QWidget* owner, const QString& title, const QString& text) = 0;
     // An input dialog with a prompt and a title; nothing when the user cancels.
     virtual std::optional<QString> input(QWidget* owner, const QString& prompt,
                                          const QString& title) = 0;

@@ -96,6 +96,24 @@ bool QtPrompts::yesNo(QWidget* owner, const QString& title, const QString& text)
     return box.exec() == QMessageBox::Yes;
 }
 
+Prompts::Answer QtPrompts::yesNoCancel(QWidget* owner, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Question, title, forDisplay(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, shownOwner(owner));
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Yes);
+    // Leaving the question without an answer (Esc, the close box) abandons the step: nothing
+    // is saved and nothing is thrown away.
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 std::optional<QString> QtPrompts::input(QWidget* owner, const QString& prompt,
                                         const QString& title) {
     bool ok = false;

@@ -8,6 +8,7 @@ class QtPrompts : public Prompts {
     void message(QWidget* owner, const QString& title, const QString& text) override;
     void inform(QWidget* owner, const QString& title, const QString& text) override;
     bool yesNo(QWidget* owner, const QString& title, const QString& text) override;
+    Answer yesNoCancel(QWidget* owner, const QString& title, const QString& text) override;
     std::optional<QString> input(QWidget* owner, const QString& prompt,
                                  const QString& title) override;
     int choose(QWidget* owner, const QString& title, const QString& text,

@@ -235,8 +235,14 @@ void ReportDocument::message(const QString& text) {
 ReportDocument::SaveOutcome ReportDocument::offerToSave() {
     if (!isModified())
         return SaveOutcome::Unchanged;
-    if (!m_prompts.yesNo(m_owner, programTitle, saveQuestion))
+    switch (m_prompts.yesNoCancel(m_owner, programTitle, saveQuestion)) {
+    case Prompts::Answer::Yes:
+        break;
+    case Prompts::Answer::No:
         return SaveOutcome::Declined;
+    case Prompts::Answer::Cancel:
+        return SaveOutcome::Cancelled;
+    }
     const auto path = m_prompts.saveFileName(m_owner);
     if (!path || !writeTo(*path))
         return SaveOutcome::Cancelled;
@@ -438,17 +444,36 @@ void ReportDocument::insertDate() {
     m_shell.setTimerEnabled(true);
     const QString today =
         QLocale(QLocale::Italian, QLocale::Italy).toString(QDate::currentDate(), u"dd/MM/yyyy");
-    setText(QStringLiteral("    Data:  ") + today + crlf + text());
+    prepend({QStringLiteral("    Data:  ") + today});
 }
 
 void ReportDocument::insertAddress() {
     m_shell.setHint(addressHint);
-    QString block;
+    QStringList block;
     for (const QString& label :
          {QStringLiteral("Tipo di Edificio: "), QStringLiteral("Via - "),
           QStringLiteral("Comune - "), QStringLiteral("Città - "), QStringLiteral("C.A.P. - ")})
-        block += QStringLiteral("    ") + label + crlf;
-    setText(block + text());
+        block << QStringLiteral("    ") + label;
+    prepend(block);
+}
+
+void ReportDocument::prepend(const QStringList& lines) {
+    // Each line becomes a plain paragraph of its own above the first one; the paragraphs
+    // already there keep their fonts, attributes and alignment, and the insertion is one step
+    // of the history. Splitting the first paragraph at its start with its own formats leaves
+    // it as it was below an empty paragraph, which then takes the line.
+    QTextCursor cursor(m_editor->document());
+    cursor.beginEditBlock();
+    for (const QString& line : lines) {
+        const QTextBlock first = cursor.block();
+        cursor.insertBlock(first.blockFormat(), first.charFormat());
+        cursor.movePosition(QTextCursor::PreviousBlock);
+        cursor.setBlockFormat(QTextBlockFormat());
+        cursor.setBlockCharFormat(QTextCharFormat());
+        cursor.insertText(line, QTextCharFormat());
+        cursor.movePosition(QTextCursor::NextBlock);
+    }
+    cursor.endEditBlock();
 }
 
 void ReportDocument::chooseFont() {

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -60,8 +61,9 @@ class ReportDocument : public QObject {
     void exportOdt();
 
     // The save question of Exit, Close, Open and the close box: asks "Si vogliono salvare
-    // le modifiche?" when the document has changed and saves on Yes. Cancelled covers a
-    // cancelled dialog and a save that failed: the document is then left as it was.
+    // le modifiche?" (Yes, No, Cancel) when the document has changed and saves on Yes.
+    // Cancelled covers Cancel, a cancelled dialog and a save that failed: the command is
+    // then abandoned and the document left as it was.
     enum class SaveOutcome { Unchanged, Declined, Saved, Cancelled };
     SaveOutcome offerToSave();
     // The file written by the last successful save.
@@ -89,6 +91,9 @@ class ReportDocument : public QObject {
     void follow(QTextDocument* document);
     // Puts a file's text in a new document, with a history of its own.
     void load(const QString& text);
+    // Puts the lines, each a paragraph in plain text, before the first line (Data,
+    // Indirizzo del committente), in one step that Undo takes back.
+    void prepend(const QStringList& lines);
     void setCaption(const QString& caption);
     void setCloseEnabled(bool enabled);
     // Reads a report file; on failure the user is told why and nothing is returned.

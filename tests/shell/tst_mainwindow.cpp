@@ -5,6 +5,7 @@
 #include "shell/reportdocument.h"
 #include "shell/svgicon.h"
 
+#include <QClipboard>
 #include <QDate>
 #include <QMenu>
 #include <QMenuBar>
@@ -26,7 +27,7 @@ struct Item {
 };
 const Item menuTree[] = {
     {0, "mnuFile", "&File", ""},
-    {1, "mnuApriItem", "&Apri....", "Ctrl+A"},
+    {1, "mnuApriItem", "&Apri....", "Ctrl+O"},
     {1, "mnuSalvaconnomeItem", "Salva con &nome....", ""},
     {1, "mnuApriDatiItem", "Apri &dati edificio....", ""},
     {1, "mnuSalvaDatiItem", "Salva dat&i edificio....", ""},
@@ -34,7 +35,7 @@ const Item menuTree[] = {
     {1, "mnuAnteprimaItem", "Antep&rima di stampa....", ""},
     {1, "mnuPdfItem", "Esporta in &PDF....", ""},
     {1, "mnuOdtItem", "Esporta in &ODT....", ""},
-    {1, "mnuchiudiitem", "&Chiudi", "Ctrl+C"},
+    {1, "mnuchiudiitem", "&Chiudi", "Ctrl+W"},
     {1, "mnuEsciItem", "&Esci", "Ctrl+E"},
     {0, "mnuInserisci", "I&nserisci", ""},
     {1, "mnudataitem", "&Data", "Ctrl+D"},
@@ -456,42 +457,93 @@ class TestMainWindow : public QObject {
                                 "componimur componiint gap contattaci"));
     }
 
-    // The editor keeps its own Ctrl+A and Ctrl+C only while the menu command with that
-    // shortcut cannot be chosen.
-    void menuShortcutsWinOverTheEditor() {
+    // In the report the editing keys are the editor's, with "Chiudi" enabled too; the
+    // commands have keys of their own that also work from the report. Each row starts from
+    // a report opened from a file, the cursor at its end.
+    void editingKeysBelongToTheEditor() {
+        const auto ctrl = [](Qt::Key k) { return QKeyCombination(Qt::ControlModifier, k); };
+        const QKeyCombination typeX(Qt::NoModifier, Qt::Key_X);
+        const struct {
+            const char* name;
+            std::vector<QKeyCombination> keys;
+            const char* text;
+            const char* selected;
+            const char* clipboard;
+            QStringList dialogs;
+            const char* caption;
+        } rows[] = {
+            {"Ctrl+A selects all",
+             {ctrl(Qt::Key_A)},
+             "RELAZIONE",
+             "RELAZIONE",
+             "",
+             {},
+             "relazione.txt"},
+            {"Ctrl+C copies",
+             {ctrl(Qt::Key_A), ctrl(Qt::Key_C)},
+             "RELAZIONE",
+             "RELAZIONE",
+             "RELAZIONE",
+             {},
+             "relazione.txt"},
+            {"Ctrl+X cuts",
+             {ctrl(Qt::Key_A), ctrl(Qt::Key_X)},
+             "",
+             "",
+             "RELAZIONE",
+             {},
+             "relazione.txt"},
+            {"Ctrl+V pastes",
+             {ctrl(Qt::Key_A), ctrl(Qt::Key_C), ctrl(Qt::Key_V), ctrl(Qt::Key_V)},
+             "RELAZIONERELAZIONE",
+             "",
+             "RELAZIONE",
+             {},
+             "relazione.txt"},
+            {"Ctrl+Z undoes", {typeX, ctrl(Qt::Key_Z)}, "RELAZIONE", "", "", {}, "relazione.txt"},
+            {"Ctrl+Y redoes",
+             {typeX, ctrl(Qt::Key_Z), ctrl(Qt::Key_Y)},
+             "RELAZIONEx",
+             "",
+             "",
+             {},
+             "relazione.txt"},
+            {"Ctrl+W closes", {ctrl(Qt::Key_W)}, "", "", "", {}, "TREMORA"},
+            {"Ctrl+O opens", {ctrl(Qt::Key_O)}, "RELAZIONE", "", "", {"open"}, "relazione.txt"},
+            {"Ctrl+S prints", {ctrl(Qt::Key_S)}, "RELAZIONE", "", "", {"print"}, "relazione.txt"},
+            {"Ctrl+P prints", {ctrl(Qt::Key_P)}, "RELAZIONE", "", "", {"print"}, "relazione.txt"},
+        };
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("relazione.txt"));
         {
             QFile out(file);
             QVERIFY(out.open(QIODevice::WriteOnly));
-            out.write("RELAZIONE\r\n");
+            out.write("RELAZIONE");
         }
-        Fixture f;
-        f.main().show();
-        QVERIFY(QTest::qWaitForWindowActive(&f.main()));
-        QTextEdit* editor = f.main().document().editor();
-        editor->setFocus();
-        QTRY_VERIFY(editor->hasFocus());
-
-        f.prompts.openNames.push_back(file);
-        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
-        QCOMPARE(f.prompts.shown.size(), size_t(1));
-        QCOMPARE(f.prompts.shown[0].kind, QStringLiteral("open"));
-        QCOMPARE(f.main().document().caption(), QStringLiteral("relazione.txt"));
-        QVERIFY(!editor->textCursor().hasSelection());
-
-        QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(f.main().document().caption(), QStringLiteral("TREMORA"));
-        QVERIFY(f.main().document().text().isEmpty());
-        QVERIFY(!f.main().findChild<QAction*>(QStringLiteral("mnuchiudiitem"))->isEnabled());
-
-        // "Chiudi" disabled: Ctrl+C is the editor's copy and asks nothing.
-        QTest::keyClicks(editor, QStringLiteral("abc"));
-        editor->selectAll();
-        QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(f.main().document().text(), QStringLiteral("abc"));
-        QCOMPARE(f.prompts.shown.size(), size_t(1));
-        QCOMPARE(f.prompts.unexpected, 0);
+        for (const auto& row : rows) {
+            Fixture f;
+            f.main().show();
+            QVERIFY(QTest::qWaitForWindowActive(&f.main()));
+            QTextEdit* editor = f.main().document().editor();
+            f.main().document().openFile(file);
+            editor->moveCursor(QTextCursor::End);
+            editor->setFocus();
+            QTRY_VERIFY(editor->hasFocus());
+            QGuiApplication::clipboard()->clear();
+            f.prompts.openNames.push_back(std::nullopt);
+            for (const QKeyCombination k : row.keys)
+                QTest::keyClick(editor, k.key(), k.keyboardModifiers());
+            QStringList dialogs;
+            for (const auto& s : f.prompts.shown)
+                dialogs << s.kind;
+            QVERIFY2(f.main().document().text() == QString::fromLatin1(row.text), row.name);
+            QVERIFY2(editor->textCursor().selectedText() == QString::fromLatin1(row.selected),
+                     row.name);
+            QVERIFY2(QGuiApplication::clipboard()->text() == QString::fromLatin1(row.clipboard),
+                     row.name);
+            QVERIFY2(dialogs == row.dialogs, row.name);
+            QVERIFY2(f.main().document().caption() == QString::fromLatin1(row.caption), row.name);
+        }
     }
 
     void reportTextReplacementMarksTheDocumentChanged() {

@@ -1,9 +1,11 @@
+#include "shell/italian.h"
 #include "shell/qtprompts.h"
 
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -95,6 +97,41 @@ class TestQtPrompts : public QObject {
             QCOMPARE(seen, row.icon);
             QVERIFY2(size.width() <= 780 && size.height() <= 520,
                      qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
+        }
+    }
+
+    // The save question offers Sì, No and Annulla; Esc and the close box of the question
+    // are Annulla, so that leaving it never throws the changes away.
+    void saveQuestionLeftIsCancel() {
+        using A = Prompts::Answer;
+        const struct {
+            const char* name;
+            std::function<void(QMessageBox*)> reply;
+            A answer;
+        } rows[] = {
+            {"Sì", [](QMessageBox* b) { b->button(QMessageBox::Yes)->click(); }, A::Yes},
+            {"No", [](QMessageBox* b) { b->button(QMessageBox::No)->click(); }, A::No},
+            {"Annulla", [](QMessageBox* b) { b->button(QMessageBox::Cancel)->click(); }, A::Cancel},
+            {"Esc", [](QMessageBox* b) { QTest::keyClick(b, Qt::Key_Escape); }, A::Cancel},
+            {"close box", [](QMessageBox* b) { b->close(); }, A::Cancel},
+        };
+        QVERIFY2(installItalian(*qApp), "qtbase_it.qm not found");
+        for (const auto& row : rows) {
+            QStringList captions;
+            QTimer::singleShot(0, [&] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    for (QAbstractButton* b : box->buttons())
+                        captions << b->text().remove(QLatin1Char('&'));
+                    row.reply(box);
+                }
+            });
+            QtPrompts prompts;
+            const A answer =
+                prompts.yesNoCancel(nullptr, QStringLiteral("Tremora"),
+                                    QStringLiteral("Si vogliono salvare le modifiche?"));
+            QVERIFY2(answer == row.answer, row.name);
+            captions.sort();
+            QCOMPARE(captions, (QStringList{"Annulla", "No", "Sì"}));
         }
     }
 

@@ -33,6 +33,18 @@ void writeAll(const QString& path, const QByteArray& bytes) {
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
+// Every run of characters with one format, paragraph by paragraph.
+using Runs = QList<std::pair<QString, QTextCharFormat>>;
+Runs runs(const QTextDocument& document) {
+    Runs out;
+    for (QTextBlock b = document.begin(); b.isValid(); b = b.next()) {
+        out.append({QStringLiteral("¶"), b.charFormat()});
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            out.append({it.fragment().text(), it.fragment().charFormat()});
+    }
+    return out;
+}
+
 QStringList kinds(const ScriptedPrompts& prompts) {
     QStringList out;
     for (const auto& s : prompts.shown)
@@ -203,10 +215,10 @@ class TestReportDocument : public QObject {
         // Changes, Yes, the save dialog cancelled: the Open ends, nothing changed.
         f.prompts.clear();
         f.main().setReportText(QStringLiteral("lavoro non salvato"));
-        f.prompts.yesNoAnswers.push_back(true);
+        f.prompts.yesNoCancelAnswers.push_back(Prompts::Answer::Yes);
         f.prompts.saveNames.push_back(std::nullopt);
         f.menu("mnuApriItem");
-        QCOMPARE(kinds(f.prompts), (QStringList{"yesNo", "save"}));
+        QCOMPARE(kinds(f.prompts), (QStringList{"yesNoCancel", "save"}));
         QCOMPARE(f.prompts.shown[0].title, QStringLiteral("Tremora"));
         QCOMPARE(f.prompts.shown[0].text, question);
         QCOMPARE(doc.text(), QStringLiteral("lavoro non salvato"));
@@ -214,23 +226,33 @@ class TestReportDocument : public QObject {
         QVERIFY(f.main().hint().isEmpty());
         QVERIFY(!f.main().indicator(1));
 
+        // Annulla (also Esc or the question's close box): nothing else is asked or changed.
+        f.prompts.clear();
+        f.prompts.yesNoCancelAnswers.push_back(Prompts::Answer::Cancel);
+        f.menu("mnuApriItem");
+        QCOMPARE(kinds(f.prompts), (QStringList{"yesNoCancel"}));
+        QCOMPARE(doc.text(), QStringLiteral("lavoro non salvato"));
+        QVERIFY(doc.isModified());
+        QVERIFY(f.main().hint().isEmpty());
+        QVERIFY(!f.main().indicator(1));
+
         // No, then the open dialog cancelled: still changed, so Close asks again.
         f.prompts.clear();
-        f.prompts.yesNoAnswers.push_back(false);
+        f.prompts.yesNoCancelAnswers.push_back(Prompts::Answer::No);
         f.prompts.openNames.push_back(std::nullopt);
         f.menu("mnuApriItem");
-        QCOMPARE(kinds(f.prompts), (QStringList{"yesNo", "open"}));
+        QCOMPARE(kinds(f.prompts), (QStringList{"yesNoCancel", "open"}));
         QCOMPARE(doc.text(), QStringLiteral("lavoro non salvato"));
         QVERIFY(doc.isModified());
 
         // Yes and a name: the work is saved, then the file opened.
         f.prompts.clear();
         const QString saved = path("lavoro.txt");
-        f.prompts.yesNoAnswers.push_back(true);
+        f.prompts.yesNoCancelAnswers.push_back(Prompts::Answer::Yes);
         f.prompts.saveNames.push_back(saved);
         f.prompts.openNames.push_back(file);
         f.menu("mnuApriItem");
-        QCOMPARE(kinds(f.prompts), (QStringList{"yesNo", "save", "open"}));
+        QCOMPARE(kinds(f.prompts), (QStringList{"yesNoCancel", "save", "open"}));
         QCOMPARE(readAll(saved), QByteArray("lavoro non salvato"));
         QCOMPARE(doc.text(), QStringLiteral("riga uno\r\nriga due\r\n"));
         QCOMPARE(f.main().document().caption(), QStringLiteral("aperto.txt"));
@@ -308,7 +330,7 @@ class TestReportDocument : public QObject {
         for (const Case& c : cases) {
             QElapsedTimer timer;
             timer.start();
-            f.prompts.yesNoAnswers.push_back(false);
+            f.prompts.yesNoCancelAnswers.push_back(Prompts::Answer::No);
             f.prompts.openNames.push_back(c.file);
             f.menu("mnuApriItem");
             QVERIFY(timer.elapsed() < 2000);
@@ -388,18 +410,21 @@ class TestReportDocument : public QObject {
     }
 
     void closeAsksOnlyForChanges_data() {
+        using A = Prompts::Answer;
         QTest::addColumn<bool>("changed");
-        QTest::addColumn<bool>("answer");
+        QTest::addColumn<A>("reply");
         QTest::addColumn<bool>("name");
-        QTest::newRow("no changes") << false << false << false;
-        QTest::newRow("changes, No") << true << false << false;
-        QTest::newRow("changes, Yes, cancelled") << true << true << false;
-        QTest::newRow("changes, Yes, saved") << true << true << true;
+        QTest::newRow("no changes") << false << A::No << false;
+        QTest::newRow("changes, No") << true << A::No << false;
+        QTest::newRow("changes, Annulla") << true << A::Cancel << false;
+        QTest::newRow("changes, Yes, cancelled") << true << A::Yes << false;
+        QTest::newRow("changes, Yes, saved") << true << A::Yes << true;
     }
     void closeAsksOnlyForChanges() {
         QFETCH(bool, changed);
-        QFETCH(bool, answer);
+        QFETCH(Prompts::Answer, reply);
         QFETCH(bool, name);
+        const bool answer = reply == Prompts::Answer::Yes;
         Fixture f;
         ReportDocument& doc = f.main().document();
         QAction* close = f.main().findChild<QAction*>(QStringLiteral("mnuchiudiitem"));
@@ -412,14 +437,14 @@ class TestReportDocument : public QObject {
         const QString text = doc.text();
         f.prompts.clear();
         if (changed)
-            f.prompts.yesNoAnswers.push_back(answer);
+            f.prompts.yesNoCancelAnswers.push_back(reply);
         const QString saved = path("modifiche.txt");
         if (answer)
             f.prompts.saveNames.push_back(name ? std::optional<QString>(saved) : std::nullopt);
 
         f.menu("mnuchiudiitem");
         QCOMPARE(f.prompts.shown.empty(), !changed);
-        if (changed && answer && !name) {
+        if (changed && reply != Prompts::Answer::No && !name) {
             QCOMPARE(doc.text(), text);
             QVERIFY(doc.isModified());
             QCOMPARE(f.main().document().caption(), QStringLiteral("chiudi.txt"));
@@ -460,28 +485,67 @@ class TestReportDocument : public QObject {
                  QStringLiteral("Cancella tutto il contenuto della casella di testo"));
     }
 
-    void insertDateTwiceDropsFormatting() {
-        Fixture f;
-        ReportDocument& doc = f.main().document();
-        f.main().setReportText(QStringLiteral("corpo"));
-        doc.editor()->selectAll();
-        f.menu("mnucorsivoitem");
-        f.main().setTimerEnabled(false);
-        f.menu("mnudataitem");
-        f.menu("mnudataitem");
-        const QString line = QStringLiteral("    Data:  ") +
-                             QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")) +
-                             QStringLiteral("\r\n");
-        QCOMPARE(doc.text(), line + line + QStringLiteral("corpo"));
-        QVERIFY(QRegularExpression(QStringLiteral("^    Data:  \\d\\d/\\d\\d/\\d{4}\r\n"))
-                    .match(doc.text())
-                    .hasMatch());
-        QVERIFY(f.main().timerEnabled());
-        QCOMPARE(f.main().hint(), QStringLiteral("Inserisce la data corrente all'inizio della "
-                                                 "relazione statica o dinamica"));
-        for (QTextBlock b = doc.editor()->document()->begin(); b.isValid(); b = b.next())
-            for (auto it = b.begin(); !it.atEnd(); ++it)
-                QVERIFY(!it.fragment().charFormat().fontItalic());
+    // Data and Indirizzo put plain lines above the report and leave every character below as
+    // it was: bold, italic and an appended table's fixed pitch. Ctrl+Z takes each command
+    // back in one step.
+    void insertsAtTheTopKeepingTheFormatting() {
+        const QString date = QStringLiteral("    Data:  ") +
+                             QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
+        const QStringList address = {QStringLiteral("    Tipo di Edificio: "),
+                                     QStringLiteral("    Via - "), QStringLiteral("    Comune - "),
+                                     QStringLiteral("    Città - "),
+                                     QStringLiteral("    C.A.P. - ")};
+        const struct {
+            const char* name;
+            std::vector<const char*> commands;
+            QStringList lines;
+        } rows[] = {
+            {"Data", {"mnudataitem"}, {date}},
+            {"Data twice: the newer first", {"mnudataitem", "mnudataitem"}, {date, date}},
+            {"Indirizzo", {"mnuindirizzoitem"}, address},
+            {"Indirizzo, then Data",
+             {"mnuindirizzoitem", "mnudataitem"},
+             QStringList{date} + address},
+        };
+        for (const auto& row : rows) {
+            Fixture f;
+            ReportDocument& doc = f.main().document();
+            QTextEdit* editor = doc.editor();
+            f.main().setReportText(QStringLiteral("RELAZIONE\r\ntesto in corsivo"));
+            QTextCursor c = editor->textCursor();
+            c.setPosition(0);
+            c.setPosition(9, QTextCursor::KeepAnchor);
+            editor->setTextCursor(c);
+            f.menu("mnugrassettoitem");
+            c.setPosition(19);
+            c.setPosition(26, QTextCursor::KeepAnchor);
+            editor->setTextCursor(c);
+            f.menu("mnucorsivoitem");
+            f.main().appendReportText(QStringLiteral("Piano  W (t)\r\n1      10,5"));
+            const QString body = doc.text();
+            const Runs before = runs(*editor->document());
+            f.main().setTimerEnabled(false);
+
+            for (const char* command : row.commands)
+                f.menu(command);
+            QVERIFY2(doc.text() ==
+                         row.lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n") + body,
+                     row.name);
+            const Runs after = runs(*editor->document());
+            QVERIFY2(after.mid(after.size() - before.size()) == before, row.name);
+            for (const auto& [text, format] : after.mid(0, after.size() - before.size()))
+                QVERIFY2(format.fontWeight() <= QFont::Normal && !format.fontItalic() &&
+                             !format.fontFixedPitch() && format.fontFamilies().isNull(),
+                         qPrintable(text));
+            QVERIFY2(doc.isModified(), row.name);
+            QVERIFY2(f.main().timerEnabled() == (QByteArray(row.commands.back()) == "mnudataitem"),
+                     row.name);
+
+            for (size_t i = 0; i < row.commands.size(); ++i)
+                QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+            QVERIFY2(doc.text() == body, row.name);
+            QVERIFY2(runs(*editor->document()) == before, row.name);
+        }
     }
 
     void togglesCoverPartlyFormattedSelections() {
@@ -633,7 +697,7 @@ class TestReportDocument : public QObject {
                 f.main().setReportText(report);
                 const QString caption = f.main().windowTitle();
                 if (QByteArray(command) != "mnuSalvaconnomeItem")
-                    f.prompts.yesNoAnswers.push_back(true);
+                    f.prompts.yesNoCancelAnswers.push_back(Prompts::Answer::Yes);
                 f.prompts.saveNames.push_back(folder + QLatin1Char('/') + old);
                 f.prompts.clear();
                 trap.during([&] { f.menu(command); });
@@ -742,7 +806,7 @@ class TestReportDocument : public QObject {
         f.main().setReportText(QStringLiteral("resta"));
         const QString file = path("dubbio.txt");
         writeAll(file, utf8);
-        f.prompts.yesNoAnswers.push_back(false);
+        f.prompts.yesNoCancelAnswers.push_back(Prompts::Answer::No);
         f.prompts.openNames.push_back(file);
         f.prompts.choices.push_back(2);
         f.menu("mnuApriItem");
@@ -788,7 +852,7 @@ class TestReportDocument : public QObject {
             QVERIFY2(probe.charFormat().fontWeight() != QFont::Bold, c.name);
             QVERIFY2(doc.isModified(), c.name);
             // So Exit asks before the brought-back text is lost.
-            f.prompts.yesNoAnswers.push_back(false);
+            f.prompts.yesNoCancelAnswers.push_back(Prompts::Answer::No);
             f.menu("mnuEsciItem");
             QVERIFY2(f.prompts.shown.back().text == question, c.name);
         }
@@ -819,7 +883,7 @@ class TestReportDocument : public QObject {
              "titolo.txt*"},
             {"open",
              [&] {
-                 f.prompts.yesNoAnswers.push_back(false);
+                 f.prompts.yesNoCancelAnswers.push_back(Prompts::Answer::No);
                  f.prompts.openNames.push_back(file);
                  f.menu("mnuApriItem");
              },
@@ -897,19 +961,22 @@ class TestReportDocument : public QObject {
         struct Case {
             const char* name;
             bool changed;
-            std::deque<bool> answers;
+            std::deque<Prompts::Answer> answers;
             std::deque<std::optional<QString>> names;
             std::deque<int> choices;
             bool ends;
         };
+        using A = Prompts::Answer;
         const QString saved = path("uscita.txt");
         const Case cases[] = {
             {"no changes", false, {}, {}, {}, true},
-            {"No", true, {false}, {}, {}, true},
-            {"Yes, cancelled", true, {true}, {std::nullopt}, {}, false},
-            {"Yes, saved", true, {true}, {saved}, {}, true},
+            {"No", true, {A::No}, {}, {}, true},
+            // Annulla, Esc or the question's close box: the program keeps running.
+            {"Annulla", true, {A::Cancel}, {}, {}, false},
+            {"Yes, cancelled", true, {A::Yes}, {std::nullopt}, {}, false},
+            {"Yes, saved", true, {A::Yes}, {saved}, {}, true},
             // The save itself fails (the user refuses UTF-8): the program keeps running.
-            {"Yes, save refused", true, {true}, {saved}, {1}, false},
+            {"Yes, save refused", true, {A::Yes}, {saved}, {1}, false},
         };
         for (bool closeBox : {false, true}) {
             for (const Case& c : cases) {
@@ -922,7 +989,7 @@ class TestReportDocument : public QObject {
                     f.main().setReportText(
                         QString::fromLatin1(label) +
                         (c.choices.empty() ? QString() : QStringLiteral("\u03C9")));
-                f.prompts.yesNoAnswers = c.answers;
+                f.prompts.yesNoCancelAnswers = c.answers;
                 f.prompts.saveNames = c.names;
                 f.prompts.choices = c.choices;
                 QFile::remove(saved);

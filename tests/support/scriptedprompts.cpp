@@ -29,6 +29,11 @@ bool ScriptedPrompts::yesNo(QWidget*, const QString& title, const QString& text)
     return pop(yesNoAnswers, false, unexpected, "yesNo");
 }
 
+Prompts::Answer ScriptedPrompts::yesNoCancel(QWidget*, const QString& title, const QString& text) {
+    shown.push_back({QStringLiteral("yesNoCancel"), title, text});
+    return pop(yesNoCancelAnswers, Answer::Cancel, unexpected, "yesNoCancel");
+}
+
 std::optional<QString> ScriptedPrompts::input(QWidget*, const QString& prompt,
                                               const QString& title) {
     shown.push_back({QStringLiteral("input"), title, prompt});

@@ -16,7 +16,8 @@
 class ScriptedPrompts : public Prompts {
   public:
     struct Shown {
-        QString kind; // "message", "yesNo", "input", "choose", "open", "save", "font", "print"
+        QString kind; // "message", "yesNo", "yesNoCancel", "input", "choose", "open", "save",
+                      // "font", "print"
         QString title;
         QString text; // message text or input prompt
     };
@@ -25,6 +26,7 @@ class ScriptedPrompts : public Prompts {
     // and is answered as a cancel.
     std::deque<std::optional<QString>> inputs; // nullopt = Cancel
     std::deque<bool> yesNoAnswers;
+    std::deque<Answer> yesNoCancelAnswers;
     std::deque<int> choices;
     std::deque<std::optional<QString>> openNames;
     std::deque<std::optional<QString>> saveNames;
@@ -42,6 +44,7 @@ class ScriptedPrompts : public Prompts {
 
     void message(QWidget* owner, const QString& title, const QString& text) override;
     bool yesNo(QWidget* owner, const QString& title, const QString& text) override;
+    Answer yesNoCancel(QWidget* owner, const QString& title, const QString& text) override;
     std::optional<QString> input(QWidget* owner, const QString& prompt,
                                  const QString& title) override;
     int choose(QWidget* owner, const QString& title, const QString& text,
