@@ -1,15 +1,16 @@
 #include "windows/chartexport.h"
 
+#include "core/diskfile.h"
 #include "shell/prompts.h"
 #include "windows/messages.h"
 
+#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <QWidget>
 
@@ -40,29 +41,34 @@ void exportChart(QWidget* owner, Prompts& prompts, QWidget* chart, const char* s
                                        "file l'estensione .png o .svg."));
         return;
     }
-    QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written && suffix == QStringLiteral("svg")) {
+    // The image is made in memory and written as reports are: whole or not at all, the old
+    // image kept when the disk is full or the file may not be replaced.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    bool made = false;
+    if (suffix == QStringLiteral("svg")) {
         QSvgGenerator svg;
-        svg.setOutputDevice(&file);
+        svg.setOutputDevice(&buffer);
         svg.setSize(chart->size());
         svg.setViewBox(chart->rect());
         svg.setTitle(chart->window()->windowTitle());
         QPainter painter;
-        written = painter.begin(&svg);
-        if (written) {
+        made = painter.begin(&svg);
+        if (made) {
             chart->render(&painter);
-            written = painter.end();
+            made = painter.end();
         }
-    } else if (written) {
-        written = chart->grab().toImage().save(&file, "PNG");
+    } else {
+        made = chart->grab().toImage().save(&buffer, "PNG");
     }
-    if (written && file.commit())
+    const QString failure = made && !buffer.data().isEmpty()
+                                ? diskfile::write(path, buffer.data())
+                                : QStringLiteral("L'immagine del diagramma non è stata composta");
+    if (failure.isEmpty())
         return;
-    const QString reason = file.errorString();
-    file.cancelWriting();
     prompts.message(owner, messages::titleSystem,
                     QStringLiteral("L'immagine non è stata salvata in ") +
-                        QDir::toNativeSeparators(path) +
-                        (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason));
+                        QDir::toNativeSeparators(path) + QStringLiteral(": ") + failure +
+                        QStringLiteral(".\r\nIl file precedente, se esisteva, non è stato "
+                                       "modificato."));
 }

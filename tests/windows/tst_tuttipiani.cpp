@@ -1,5 +1,6 @@
 #include "core/numtext.h"
 #include "core/sharedvalues.h"
+#include "diskfiles.h"
 #include "fixture.h"
 #include "shell/buildingfile.h"
 #include "shell/routes.h"
@@ -285,6 +286,59 @@ class TestTuttiPiani : public QObject {
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().startsWith(start));
         QVERIFY(f.prompts.messages().empty());
+    }
+
+    // An image that cannot be written whole is told with its cause, and the old one stays.
+    void diagramExportThatFailsKeepsTheOldImage_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("trap");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("png, full disk") << "diagramma.png"
+                                        << "full"
+                                        << "Spazio su disco esaurito";
+        QTest::newRow("svg, full disk") << "diagramma.svg"
+                                        << "full"
+                                        << "Spazio su disco esaurito";
+        QTest::newRow("png, 0444") << "diagramma.png"
+                                   << "0444"
+                                   << "Il file è di sola lettura";
+    }
+    void diagramExportThatFailsKeepsTheOldImage() {
+        QFETCH(QString, name);
+        QFETCH(QString, trap);
+        QFETCH(QString, cause);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("immagini"));
+        SmallDisk disk(folder, "size=64k");
+        if (!disk.mounted)
+            QSKIP("a small file system needs root");
+        const QString file = folder + QLatin1Char('/') + name;
+        {
+            QFile old(file);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("vecchia") == 7);
+        }
+        if (trap == QLatin1String("full"))
+            disk.fill();
+        else
+            QVERIFY(QFile::setPermissions(file,
+                                          QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        const QStringList before = entries(folder);
+        Fixture f;
+        fourStoreysQuestionnaire(f, "1");
+        openTable(f);
+        chooseSecondZone(f);
+        f.prompts.clear();
+        f.prompts.saveNames.push_back(file);
+        f.click(W, "cmdEsporta");
+        QCOMPARE(f.prompts.lastMessage(),
+                 QStringLiteral("L'immagine non è stata salvata in ") + file +
+                     QStringLiteral(": ") + cause +
+                     QStringLiteral(".\r\nIl file precedente, se esisteva, non è stato "
+                                    "modificato."));
+        QFile old(file);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("vecchia"));
+        QCOMPARE(entries(folder), before);
     }
 
     void imageOfAnotherKindRefused() {
