@@ -815,8 +815,8 @@ class TestReportDocument : public QObject {
         QVERIFY(!f.main().document().canClose());
     }
 
-    // Commands that replace the whole text are one step of the history: Ctrl+Z brings back
-    // the text with its formatting, and the document counts as changed again.
+    // Commands that replace the text or add lines to it are one step of the history: Ctrl+Z
+    // brings back the text with its formatting, and the document counts as changed again.
     void replacingTheTextCanBeUndone() {
         struct Case {
             const char* name;
