@@ -8,7 +8,6 @@
 #include <QJsonParseError>
 #include <QJsonValue>
 #include <cmath>
-#include <cstdio>
 
 namespace buildingdata {
 
@@ -202,19 +201,14 @@ QString doubleText(double value) {
 }
 
 QString floatText(float value) {
-    // Six significant digits are enough for most weights; up to nine for any single value.
+    // Six significant digits are enough for most weights; nine for any single value.
     for (int digits = 6; digits < 9; ++digits) {
-        char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "%.*g", digits, static_cast<double>(value));
-        const QString text =
-            QString::fromLatin1(buffer).replace(QLatin1Char('.'), QLatin1Char(','));
+        const QString text = numtext::formatDigits(static_cast<double>(value), digits);
         const auto back = numtext::parse(text);
         if (back && static_cast<float>(*back) == value)
             return text;
     }
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.9g", static_cast<double>(value));
-    return QString::fromLatin1(buffer).replace(QLatin1Char('.'), QLatin1Char(','));
+    return numtext::formatDigits(static_cast<double>(value), 9);
 }
 
 QByteArray write(const File& file) {

@@ -4,9 +4,9 @@
 #include <QStringList>
 #include <algorithm>
 #include <cfenv>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <system_error>
 
 namespace numtext {
 
@@ -16,16 +16,90 @@ bool isDigit(QChar c) {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-// Turns the printf text of a number into the Italian one: comma for the decimal point,
+// Turns the "%g" text of a number into the Italian one: comma for the decimal point,
 // capital E and a signed exponent of at least two digits ("1E+20"), the notation of the
 // report's numbers.
-QString italianise(const char* buffer) {
+QString italianise(const QByteArray& buffer) {
     QString s = QString::fromLatin1(buffer);
     s.replace(QLatin1Char('.'), QLatin1Char(','));
     s.replace(QLatin1Char('e'), QLatin1Char('E'));
     if (s == QLatin1String("-0"))
         s = QStringLiteral("0");
     return s;
+}
+
+// Whether a number text in C notation that no double can hold is too small rather than too
+// large: where its first significant digit stands, counted in powers of ten.
+bool tooSmall(const QByteArray& ascii) {
+    qsizetype i = 0;
+    if (i < ascii.size() && (ascii[i] == '+' || ascii[i] == '-'))
+        ++i;
+    long long power = 0; // power of ten of the first significant digit, before the exponent
+    bool found = false;
+    long long integerDigits = 0;
+    for (; i < ascii.size() && ascii[i] >= '0' && ascii[i] <= '9'; ++i) {
+        if (!found && ascii[i] != '0') {
+            found = true;
+            power = -integerDigits; // corrected below once the integer part is counted
+        }
+        ++integerDigits;
+    }
+    if (found)
+        power += integerDigits - 1;
+    if (i < ascii.size() && ascii[i] == '.') {
+        ++i;
+        for (long long place = 1; i < ascii.size() && ascii[i] >= '0' && ascii[i] <= '9';
+             ++i, ++place)
+            if (!found && ascii[i] != '0') {
+                found = true;
+                power = -place;
+            }
+    }
+    long long exponent = 0;
+    if (i < ascii.size() && ascii[i] == 'e') {
+        ++i;
+        bool negative = false;
+        if (i < ascii.size() && (ascii[i] == '+' || ascii[i] == '-'))
+            negative = ascii[i++] == '-';
+        for (; i < ascii.size(); ++i)
+            exponent = std::min(exponent * 10 + (ascii[i] - '0'), 1000000000LL);
+        if (negative)
+            exponent = -exponent;
+    }
+    return found && power + exponent < 0;
+}
+
+// %g text of a double with the given significant digits, in C notation.
+QByteArray general(double value, int digits) {
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
+    return QByteArray(buffer, int(result.ptr - buffer));
+}
+
+// The C library's strtod and printf follow the decimal separator of the process's locale,
+// which a desktop program adopts from the user (a comma on an Italian desktop): numbers go
+// through <charconv> instead, which always reads and writes the dot.
+std::optional<double> readAscii(const QByteArray& ascii) {
+    const char* first = ascii.constData();
+    const char* last = first + ascii.size();
+    // from_chars takes no leading plus.
+    const bool plus = first != last && *first == '+';
+    if (plus)
+        ++first;
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
+    if (end != last)
+        return std::nullopt;
+    if (error == std::errc::result_out_of_range) {
+        // Too small for a double reads as zero with its sign; too large is not a number.
+        if (tooSmall(ascii))
+            return ascii.startsWith('-') ? -0.0 : 0.0;
+        return std::nullopt;
+    }
+    if (error != std::errc() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
 }
 
 } // namespace
@@ -68,11 +142,7 @@ std::optional<double> parse(const QString& text) {
     }
     if (i != n)
         return std::nullopt;
-    char* end = nullptr;
-    const double value = std::strtod(ascii.constData(), &end);
-    if (!std::isfinite(value))
-        return std::nullopt;
-    return value;
+    return readAscii(ascii);
 }
 
 double round2(double value) {
@@ -92,9 +162,7 @@ double round2(double value) {
 }
 
 QString format(double value) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    QString text = italianise(buffer);
+    QString text = italianise(general(value, 15));
     // Fifteen digits round the few doubles just below the largest one up past it, to a text
     // that no double can hold and that would not read back as a number: those are written
     // as the largest fifteen-digit number a double holds.
@@ -103,10 +171,12 @@ QString format(double value) {
     return text;
 }
 
+QString formatDigits(double value, int significantDigits) {
+    return italianise(general(value, significantDigits));
+}
+
 QString formatSingle(float value) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.7g", static_cast<double>(value));
-    return italianise(buffer);
+    return italianise(general(static_cast<double>(value), 7));
 }
 
 namespace {

@@ -21,6 +21,10 @@ double round2(double value);
 // Shortest text of a double: up to 15 significant digits, no trailing zeros, decimal comma.
 QString format(double value);
 
+// Text of a double with at most the given significant digits (1 to 17), no trailing zeros,
+// decimal comma: what format() and formatSingle() write with 15 and 7.
+QString formatDigits(double value, int significantDigits);
+
 // Shortest text of a single-precision value (7 significant digits), as the building
 // weight is kept.
 QString formatSingle(float value);

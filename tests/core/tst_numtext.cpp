@@ -1,8 +1,10 @@
+#include "core/buildingdata.h"
 #include "core/coefficients.h"
 #include "core/formulas.h"
 #include "core/numtext.h"
 
 #include <QtTest>
+#include <clocale>
 #include <cmath>
 #include <limits>
 
@@ -20,6 +22,9 @@ class TestNumText : public QObject {
         QTest::newRow("trailing comma") << "7," << 7.0;
         QTest::newRow("blanks") << "  120,333 " << 120.333;
         QTest::newRow("exponent") << "1,5E3" << 1500.0;
+        QTest::newRow("too small for a double") << "1E-400" << 0.0;
+        QTest::newRow("too small, many zeros") << "0,000001E-320" << 0.0;
+        QTest::newRow("subnormal") << "5E-324" << 5e-324;
     }
     void readsItalianNumbers() {
         QFETCH(QString, text);
@@ -75,6 +80,30 @@ class TestNumText : public QObject {
         QCOMPARE(numtext::format(-std::numeric_limits<double>::max()),
                  QStringLiteral("-1,79769313486231E+308"));
         QVERIFY(numtext::parse(numtext::format(std::numeric_limits<double>::max())));
+    }
+
+    // The C library follows the process's locale, which a desktop program takes from the user:
+    // on an Italian or German desktop its decimal separator is the comma.
+    void sameInEveryLocale_data() {
+        QTest::addColumn<QByteArray>("locale");
+        for (const char* name : {"C", "C.UTF-8", "it_IT.UTF-8", "de_DE.UTF-8", "en_US.UTF-8"})
+            QTest::newRow(name) << QByteArray(name);
+    }
+    void sameInEveryLocale() {
+        QFETCH(QByteArray, locale);
+        QVERIFY2(std::setlocale(LC_ALL, locale.constData()),
+                 "locale missing: scripts/install-deps.sh generates it");
+        const auto restore = qScopeGuard([] { std::setlocale(LC_ALL, "C"); });
+        QCOMPARE(numtext::parse(QStringLiteral("220,66")), std::optional<double>(220.66));
+        QCOMPARE(numtext::parse(QStringLiteral("1,5E3")), std::optional<double>(1500.0));
+        QVERIFY(!numtext::parse(QStringLiteral("1.5")));
+        QCOMPARE(numtext::format(30.5), QStringLiteral("30,5"));
+        QCOMPARE(numtext::formatRounded(0.7583), QStringLiteral("0,76"));
+        QCOMPARE(numtext::formatSingle(220.66f), QStringLiteral("220,66"));
+        QCOMPARE(numtext::formatDigits(2.0 / 3.0, 6), QStringLiteral("0,666667"));
+        QCOMPARE(buildingdata::floatText(220.66f), QStringLiteral("220,66"));
+        for (double x : {0.1, 2.0 / 3.0, 1e-310, 12345.678901234567})
+            QCOMPARE(numtext::parse(buildingdata::doubleText(x)), std::optional<double>(x));
     }
 
     void responseCoefficientRule() {
