@@ -2,11 +2,15 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QFontInfo>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentWriter>
+#include <QTextFrame>
 #include <memory>
 
 namespace pagelayout {
@@ -15,7 +19,65 @@ namespace {
 constexpr double marginMm = 20.0;
 // Room under the text for the page number, in points.
 constexpr double footerPt = 24.0;
+constexpr int keptTogether = QTextFormat::UserProperty + 1;
+
+bool isKept(const QTextBlock& block) {
+    return block.blockFormat().boolProperty(keptTogether);
+}
+
+// A table that would run from one page onto the next, but fits on one, starts on a new
+// page. The tables are moved from the top down, as moving one moves all after it.
+void moveTablesOntoOnePage(QTextDocument& document, double pageHeight) {
+    QAbstractTextDocumentLayout* layout = document.documentLayout();
+    // The frame's margins take room on every page.
+    const double room = pageHeight - 2 * document.rootFrame()->frameFormat().margin();
+    for (QTextBlock first = document.begin(); first.isValid();) {
+        if (!isKept(first)) {
+            first = first.next();
+            continue;
+        }
+        QTextBlock last = first;
+        while (last.next().isValid() && isKept(last.next()))
+            last = last.next();
+        const double top = layout->blockBoundingRect(first).top();
+        const double bottom = layout->blockBoundingRect(last).bottom();
+        if (int(top / pageHeight) != int((bottom - 0.5) / pageHeight) && bottom - top <= room) {
+            QTextBlockFormat format = first.blockFormat();
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            QTextCursor(first).setBlockFormat(format);
+        }
+        first = last.next();
+    }
+}
+
+// Every run with its font's family and size written out: the writer names only what a run
+// sets itself, and a family set as a whole font it does not see at all.
+void nameEveryFont(QTextDocument& document) {
+    const QFont base = document.defaultFont();
+    QTextCursor cursor(&document);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QFont font = fragment.charFormat().font().resolve(base);
+            // The font really used, not an alias such as "monospace" that a word processor
+            // elsewhere may not know.
+            const QString family = QFontInfo(font).family();
+            QTextCharFormat named;
+            named.setFontFamilies(QStringList{family});
+            named.setProperty(QTextFormat::OldFontFamily, family);
+            if (font.pointSizeF() > 0)
+                named.setFontPointSize(font.pointSizeF());
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.mergeCharFormat(named);
+        }
+    }
+}
 } // namespace
+
+void keepTogether(QTextBlockFormat& format) {
+    format.setProperty(keptTogether, true);
+}
 
 void setUp(QPagedPaintDevice& device) {
     device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
@@ -32,6 +94,7 @@ int paint(const QTextDocument& document, QPagedPaintDevice& device) {
     const double footer = footerPt * dpi / 72.0;
     const QSizeF body(area.width(), area.height() - footer);
     copy->setPageSize(body);
+    moveTablesOntoOnePage(*copy, body.height());
     const int pages = copy->pageCount();
 
     QPainter painter(&device);
@@ -73,10 +136,12 @@ QByteArray pdf(const QTextDocument& document, const QString& title) {
 }
 
 QByteArray odt(const QTextDocument& document) {
+    std::unique_ptr<QTextDocument> copy(document.clone());
+    nameEveryFont(*copy);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QTextDocumentWriter writer(&buffer, "odf");
-    if (!writer.write(&document))
+    if (!writer.write(copy.get()))
         return QByteArray();
     return buffer.data();
 }

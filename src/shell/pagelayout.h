@@ -5,6 +5,7 @@
 
 class QPagedPaintDevice;
 class QPrinter;
+class QTextBlockFormat;
 class QTextDocument;
 
 // The pages of the report, the same on paper, in the print preview and in a PDF: A4
@@ -12,13 +13,17 @@ class QTextDocument;
 // at the foot of every page.
 namespace pagelayout {
 
+// Marks the lines of a table set in the text: consecutive lines so marked are laid out on
+// one page when they fit on one, the heading never apart from its rows.
+void keepTogether(QTextBlockFormat& format);
 // Sets A4 portrait and the margins on a printer or PDF writer.
 void setUp(QPagedPaintDevice& device);
 // Lays the document out on the device's pages and paints them; returns the page count.
 int paint(const QTextDocument& document, QPagedPaintDevice& device);
 // The document as a PDF with the fonts embedded and the given title.
 QByteArray pdf(const QTextDocument& document, const QString& title);
-// The document as OpenDocument text, formatting kept.
+// The document as OpenDocument text, formatting kept: every run names its font and size,
+// so that a table in a fixed-pitch font stays in it in a word processor.
 QByteArray odt(const QTextDocument& document);
 
 } // namespace pagelayout

@@ -574,12 +574,17 @@ void ReportDocument::append(const QString& text) {
     cursor.movePosition(QTextCursor::End);
     QTextCharFormat fixed;
     fixed.setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // The lines go onto one page when printed, heading and rows together.
+    QTextBlockFormat table;
+    pagelayout::keepTogether(table);
     cursor.beginEditBlock();
     // An empty line between the report and the new lines.
     if (!m_editor->document()->isEmpty()) {
         if (!cursor.block().text().isEmpty())
             cursor.insertBlock();
-        cursor.insertBlock(QTextBlockFormat(), fixed);
+        cursor.insertBlock(table, fixed);
+    } else {
+        cursor.setBlockFormat(table);
     }
     cursor.insertText(text, fixed);
     cursor.endEditBlock();

@@ -1,6 +1,7 @@
 #include "fixture.h"
 #include "shell/reportdocument.h"
 
+#include <QFontDatabase>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextCursor>
@@ -27,6 +28,33 @@ QString run(const QString& program, const QStringList& arguments) {
 
 bool have(const char* tool) {
     return !QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty();
+}
+
+// A table as "Aggiungi alla relazione" writes it: a heading, a blank line, the rows, a sum.
+QString storeyTable(int rows) {
+    QString text = QStringLiteral("     AZIONI ORIZZONTALI DI TUTTI I PIANI\n\n"
+                                  "     Piano   W (tonn)    h (m)\n");
+    for (int i = 1; i <= rows; ++i)
+        text += QStringLiteral("     %1       120,0     %2,5\n").arg(i, -2).arg(3 * i, 3);
+    return text + QStringLiteral("     Base     %1,0").arg(120 * rows);
+}
+
+// The font family named by the style of the span holding the text in content.xml (runs of
+// blanks are written as <text:s/> elements, so the text is a word or words with one blank).
+QString fontOfSpan(const QString& content, const QString& text) {
+    const auto span = QRegularExpression(QStringLiteral("<text:span text:style-name=\"(\\w+)\">"
+                                                        "((?:(?!</text:span>).)*?)") +
+                                             QRegularExpression::escape(text),
+                                         QRegularExpression::DotMatchesEverythingOption)
+                          .match(content);
+    if (!span.hasMatch())
+        return QStringLiteral("<no span>");
+    return QRegularExpression(QStringLiteral("<style:style style:name=\"%1\"[^>]*>.*?"
+                                             "fo:font-family=\"([^\"]*)\"")
+                                  .arg(span.captured(1)),
+                              QRegularExpression::DotMatchesEverythingOption)
+        .match(content)
+        .captured(1);
 }
 
 } // namespace
@@ -108,6 +136,66 @@ class TestExport : public QObject {
                 .match(content)
                 .captured(0);
         QVERIFY2(style.contains(QStringLiteral("fo:font-weight=\"bold\"")), qPrintable(style));
+    }
+
+    // Each run keeps its font in the document: the appended table its fixed-pitch one, so
+    // that its columns align in a word processor, the report's text the editor's.
+    void odtKeepsTheFonts() {
+        if (!have("unzip"))
+            QSKIP("unzip is not installed");
+        Fixture f;
+        compose(f);
+        f.main().document().append(storeyTable(3));
+        const QString odt = dir.filePath(QStringLiteral("caratteri.odt"));
+        f.prompts.saveNames.push_back(odt);
+        f.main().document().exportOdt();
+        const QString content = run(QStringLiteral("unzip"),
+                                    {QStringLiteral("-p"), odt, QStringLiteral("content.xml")});
+        QCOMPARE(fontOfSpan(content, QStringLiteral("AZIONI ORIZZONTALI DI TUTTI I PIANI")),
+                 QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family());
+        QCOMPARE(fontOfSpan(content, QStringLiteral("Forza Orizzontale del piano 77")),
+                 QFontInfo(f.main().document().editor()->document()->defaultFont()).family());
+    }
+
+    // A table appended to the report goes onto one page, heading and rows together, wherever
+    // the text before it ends; one longer than a page starts right after the text.
+    void pdfKeepsATableOnOnePage_data() {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("rows");
+        for (int lines = 30; lines <= 60; lines += 3)
+            QTest::addRow("%d lines, 10 rows", lines) << lines << 10;
+        QTest::newRow("5 lines, 80 rows") << 5 << 80;
+    }
+    void pdfKeepsATableOnOnePage() {
+        QFETCH(int, lines);
+        QFETCH(int, rows);
+        if (!have("pdftotext"))
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        Fixture f;
+        QString text;
+        for (int i = 1; i <= lines; ++i)
+            text += QStringLiteral("    Riga %1 della relazione\r\n").arg(i);
+        f.main().setReportText(text);
+        f.main().document().append(storeyTable(rows));
+        const QString pdf = dir.filePath(QStringLiteral("tabella.pdf"));
+        f.prompts.saveNames.push_back(pdf);
+        f.main().document().exportPdf();
+        // pdftotext ends each page with a form feed.
+        const QStringList pages =
+            run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
+                .split(QLatin1Char('\f'));
+        const auto pageOf = [&](const QString& what) {
+            for (int p = 0; p < pages.size(); ++p)
+                if (pages[p].contains(what))
+                    return p + 1;
+            return 0;
+        };
+        const int heading = pageOf(QStringLiteral("AZIONI ORIZZONTALI DI TUTTI I PIANI"));
+        QVERIFY(heading > 0);
+        if (rows < 40)
+            QCOMPARE(pageOf(QStringLiteral("Base ")), heading);
+        else
+            QCOMPARE(heading, pageOf(QStringLiteral("Riga %1 della").arg(lines)));
     }
 
     // Cancelling writes nothing; a folder that is not there is told, and nothing is written.
