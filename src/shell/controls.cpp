@@ -112,7 +112,19 @@ const char* const printedProperty = "tremoraPrinted";
 
 void setPrinted(QPlainTextEdit* surface, const QString& text) {
     surface->setProperty(printedProperty, text);
-    surface->setPlainText(numtext::alignNumberColumns(text));
+    // The lines that are not empty are aligned as one text, then the empty ones put back.
+    QStringList lines = text.split(QLatin1Char('\n'));
+    QStringList filled;
+    for (const QString& line : std::as_const(lines))
+        if (!line.trimmed().isEmpty())
+            filled << line;
+    const QStringList aligned =
+        numtext::alignNumberColumns(filled.join(QLatin1Char('\n'))).split(QLatin1Char('\n'));
+    qsizetype next = 0;
+    for (QString& line : lines)
+        if (!line.trimmed().isEmpty())
+            line = aligned.value(next++);
+    surface->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
 QString printed(const QPlainTextEdit* surface) {

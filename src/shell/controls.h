@@ -28,7 +28,8 @@ QFrame* line(QWidget* parent, const char* name);
 
 // A questionnaire's printed surface: it keeps its lines as written (the building data file
 // stores them so) and shows them with the numbers of each column right-aligned, the padding
-// being only how the surface lays them out.
+// being only how the surface lays them out. A column runs on across empty lines, so that a
+// total set under a blank line lines up with the items above it.
 void setPrinted(QPlainTextEdit* surface, const QString& text);
 // The lines as written; for a surface never given any, the text it shows.
 QString printed(const QPlainTextEdit* surface);

@@ -126,9 +126,10 @@ QListWidget* CalcWindow::listBox(const char* name, const QStringList& items) {
     return l;
 }
 
-QPlainTextEdit* CalcWindow::printSurface(int minimumWidth) {
+QPlainTextEdit* CalcWindow::printSurface(const QString& accessibleName, int minimumWidth) {
     auto* surface = new QPlainTextEdit(this);
     surface->setObjectName(QStringLiteral("Stampa"));
+    surface->setAccessibleName(accessibleName);
     surface->setReadOnly(true);
     surface->setLineWrapMode(QPlainTextEdit::NoWrap);
     surface->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

@@ -77,8 +77,9 @@ class CalcWindow : public BaseWindow {
     // An option; a caption too long for one line wraps at wrapWidth when one is given.
     QRadioButton* option(const char* name, const QString& caption, int wrapWidth = 0);
     // The questionnaires' printed surface ("Stampa"): read-only, fixed-pitch so that the
-    // columns of blanks line up, across the top of the grid.
-    QPlainTextEdit* printSurface(int minimumWidth);
+    // columns of blanks line up, across the top of the grid; a screen reader calls it by
+    // the name given.
+    QPlainTextEdit* printSurface(const QString& accessibleName, int minimumWidth);
 
     // Layout: rows of caption and value in a grid, the buttons in one row at the bottom.
     QGridLayout* grid() const { return m_grid; }

@@ -44,7 +44,8 @@ CoeffDistribuzione::CoeffDistribuzione(AppContext& context, QWidget* parent)
     : CalcWindow(context, parent,
                  {QString(), panels::buildingParameters, helptopics::buildingParameters,
                   helptopics::buildingParametersContext}) {
-    m_surface = printSurface(560);
+    m_surface =
+        printSurface(QStringLiteral("Pesi e quote dei piani e coefficiente di distribuzione"), 560);
 
     m_storeyHeight = hiddenLabel("Label3");
     m_sumWeights = hiddenLabel("Label1");

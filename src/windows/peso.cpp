@@ -17,7 +17,7 @@ Peso::Peso(AppContext& context, QWidget* parent)
     : CalcWindow(context, parent,
                  {QStringLiteral("Peso complessivo dell'edificio"), panels::buildingParameters,
                   helptopics::buildingParameters, helptopics::buildingParametersContext}) {
-    m_sheet = printSurface(520);
+    m_sheet = printSurface(QStringLiteral("Pesi dei piani e peso complessivo, tonnellate"), 520);
 
     QPushButton* reset = button("Command1", QStringLiteral("Reset"));
     QPushButton* send = button("Command3", QStringLiteral("Invia Dati"));

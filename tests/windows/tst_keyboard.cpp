@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QKeyEvent>
+#include <QPlainTextEdit>
 #include <QTextEdit>
 #include <algorithm>
 
@@ -234,8 +235,8 @@ class TestKeyboard : public QObject {
         }
     }
 
-    // Every input and result is called by what it is: no control nameless, no two alike; a
-    // result's value is read as its value.
+    // Every input, result and printed surface is called by what it is: no control nameless,
+    // no two alike; a result's value is read as its value.
     void everyControlNamed() {
         for (const char* name : calculationWindows) {
             Fixture f;
@@ -244,7 +245,8 @@ class TestKeyboard : public QObject {
             for (QWidget* w : window->findChildren<QWidget*>()) {
                 const bool result = w->inherits("ResultLabel");
                 if (!w->isVisible() ||
-                    !(result || qobject_cast<QLineEdit*>(w) || qobject_cast<QListWidget*>(w)))
+                    !(result || qobject_cast<QLineEdit*>(w) || qobject_cast<QListWidget*>(w) ||
+                      qobject_cast<QPlainTextEdit*>(w)))
                     continue;
                 QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
                 const QString label = QStringLiteral("%1.%2 \"%3\"")

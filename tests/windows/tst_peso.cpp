@@ -57,7 +57,8 @@ class TestPeso : public QObject {
         QCOMPARE(lines.size(), 7);
         QCOMPARE(lines[1], QStringLiteral("          PIANI DELL'EDIFICIO:"));
         QVERIFY(lines[0].isEmpty() && lines[2].isEmpty() && lines[5].isEmpty());
-        QCOMPARE(lines[6], QStringLiteral("  Peso complessivo:         220,66 tonn"));
+        QCOMPARE(lines[6], QStringLiteral("  Peso complessivo:") + QString(17, QLatin1Char(' ')) +
+                               QStringLiteral("220,66 tonn"));
 
         f.click("peso", "Command3");
         QCOMPARE(f.prompts.lastTitle(), QStringLiteral("Messaggio di Sistema"));
@@ -75,6 +76,36 @@ class TestPeso : public QObject {
         f.menu("mnupesocomplitem");
         QVERIFY(f.shown("peso"));
         QCOMPARE(f.forms().get<Peso>("peso")->printedText(), printed);
+    }
+
+    // On screen the total stands under the storey weights, right-aligned with them in one
+    // column, whichever is the widest; the lines as written keep their own blanks.
+    void totalLinesUpWithTheWeights_data() {
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QString>("total");
+        QTest::newRow("weights wider") << QStringList{"2", "120,333", "100,333"} << "220,66";
+        QTest::newRow("total wider") << QStringList{"3", "5", "6", "1"} << "12";
+        QTest::newRow("same width") << QStringList{"1", "10,5"} << "10,5";
+    }
+    void totalLinesUpWithTheWeights() {
+        QFETCH(QStringList, answers);
+        QFETCH(QString, total);
+        Fixture f;
+        for (const QString& answer : answers)
+            f.prompts.inputs.push_back(answer);
+        f.menu("mnupesocomplitem");
+        const QStringList lines =
+            f.window("peso")->findChild<QPlainTextEdit*>()->toPlainText().split(QLatin1Char('\n'));
+        const int storeys = answers.size() - 1;
+        QCOMPARE(lines.size(), storeys + 5);
+        QCOMPARE(lines.last().simplified(),
+                 QStringLiteral("Peso complessivo: ") + total + QStringLiteral(" tonn"));
+        const qsizetype column = lines.last().indexOf(QStringLiteral(" tonn"));
+        for (int i = 1; i <= storeys; ++i) {
+            QCOMPARE(lines[2 + i].simplified(),
+                     QStringLiteral("%1° Piano ").arg(i) + answers[i] + QStringLiteral(" tonn"));
+            QCOMPARE(lines[2 + i].indexOf(QStringLiteral(" tonn")), column);
+        }
     }
 
     void unusableAnswersAreAskedAgain() {
