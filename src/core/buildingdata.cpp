@@ -7,7 +7,10 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
+#include <QSet>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace buildingdata {
 
@@ -28,7 +31,160 @@ const QString keyControls = QStringLiteral("controlli");
 const QString keyKept = QStringLiteral("interni");
 
 QString quoted(const QString& name) {
-    return QStringLiteral("«") + name + QStringLiteral("»");
+    return QStringLiteral("«") + excerpt(name) + QStringLiteral("»");
+}
+
+// The most storeys a questionnaire asks for.
+constexpr int maxQuestionnaireStoreys = 9;
+
+// The text of a JSON string's body (between its quotes), escapes resolved.
+QString unescaped(const char* begin, const char* end) {
+    QString out;
+    const char* run = begin;
+    for (const char* p = begin; p < end; ++p) {
+        if (*p != '\\')
+            continue;
+        out += QString::fromUtf8(run, p - run);
+        ++p;
+        switch (*p) {
+        case 'b':
+            out += QChar(0x08);
+            break;
+        case 'f':
+            out += QChar(0x0c);
+            break;
+        case 'n':
+            out += QChar(0x0a);
+            break;
+        case 'r':
+            out += QChar(0x0d);
+            break;
+        case 't':
+            out += QChar(0x09);
+            break;
+        case 'u':
+            out += QChar(char16_t(QByteArray(p + 1, 4).toUShort(nullptr, 16)));
+            p += 4;
+            break;
+        default:
+            out += QLatin1Char(*p);
+            break;
+        }
+        run = p + 1;
+    }
+    return out + QString::fromUtf8(run, end - run);
+}
+
+// The first member name found twice in one object of a valid JSON text, as the path of the
+// second one ("finestre.periodo.controlli.Text1"), or nothing. A JSON reader keeps one of
+// the two silently; a file with both was not written by us and either value could be meant.
+std::optional<QString> duplicateMember(const QByteArray& json) {
+    struct Level {
+        bool object;
+        QString path;
+        QSet<QString> names;
+        QString last;
+        int index = 0;
+        bool expectName = true;
+    };
+    std::vector<Level> levels;
+    const auto childPath = [&levels]() {
+        if (levels.empty())
+            return QString();
+        const Level& top = levels.back();
+        if (!top.object)
+            return top.path + QStringLiteral("[%1]").arg(top.index);
+        return top.path.isEmpty() ? top.last : top.path + QLatin1Char('.') + top.last;
+    };
+    const char* p = json.constData();
+    const char* end = p + json.size();
+    for (; p < end; ++p) {
+        switch (*p) {
+        case '{':
+        case '[':
+            levels.push_back({*p == '{', childPath(), {}, {}, 0, true});
+            break;
+        case '}':
+        case ']':
+            levels.pop_back();
+            break;
+        case ',':
+            if (levels.back().object)
+                levels.back().expectName = true;
+            else
+                ++levels.back().index;
+            break;
+        case '"': {
+            const char* begin = ++p;
+            while (p < end && *p != '"')
+                p += *p == '\\' ? 2 : 1;
+            if (!levels.empty() && levels.back().object && levels.back().expectName) {
+                Level& top = levels.back();
+                top.last = unescaped(begin, p);
+                top.expectName = false;
+                if (top.names.contains(top.last))
+                    return childPath();
+                top.names.insert(top.last);
+            }
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return std::nullopt;
+}
+
+// Where the text stops being UTF-8, as "riga L, colonna C" of the characters before it, or
+// nothing when it is UTF-8 throughout.
+std::optional<QString> notUtf8(const QByteArray& bytes) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    qsizetype line = 1, column = 1;
+    for (qsizetype i = 0; i < n;) {
+        const unsigned char c = p[i];
+        int length = c < 0x80           ? 1
+                     : (c >> 5) == 0x6  ? 2
+                     : (c >> 4) == 0xe  ? 3
+                     : (c >> 3) == 0x1e ? 4
+                                        : 0;
+        bool valid = length > 0 && i + length <= n && !(c == 0xc0 || c == 0xc1 || c > 0xf4);
+        for (int k = 1; valid && k < length; ++k)
+            valid = (p[i + k] & 0xc0) == 0x80;
+        if (valid && length == 3) {
+            const unsigned code = ((c & 0x0fu) << 12) | ((p[i + 1] & 0x3fu) << 6);
+            valid = code >= 0x800 && !(code >= 0xd800 && code < 0xe000);
+        }
+        if (valid && length == 4)
+            valid = !(c == 0xf0 && p[i + 1] < 0x90) && !(c == 0xf4 && p[i + 1] >= 0x90);
+        if (!valid)
+            return QStringLiteral("riga %1, colonna %2").arg(line).arg(column);
+        if (c == '\n') {
+            ++line;
+            column = 1;
+        } else {
+            ++column;
+        }
+        i += length;
+    }
+    return std::nullopt;
+}
+
+// UTF-16 text, with or without its byte order mark: ASCII characters come with a zero byte.
+bool looksUtf16(const QByteArray& bytes) {
+    if (bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff"))
+        return true;
+    const qsizetype sample = std::min<qsizetype>(bytes.size(), 64);
+    return sample >= 2 && bytes.left(sample).count('\0') * 4 >= sample;
+}
+
+// Line and column of a byte offset, for messages a person can follow in an editor.
+QString lineAndColumn(const QByteArray& bytes, qsizetype offset) {
+    offset = std::clamp<qsizetype>(offset, 0, bytes.size());
+    const QByteArray before = bytes.left(offset);
+    const qsizetype line = before.count('\n') + 1;
+    const qsizetype column = QString::fromUtf8(before.mid(before.lastIndexOf('\n') + 1)).size() + 1;
+    return QStringLiteral("riga %1, colonna %2").arg(line).arg(column);
 }
 
 QJsonValue storeyValue(const std::optional<QString>& storey) {
@@ -82,11 +238,21 @@ class Reader {
         QString t;
         if (!text(v, path, &t))
             return false;
-        const auto n = numtext::parse(t);
+        const auto n = numtext::parseStored(t);
         if (!n)
-            return fail(quoted(path) + QStringLiteral(" non è un numero: \"") + t +
+            return fail(quoted(path) + QStringLiteral(" non è un numero: \"") + excerpt(t) +
                         QStringLiteral("\""));
         *out = *n;
+        return true;
+    }
+
+    // A weight or a height: a number, not below zero (the questionnaires refuse those).
+    bool quantityText(const QJsonValue& v, const QString& path, double* out) {
+        if (!numberText(v, path, out))
+            return false;
+        if (*out < 0)
+            return fail(quoted(path) + QStringLiteral(" è negativo: \"") + excerpt(v.toString()) +
+                        QStringLiteral("\""));
         return true;
     }
 
@@ -94,10 +260,15 @@ class Reader {
         if (!v.isArray())
             return fail(quoted(path) + QStringLiteral(" deve essere un elenco di numeri"));
         const QJsonArray a = v.toArray();
+        if (a.size() > maxQuestionnaireStoreys)
+            return fail(quoted(path) + QStringLiteral(" ha %1 piani, al massimo se ne "
+                                                      "inseriscono %2")
+                                           .arg(a.size())
+                                           .arg(maxQuestionnaireStoreys));
         for (int i = 0; i < a.size(); ++i) {
             double ignored = 0.0;
             const QString item = path + QStringLiteral("[%1]").arg(i);
-            if (!numberText(a.at(i), item, &ignored))
+            if (!quantityText(a.at(i), item, &ignored))
                 return false;
             out->append(a.at(i).toString());
         }
@@ -114,7 +285,7 @@ class Reader {
             if (!o.contains(key))
                 return fail(QStringLiteral("manca ") + quoted(path(key)));
         double weight = 0.0;
-        if (!numberText(o.value(keyWeight), path(keyWeight), &weight))
+        if (!quantityText(o.value(keyWeight), path(keyWeight), &weight))
             return false;
         const float single = static_cast<float>(weight);
         if (!std::isfinite(single))
@@ -255,12 +426,33 @@ QByteArray write(const File& file) {
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
+QString excerpt(const QString& value) {
+    constexpr int longest = 60;
+    if (value.size() <= longest)
+        return value;
+    // Never cut a character made of two UTF-16 units in half.
+    int cut = longest - 1;
+    if (value.at(cut - 1).isHighSurrogate())
+        --cut;
+    return value.left(cut) + QStringLiteral("…");
+}
+
 ReadResult read(const QByteArray& bytes) {
+    if (looksUtf16(bytes))
+        return {std::nullopt, QStringLiteral("il file è codificato in UTF-16, mentre i dati "
+                                             "edificio sono in UTF-8")};
+    if (const auto where = notUtf8(bytes))
+        return {std::nullopt, QStringLiteral("il file non è codificato in UTF-8 (carattere non "
+                                             "valido alla ") +
+                                  *where + QStringLiteral("): forse è in Latin-1 o Windows-1252")};
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        return {std::nullopt, QStringLiteral("il contenuto non è JSON valido (errore al byte %1)")
-                                  .arg(parseError.offset + 1)};
+        return {std::nullopt, QStringLiteral("il contenuto non è JSON valido (errore alla ") +
+                                  lineAndColumn(bytes, parseError.offset) + QLatin1Char(')')};
+    if (const auto twice = duplicateMember(bytes))
+        return {std::nullopt,
+                QStringLiteral("la voce ") + quoted(*twice) + QStringLiteral(" compare due volte")};
     if (!document.isObject())
         return {std::nullopt, QStringLiteral("il contenuto non è un oggetto JSON")};
     const QJsonObject root = document.object();

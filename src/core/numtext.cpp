@@ -80,7 +80,7 @@ QByteArray general(double value, int digits) {
 // The C library's strtod and printf follow the decimal separator of the process's locale,
 // which a desktop program adopts from the user (a comma on an Italian desktop): numbers go
 // through <charconv> instead, which always reads and writes the dot.
-std::optional<double> readAscii(const QByteArray& ascii) {
+std::optional<double> readAscii(const QByteArray& ascii, bool zeroWhenTooSmall) {
     const char* first = ascii.constData();
     const char* last = first + ascii.size();
     // from_chars takes no leading plus.
@@ -93,7 +93,7 @@ std::optional<double> readAscii(const QByteArray& ascii) {
         return std::nullopt;
     if (error == std::errc::result_out_of_range) {
         // Too small for a double reads as zero with its sign; too large is not a number.
-        if (tooSmall(ascii))
+        if (zeroWhenTooSmall && tooSmall(ascii))
             return ascii.startsWith('-') ? -0.0 : 0.0;
         return std::nullopt;
     }
@@ -102,9 +102,7 @@ std::optional<double> readAscii(const QByteArray& ascii) {
     return value;
 }
 
-} // namespace
-
-std::optional<double> parse(const QString& text) {
+std::optional<double> read(const QString& text, bool zeroWhenTooSmall) {
     const QString s = text.trimmed();
     int i = 0;
     const int n = s.size();
@@ -142,7 +140,17 @@ std::optional<double> parse(const QString& text) {
     }
     if (i != n)
         return std::nullopt;
-    return readAscii(ascii);
+    return readAscii(ascii, zeroWhenTooSmall);
+}
+
+} // namespace
+
+std::optional<double> parse(const QString& text) {
+    return read(text, true);
+}
+
+std::optional<double> parseStored(const QString& text) {
+    return read(text, false);
 }
 
 double round2(double value) {

@@ -13,6 +13,11 @@ namespace numtext {
 // or values that overflow a double.
 std::optional<double> parse(const QString& text);
 
+// parse() for a value the program wrote itself (a saved file): text too small for a double
+// ("1E-400"), which parse() reads as 0 the way a typed value is, is refused as well, since
+// no number the program writes reads back as anything but itself.
+std::optional<double> parseStored(const QString& text);
+
 // Scale by 100, round to the even neighbour on an exact tie, divide by 100:
 // 2,125 -> 2,12 and 2,375 -> 2,38. A finite value stays finite: one too large to have
 // hundredths (from about 4,5E13) is returned as it is.

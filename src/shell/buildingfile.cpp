@@ -1,6 +1,7 @@
 #include "shell/buildingfile.h"
 
 #include "core/diskfile.h"
+#include "core/numtext.h"
 #include "core/sharedvalues.h"
 #include "shell/appcontext.h"
 #include "shell/controls.h"
@@ -34,7 +35,7 @@ const QString title = QStringLiteral("Messaggio di Sistema");
 constexpr qint64 maxFileSize = 16LL * 1024 * 1024;
 
 QString quoted(const QString& name) {
-    return QStringLiteral("«") + name + QStringLiteral("»");
+    return QStringLiteral("«") + buildingdata::excerpt(name) + QStringLiteral("»");
 }
 
 // What kind of value a control holds, or nothing for a control the file does not keep
@@ -131,7 +132,7 @@ QString kindName(ControlValue::Kind kind) {
 }
 
 QString fileName(const QString& path) {
-    return quoted(QFileInfo(path).fileName());
+    return QStringLiteral("«") + QFileInfo(path).fileName() + QStringLiteral("»");
 }
 
 } // namespace
@@ -177,6 +178,10 @@ QString check(Forms& forms, const buildingdata::File& file) {
             const ControlValue::Kind kind = *kindOf(control);
             if (kind != c->kind)
                 return where + QStringLiteral(" deve essere ") + kindName(kind);
+            if (kind == ControlValue::Text && controls::isNumericResult(control) &&
+                !c->text.isEmpty() && !numtext::parseStored(c->text))
+                return where + QStringLiteral(" è un risultato ma non è un numero: \"") +
+                       buildingdata::excerpt(c->text) + QLatin1Char('"');
             if (kind == ControlValue::Row) {
                 const int count = qobject_cast<QListWidget*>(control)->count();
                 if (c->row >= count)

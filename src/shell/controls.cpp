@@ -177,4 +177,12 @@ QList<QWidget*> orderTabs(QWidget* window) {
     return order;
 }
 
+void markNumericResult(QWidget* result) {
+    result->setProperty("numericResult", true);
+}
+
+bool isNumericResult(const QWidget* control) {
+    return control->property("numericResult").toBool();
+}
+
 } // namespace controls

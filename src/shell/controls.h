@@ -39,6 +39,11 @@ QList<QWidget*> readingOrder(QWidget* window);
 // Tab runs through the window's controls in reading order; returns that order.
 QList<QWidget*> orderTabs(QWidget* window);
 
+// A result that is a number or nothing (a value worked out, never a caption): the building
+// data file refuses any other text for it.
+void markNumericResult(QWidget* result);
+bool isNumericResult(const QWidget* control);
+
 // What a control shows: a label's caption, a text box's text, a button's caption, the
 // selected item of a list; empty for anything else.
 QString text(const QObject* control);

@@ -28,7 +28,7 @@ AnalisiDinamica2::AnalisiDinamica2(AppContext& context, QWidget* parent)
     QLabel* intensityCaption =
         label("Label8", QStringLiteral("Coefficiente di Intensità Sismica (C):"));
     QLabel* zoneCaption = label("Label7", QStringLiteral("Grado di Sismicità (S):"));
-    QLabel* intensityText = result("Label9");
+    QLabel* intensityText = textResult("Label9");
     QLabel* foundationCaption = label("Label3", QStringLiteral("Coefficiente di Fondazione:"));
     m_structureCaption = label("Label11");
     QListWidget* structureList = listBox("List3", coefficients::structure.texts());

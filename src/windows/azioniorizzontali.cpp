@@ -88,7 +88,7 @@ AzioniOrizzontali::AzioniOrizzontali(AppContext& context, QWidget* parent)
     QLabel* zoneCaption = label("Label7", QStringLiteral("Grado di Sismicità (S):"));
     QLabel* intensityCaption =
         label("Label8", QStringLiteral("Coefficiente di Intensità Sismica (C):"));
-    QLabel* intensityText = result("Label9");
+    QLabel* intensityText = textResult("Label9");
     m_forceCaption = label("Label12", QString(), Bold);
     // The boxes W and F were drawn in; the results are boxes of their own.
     QLabel* forceBox = hiddenLabel("Label13");

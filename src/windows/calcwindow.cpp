@@ -1,5 +1,6 @@
 #include "windows/calcwindow.h"
 
+#include "core/buildingdata.h"
 #include "core/coefficients.h"
 #include "core/numtext.h"
 #include "core/sharedvalues.h"
@@ -69,6 +70,12 @@ QLabel* CalcWindow::label(const char* name, const QString& caption, int style) {
 }
 
 QLabel* CalcWindow::result(const char* name) {
+    QLabel* l = textResult(name);
+    controls::markNumericResult(l);
+    return l;
+}
+
+QLabel* CalcWindow::textResult(const char* name) {
     return label(name, QString(), Bordered | Centred);
 }
 
@@ -327,7 +334,8 @@ QString CalcWindow::refusedKept(const QMap<QString, QString>& kept) const {
         const bool copy = key.startsWith(copyPrefix) &&
                           findChild<QLineEdit*>(key.mid(copyPrefix.size())) != nullptr;
         if (!copy && !own.contains(key))
-            return QStringLiteral("valore interno sconosciuto «") + key + QStringLiteral("»");
+            return QStringLiteral("valore interno sconosciuto «") + buildingdata::excerpt(key) +
+                   QStringLiteral("»");
     }
     return QString();
 }
@@ -521,7 +529,7 @@ CalcWindow::addFramedSeismicInputs(const std::function<void()>& changed) {
     in.zoneCaption = label("Label7", QStringLiteral("Grado di Sismicità (S):"));
     in.zones = listBox("List2");
     in.intensityCaption = label("Label8", QStringLiteral("Coefficiente di Intensità Sismica (C):"));
-    in.intensityText = result("Label9");
+    in.intensityText = textResult("Label9");
     in.intensity = hiddenLabel("Label19");
     in.zoneText = hiddenLabel("Label10");
     in.protectionCaption =
@@ -555,7 +563,7 @@ CalcWindow::SeismicRows CalcWindow::addSeismicRows(const char* zoneTextName,
     rows.intensityCaption =
         label("Label8", QStringLiteral("Coefficiente di Intensità Sismica (C):"));
     rows.zones = listBox("List2");
-    QLabel* intensityText = result("Label9");
+    QLabel* intensityText = textResult("Label9");
     rows.intensity = hiddenLabel("Label12");
     QLabel* zoneText = hiddenLabel(zoneTextName);
     QLabel* protectionCaption =

@@ -62,6 +62,8 @@ class CalcWindow : public BaseWindow {
     QLabel* label(const char* name, const QString& caption = QString(), int style = Plain);
     // A result: a value the window works out or looks up, in a sunken box.
     QLabel* result(const char* name);
+    // A result that is a text rather than a number (the zone's intensity "0,07g").
+    QLabel* textResult(const char* name);
     QLabel* hiddenLabel(const char* name, const QString& caption = QString());
     NumberEdit* textBox(const char* name);
     // A box for a weight, a height, a length or a period: negative values are refused.

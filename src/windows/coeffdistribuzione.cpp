@@ -245,7 +245,7 @@ QStringList CoeffDistribuzione::ownKeptNames() const {
 }
 
 QString CoeffDistribuzione::refusedKept(const QMap<QString, QString>& kept) const {
-    if (kept.contains(keptGamma) && !numtext::parse(kept.value(keptGamma)))
+    if (kept.contains(keptGamma) && !numtext::parseStored(kept.value(keptGamma)))
         return QStringLiteral("«") + keptGamma + QStringLiteral("» non è un numero");
     return CalcWindow::refusedKept(kept);
 }

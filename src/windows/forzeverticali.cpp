@@ -19,7 +19,7 @@ ForzeVerticali::ForzeVerticali(AppContext& context, QWidget* parent)
     QLabel* intensityCaption =
         label("Label8", QStringLiteral("Coefficiente di Intensità Sismica (C):"));
     m_zones = listBox("List2");
-    QLabel* intensityText = result("Label9");
+    QLabel* intensityText = textResult("Label9");
     QLabel* zoneText = hiddenLabel("Label4");
     QLabel* weightCaption =
         label("Label10", QStringLiteral("Peso complessivo Masse Strutturali (W):"));

@@ -1,5 +1,6 @@
 #include "windows/tuttipiani.h"
 
+#include "core/buildingdata.h"
 #include "core/coefficients.h"
 #include "core/numtext.h"
 #include "core/sharedvalues.h"
@@ -509,6 +510,11 @@ QString TuttiPiani::refusedKept(const QMap<QString, QString>& kept) const {
     for (const QString& name : ownKeptNames())
         if (kept.value(name).count(keptSeparator) >= storeys::maxStoreys)
             return QStringLiteral("«") + name + QStringLiteral("» ha più di 30 piani");
+    // The table keeps a weight and a height for every storey, so both lists are as long.
+    if (kept.value(keptWeights).count(keptSeparator) !=
+        kept.value(keptHeights).count(keptSeparator))
+        return QStringLiteral("«") + keptWeights + QStringLiteral("» e «") + keptHeights +
+               QStringLiteral("» non hanno lo stesso numero di piani");
     return CalcWindow::refusedKept(kept);
 }
 

@@ -378,6 +378,60 @@ class TestDatiEdificio : public QObject {
              dataFile(noShared,
                       R"({"periodo": {"titolo": "", "controlli": {}, "interni": {"a": "1"}}})"),
              "finestra «periodo»: valore interno sconosciuto «a»"},
+            {"duplicate shared value",
+             dataFile(R"({"pesoEdificio": "1", "pesoEdificio": "2", "pesiPiani": [],
+                "quotePiani": [], "numeroPiano": null, "gammaPiano": null})",
+                      "{}"),
+             "la voce «valoriCondivisi.pesoEdificio» compare due volte"},
+            {"duplicate control, escaped",
+             dataFile(noShared, R"({"periodo": {"titolo": "", "controlli": {"Text1": "1",
+                "Text2": "2", "Text\u0031": "3"}}})"),
+             "la voce «finestre.periodo.controlli.Text1» compare due volte"},
+            {"negative building weight",
+             dataFile(R"({"pesoEdificio": "-1", "pesiPiani": [], "quotePiani": [],
+                "numeroPiano": null, "gammaPiano": null})",
+                      "{}"),
+             "«valoriCondivisi.pesoEdificio» è negativo: \"-1\""},
+            {"negative storey height",
+             dataFile(R"({"pesoEdificio": "1", "pesiPiani": ["1"], "quotePiani": ["-3,5"],
+                "numeroPiano": null, "gammaPiano": null})",
+                      "{}"),
+             "«valoriCondivisi.quotePiani[0]» è negativo: \"-3,5\""},
+            {"gamma underflows",
+             dataFile(R"({"pesoEdificio": "1", "pesiPiani": [], "quotePiani": [],
+                "numeroPiano": "2", "gammaPiano": "1E-400"})",
+                      "{}"),
+             "«valoriCondivisi.gammaPiano» non è un numero: \"1E-400\""},
+            {"more storeys than a questionnaire asks",
+             dataFile(R"({"pesoEdificio": "10", "pesiPiani": ["1","1","1","1","1","1","1","1",
+                "1","1"], "quotePiani": [], "numeroPiano": null, "gammaPiano": null})",
+                      "{}"),
+             "«valoriCondivisi.pesiPiani» ha 10 piani, al massimo se ne inseriscono 9"},
+            {"result not a number",
+             dataFile(noShared, R"({"periodo": {"titolo": "", "controlli": {"Label4": "0,4x"}}})"),
+             "«periodo.Label4» è un risultato ma non è un numero: \"0,4x\""},
+            {"result underflows",
+             dataFile(noShared,
+                      R"({"periodo": {"titolo": "", "controlli": {"Label4": "1E-400"}}})"),
+             "«periodo.Label4» è un risultato ma non è un numero"},
+            {"storey lists of the table differ",
+             dataFile(noShared, R"({"tuttipiani": {"titolo": "", "controlli": {},
+                "interni": {"pesi": "1;2", "quote": "3"}}})"),
+             "«pesi» e «quote» non hanno lo stesso numero di piani"},
+            {"long bad value quoted in part",
+             dataFile(R"({"pesoEdificio": "1", "pesiPiani": [], "quotePiani": [],
+                "numeroPiano": "2", "gammaPiano": "x123456789012345678901234567890123456789012345678901234567890123456789"})",
+                      "{}"),
+             "non è un numero: \"x1234567890123456789012345678901234567890123456789012345678…\""},
+            {"Latin-1",
+             dataFile(noShared, "{\"periodo\": {\"titolo\": \"Perìodo\"}}")
+                 .replace("\xc3\xac", "\xec"),
+             "il file non è codificato in UTF-8 (carattere non valido alla riga 2, colonna 86)"},
+            {"UTF-16",
+             QByteArray(
+                 reinterpret_cast<const char*>(QString::fromUtf8(dataFile(noShared, "{}")).utf16()),
+                 dataFile(noShared, "{}").size() * 2),
+             "il file è codificato in UTF-16"},
         };
         QTemporaryDir dir;
         for (const Case& c : cases) {
@@ -403,6 +457,23 @@ class TestDatiEdificio : public QObject {
             QCOMPARE(captured(f), before);
             QCOMPARE(f.main().reportText(), QStringLiteral("relazione"));
         }
+    }
+
+    // One bad value of megabytes is refused at once, and the message stays short.
+    void aHugeBadValueIsRefusedQuickly() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("enorme.tremora"));
+        const QByteArray huge(15 * 1024 * 1024, '7');
+        writeAll(path, dataFile("{\"pesoEdificio\": \"" + huge + "x\"}", "{}"));
+        Fixture f;
+        f.prompts.openNames = {path};
+        QElapsedTimer clock;
+        clock.start();
+        f.menu("mnuApriDatiItem");
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(f.prompts.shown.size(), size_t(2));
+        QVERIFY2(f.prompts.shown.back().text.size() < 250,
+                 qPrintable(f.prompts.shown.back().text.left(300)));
     }
 
     void aFileNamedAtStartOpensByItsKind() {
