@@ -395,14 +395,15 @@ class TestReportDocument : public QObject {
         QCOMPARE(f.main().document().caption(), QStringLiteral("TREMORA"));
         QVERIFY(f.main().hint().isEmpty());
 
-        // An existing file whose new version cannot be written beside it (the name leaves
-        // no room for the temporary one): the old file stays whole.
-        const QString old = dir.filePath(QString(250, QLatin1Char('r')) + QStringLiteral(".txt"));
+        // An existing file the user may not write (made read-only): the old file stays whole.
+        const QString old = path("sola-lettura.txt");
         writeAll(old, QByteArray("vecchio"));
+        QVERIFY(QFile::setPermissions(old, QFile::ReadOwner | QFile::ReadGroup));
         f.prompts.clear();
         f.prompts.saveNames.push_back(old);
         f.menu("mnuSalvaconnomeItem");
         QCOMPARE(f.prompts.messages().size(), size_t(1));
+        QVERIFY(f.prompts.lastMessage().contains(QStringLiteral("Il file è di sola lettura")));
         QCOMPARE(readAll(old), QByteArray("vecchio"));
         QVERIFY(doc.isModified());
         QCOMPARE(doc.text(), QStringLiteral("nuovo testo"));
