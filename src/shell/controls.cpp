@@ -148,9 +148,11 @@ QString text(const QObject* control) {
 
 QList<QWidget*> readingOrder(QWidget* window) {
     QList<QWidget*> found;
+    // Only the window's own controls: a window opened from it (the help viewer) is its child
+    // object too, but Tab never crosses from one window to another.
     for (QWidget* w : window->findChildren<QWidget*>())
-        if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
-            !w->focusProxy())
+        if (w->window() == window->window() && w->isVisible() && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
             found << w;
     const auto at = [window](const QWidget* w) { return w->mapTo(window, QPoint(0, 0)); };
     std::stable_sort(found.begin(), found.end(),

@@ -1,6 +1,7 @@
 #include "core/reportlayout.h"
 #include "fixture.h"
 #include "shell/buildingfile.h"
+#include "shell/controls.h"
 #include "shell/helpservice.h"
 #include "shell/numberedit.h"
 #include "shell/reportdocument.h"
@@ -128,6 +129,9 @@ void useWhatTheWindowOpens(Fixture& f, QDialog* window, const QString& folder) {
     auto* search = window->findChild<QLineEdit*>(QStringLiteral("cerca"));
     QVERIFY2(search, "the help viewer with its search box");
     search->setText(window->objectName());
+    // Tab stays within the window: the help viewer beside it has its own order.
+    for (const QWidget* w : controls::readingOrder(window))
+        QVERIFY2(w->window() == window, qPrintable(w->objectName()));
     if (auto* exportImage = window->findChild<QPushButton*>(QStringLiteral("cmdEsporta"))) {
         const QString image = folder + QLatin1Char('/') + window->objectName() + ".png";
         f.prompts.saveNames = {image};
