@@ -1,126 +1,14 @@
-#include "core/reportlayout.h"
-#include "fixture.h"
+#include "everywindow.h"
 #include "shell/buildingfile.h"
 #include "shell/controls.h"
 #include "shell/helpservice.h"
-#include "shell/numberedit.h"
 #include "shell/reportdocument.h"
 
-#include <QCheckBox>
 #include <QTemporaryDir>
-#include <functional>
 
 // Building data files: what the calculation windows and the shared values hold, saved and
 // opened again from the File menu.
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-using Meanwhile = std::function<void(QDialog*)>;
-
-// Opens a calculation window from its menu and works it as a user would: every empty box
-// gets a number of its own, every list its last item, the last option of the window is
-// chosen, whatever else the user does there (meanwhile), then "Elabora Dati" and "Invia
-// Dati", or "Chiudi" in a window built around a diagram.
-void work(Fixture& f, const char* menu, const char* window, int seed,
-          const Meanwhile& meanwhile = {}) {
-    f.menu(menu);
-    QDialog* w = f.window(window);
-    QVERIFY2(w, window);
-    int n = seed;
-    for (NumberEdit* box : w->findChildren<NumberEdit*>())
-        if (box->text().isEmpty())
-            box->setText(QString::number(++n) + QStringLiteral(",5"));
-    for (QListWidget* list : w->findChildren<QListWidget*>())
-        list->setCurrentRow(list->count() - 1);
-    const auto options = w->findChildren<QRadioButton*>();
-    if (!options.isEmpty())
-        options.last()->click();
-    if (meanwhile)
-        meanwhile(w);
-    for (const char* caption : {"Elabora Dati", "Invia Dati", "Chiudi"})
-        for (QPushButton* b : w->findChildren<QPushButton*>())
-            if (b->text() == QLatin1String(caption) && w->isVisible())
-                b->click();
-}
-
-// Every calculation window worked, questionnaires answered (the load steps of peso and
-// coeffdistribuzione ask them); sent with its results, the diagram windows closed.
-void workEveryWindow(Fixture& f, const Meanwhile& meanwhile = {}) {
-    const struct {
-        const char* menu;
-        const char* window;
-        std::vector<const char*> answers;
-    } windows[] = {
-        {"mnuperfonditem", "periodo", {}},
-        {"mnupesocomplitem", "peso", {"2", "120,333", "100,1"}},
-        {"mnucoefficienteitem",
-         "coeffdistribuzione",
-         {"3", "2", "100", "3", "100", "6", "100", "9"}},
-        {"mnuforzeorizzontaliitem", "forzeorizzontali", {}},
-        {"mnuforzeverticaliitem", "forzeverticali", {}},
-        {"mnuanldinitem", "analisidinamica1", {}},
-        {"mnuanalisidinItem", "analisidinamica2", {}},
-        {"mnuazorizzitem", "azioniorizzontali", {}},
-        {"mnuazvertitem", "azioniverticali", {}},
-        {"mnusollecitazioniItem", "Sollecitazioni", {}},
-        {"mnuverificheitem", "verifiche", {}},
-        {"mnututtipianiitem", "tuttipiani", {}},
-        {"mnuspettroitem", "spettro", {}},
-    };
-    int seed = 0;
-    for (const auto& w : windows) {
-        for (const char* answer : w.answers)
-            f.prompts.answer({answer});
-        work(f, w.menu, w.window, seed += 10, meanwhile);
-    }
-}
-
-// The composer's tick of each section, for each analysis.
-const char* tickOf(report::Analysis analysis, report::Section section) {
-    using namespace report;
-    if (analysis == Analysis::Static)
-        return section == FO   ? "Check1"
-               : section == FV ? "Check2"
-               : section == DS ? "Check3"
-                               : "Check4";
-    return section == FO ? "Checkd1" : section == DS ? "Checkd2" : "Checkd3";
-}
-
-// The reports of all 44 section sets of both kinds of building, composed one after the other
-// with "Crea Relazione", each preceded by the question about doubtful sections when asked.
-QStringList composeEveryReport(Fixture& f) {
-    using report::Building;
-    QStringList reports;
-    for (Building building : {Building::Masonry, Building::Framed}) {
-        const bool masonry = building == Building::Masonry;
-        const char* window = masonry ? "componirelazione" : "componirelazione1";
-        for (const report::Combination& c : report::combinations(building)) {
-            f.prompts.yesNoAnswers = {true};
-            f.prompts.shown.clear();
-            f.menu(masonry ? "mnuedmuritem" : "mnueintitem");
-            f.click(window, c.analysis == report::Analysis::Static ? "Option1" : "Option2");
-            for (report::Section s : {report::FO, report::FV, report::DS, report::VS})
-                if (c.sections & s)
-                    f.control<QCheckBox>(window, tickOf(c.analysis, s))->setChecked(true);
-            f.click(window, "Command2");
-            Fixture::settle();
-            for (const auto& shown : f.prompts.shown)
-                reports << shown.text;
-            reports << f.main().reportText();
-        }
-    }
-    return reports;
-}
 
 // F1 in a window, with a word searched in the help viewer it opens, and in a window with a
 // diagram "Esporta immagine....": none of it is a value of the building.
