@@ -1,5 +1,7 @@
 #include "core/reportlayout.h"
 
+#include "core/fields.h"
+
 #include <algorithm>
 
 namespace report {
@@ -13,18 +15,17 @@ QString spaces(int count) {
 
 // One line of a section: caption, a blank, the value, then the tail.
 struct Entry {
-    const char* caption;  // control showing the caption (or the caption itself, see fixed)
-    const char* value;    // control showing the value; nullptr: the caption stands alone
-    const char* unit;     // "sec", "tonn", "cm" after the value, or nullptr
-    const char* pad = ""; // what follows a value without unit
-    bool fixed = false;   // caption is literal text, not a control
+    const char* field;                  // key of the value's field (its caption and value)
+    const char* unit;                   // "sec", "tonn", "cm" after the value, or nullptr
+    const char* pad = "";               // what follows a value without unit
+    const char* fixedCaption = nullptr; // a caption written as it is, not the field's label
 };
 
 struct SectionTable {
     Section id;
     const char* window;
     const char* heading;      // heading text, or nullptr when the window's label carries it
-    const char* headingLabel; // label holding title and heading (framed horizontal actions)
+    const char* headingField; // field holding title and heading (framed horizontal actions)
     std::vector<Entry> entries;
 };
 
@@ -34,13 +35,13 @@ const SectionTable masonryStaticFO{FO,
                                    "FORZE ORIZZONTALI",
                                    nullptr,
                                    {
-                                       {"Label2", "Text1", "sec"},
-                                       {"Label4", "Label5", nullptr},
-                                       {"Label7", "Label13", nullptr},
-                                       {"Label8", "Label9", nullptr},
-                                       {"Label6", "Label11", nullptr, "   "},
-                                       {"Label1", "Text2", "tonn"},
-                                       {"Label3", "Label10", "tonn"},
+                                       {"forzeorizzontali.T", "sec"},
+                                       {"forzeorizzontali.R", nullptr},
+                                       {"forzeorizzontali.S", nullptr},
+                                       {"forzeorizzontali.C", nullptr},
+                                       {"forzeorizzontali.I", nullptr, "   "},
+                                       {"forzeorizzontali.W", "tonn"},
+                                       {"forzeorizzontali.Fh", "tonn"},
                                    }};
 
 // Horizontal forces of a masonry building from the response spectrum.
@@ -49,13 +50,13 @@ const SectionTable masonryDynamicFO{FO,
                                     "FORZE ORIZZONTALI",
                                     nullptr,
                                     {
-                                        {"Label2", "Text1", "sec"},
-                                        {"Label4", "Label5", nullptr},
-                                        {"Label7", "Label10", nullptr},
-                                        {"Label8", "Label9", nullptr},
-                                        {"Label6", "Label11", nullptr, "   "},
+                                        {"analisidinamica1.T", "sec"},
+                                        {"analisidinamica1.R", nullptr},
+                                        {"analisidinamica1.S", nullptr},
+                                        {"analisidinamica1.C", nullptr},
+                                        {"analisidinamica1.I", nullptr, "   "},
                                         // a/g, a pure number: no unit.
-                                        {"Label1", "Label3", nullptr},
+                                        {"analisidinamica1.ag", nullptr},
                                     }};
 
 const SectionTable masonryFV{FV,
@@ -63,34 +64,34 @@ const SectionTable masonryFV{FV,
                              "FORZE VERTICALI",
                              nullptr,
                              {
-                                 {"Label7", "Label4", nullptr},
-                                 {"Label8", "Label9", nullptr},
-                                 {"Label10", "Text2", "tonn"},
-                                 {"Label5", "Label2", nullptr},
-                                 {"Label12", "Label13", "tonn"},
+                                 {"forzeverticali.S", nullptr},
+                                 {"forzeverticali.C", nullptr},
+                                 {"forzeverticali.W", "tonn"},
+                                 {"forzeverticali.m", nullptr},
+                                 {"forzeverticali.Fv", "tonn"},
                              }};
 
-// Horizontal actions on one storey of a framed building: the window's Label1 carries the
+// Horizontal actions on one storey of a framed building: the window's heading carries the
 // report title and the storey's heading.
 const SectionTable framedStaticFO{FO,
                                   "azioniorizzontali",
                                   nullptr,
-                                  "Label1",
+                                  "azioniorizzontali.intestazione",
                                   {
-                                      {"Label2", "Text1", "sec"},
-                                      {"Label4", "Label5", nullptr},
-                                      {"Label6", "Label16", nullptr},
-                                      {"Label7", "Label10", nullptr},
-                                      {"Label8", "Label9", nullptr, "   "},
-                                      {"Label11", "Label15", nullptr},
-                                      {"Label3", "Text3", nullptr},
-                                      {"Label14", "Text5", nullptr},
-                                      {"Label18", "Label21", nullptr},
-                                      {"Label26", "Text6", "tonn"},
-                                      {"Label23", "Label24", nullptr},
-                                      {"Label20", "Text7", "tonn"},
-                                      {"Label22", "Label28", "tonn"},
-                                      {"Label12", "Label29", "tonn"},
+                                      {"azioniorizzontali.T", "sec"},
+                                      {"azioniorizzontali.R", nullptr},
+                                      {"azioniorizzontali.I", nullptr},
+                                      {"azioniorizzontali.S", nullptr},
+                                      {"azioniorizzontali.C", nullptr, "   "},
+                                      {"azioniorizzontali.beta", nullptr},
+                                      {"azioniorizzontali.epsilon", nullptr},
+                                      {"azioniorizzontali.gamma", nullptr},
+                                      {"azioniorizzontali.Kh", nullptr},
+                                      {"azioniorizzontali.G", "tonn"},
+                                      {"azioniorizzontali.s", nullptr},
+                                      {"azioniorizzontali.Q", "tonn"},
+                                      {"azioniorizzontali.W", "tonn"},
+                                      {"azioniorizzontali.F", "tonn"},
                                   }};
 
 const SectionTable framedDynamicFO{FO,
@@ -98,15 +99,15 @@ const SectionTable framedDynamicFO{FO,
                                    "FORZE ORIZZONTALI",
                                    nullptr,
                                    {
-                                       {"Label2", nullptr, nullptr},
-                                       {"Label4", "Label5", nullptr},
-                                       {"Label6", "Label10", nullptr},
-                                       {"Label7", "Label16", nullptr},
-                                       {"Label8", "Label9", nullptr},
-                                       {"Label3", "Text3", nullptr, "   "},
-                                       {"Label11", "Label15", nullptr},
+                                       {"analisidinamica2.T", nullptr},
+                                       {"analisidinamica2.R", nullptr},
+                                       {"analisidinamica2.I", nullptr},
+                                       {"analisidinamica2.S", nullptr},
+                                       {"analisidinamica2.C", nullptr},
+                                       {"analisidinamica2.epsilon", nullptr, "   "},
+                                       {"analisidinamica2.beta", nullptr},
                                        // a/g, a pure number: no unit.
-                                       {"Label12", "Label13", nullptr},
+                                       {"analisidinamica2.ag", nullptr},
                                    }};
 
 const SectionTable framedFV{FV,
@@ -114,10 +115,10 @@ const SectionTable framedFV{FV,
                             "FORZE VERTICALI",
                             nullptr,
                             {
-                                {"Tipo di Struttura:", "Label8", nullptr, "", true},
-                                {"Label2", "Label3", nullptr},
-                                {"Label4", "Text1", "tonn"},
-                                {"Label5", "Label6", "tonn"},
+                                {"azioniverticali.struttura", nullptr, "", "Tipo di Struttura:"},
+                                {"azioniverticali.Kv", nullptr},
+                                {"azioniverticali.W", "tonn"},
+                                {"azioniverticali.Fv", "tonn"},
                             }};
 
 // Seismic displacements and total stresses serve both kinds of building.
@@ -126,13 +127,13 @@ const SectionTable sectionDS{DS,
                              "DEFORMAZIONI SISMICHE  ",
                              nullptr,
                              {
-                                 {"Label9", nullptr, nullptr},
-                                 {"Label6", "Text2", "cm"},
-                                 {"Label7", "Text4", "cm"},
-                                 {"Label8", "Label10", "cm"},
-                                 {"Label11", "Label12", nullptr},
-                                 {"Label15", "Text3", "cm"},
-                                 {"Label13", "Label14", "cm"},
+                                 {"Sollecitazioni.elastici", nullptr},
+                                 {"Sollecitazioni.orizzontali", "cm"},
+                                 {"Sollecitazioni.verticali", "cm"},
+                                 {"Sollecitazioni.complessivi", "cm"},
+                                 {"Sollecitazioni.phi", nullptr},
+                                 {"Sollecitazioni.altreAzioni", "cm"},
+                                 {"Sollecitazioni.reali", "cm"},
                              }};
 
 const SectionTable sectionVS{VS,
@@ -140,11 +141,11 @@ const SectionTable sectionVS{VS,
                              "VERIFICHE SISMICHE",
                              nullptr,
                              {
-                                 {"Label2", "Text1", "tonn"},
-                                 {"Label3", "Text3", "tonn"},
-                                 {"Label4", "Label5", "tonn"},
-                                 {"Label1", "text2", "tonn"},
-                                 {"Label6", "Label7", "tonn"},
+                                 {"verifiche.orizzontali", "tonn"},
+                                 {"verifiche.verticali", "tonn"},
+                                 {"verifiche.sismiche", "tonn"},
+                                 {"verifiche.esterne", "tonn"},
+                                 {"verifiche.totali", "tonn"},
                              }};
 
 // How one section set departs from the common layout.
@@ -303,14 +304,29 @@ class Builder {
         }
         return std::move(*text);
     }
+    // The caption or the value of a field; a key the table lacks fails the report too.
+    enum class Part { Caption, Value };
+    QString read(const char* key, Part part) const {
+        const fields::Field* f = fields::find(QString::fromLatin1(key));
+        const char* control = !f ? nullptr : part == Part::Caption ? f->captionControl : f->control;
+        if (!control) {
+            m_failed = true;
+            return QString();
+        }
+        return read(f->window, control);
+    }
+    static bool hasValue(const Entry& e) {
+        const fields::Field* f = fields::find(QString::fromLatin1(e.field));
+        return f && f->control;
+    }
     bool failed() const { return m_failed; }
 
     QString entry(const SectionTable& table, int index, const Entry& e, int unitGap) const {
         QString line = spaces(number(Change::EntryIndent, table.id, index, 4));
-        line += e.fixed ? QString::fromLatin1(e.caption) : read(table.window, e.caption);
-        if (!e.value)
+        line += e.fixedCaption ? QString::fromLatin1(e.fixedCaption) : read(e.field, Part::Caption);
+        if (!hasValue(e))
             return line;
-        line += QLatin1Char(' ') + read(table.window, e.value);
+        line += QLatin1Char(' ') + read(e.field, Part::Value);
         if (const Difference* d = find(Change::Tail, table.id, index))
             line += QString::fromLatin1(d->text);
         else if (e.unit)
@@ -323,19 +339,19 @@ class Builder {
     QString build(const std::vector<const SectionTable*>& tables, const QString& title,
                   int unitGap) const {
         QString out = crlf;
-        const bool ownTitle = !tables.empty() && tables.front()->headingLabel;
+        const bool ownTitle = !tables.empty() && tables.front()->headingField;
         if (!ownTitle)
             out += spaces(22) + title;
         bool first = true;
         for (const SectionTable* table : tables) {
-            if (table->headingLabel && first) {
-                // The window's label holds the title and the heading of its section.
-                out += spaces(4) + read(table->window, table->headingLabel);
+            if (table->headingField && first) {
+                // The window's heading holds the title and the heading of its section.
+                out += spaces(4) + read(table->headingField, Part::Value);
             } else {
                 out += crlf + crlf.repeated(number(Change::BlankLinesBefore, table->id, 0, 1));
                 out += spaces(number(Change::HeadingIndent, table->id, 0, 4));
                 out += table->heading ? QString::fromLatin1(table->heading)
-                                      : read(table->window, table->headingLabel);
+                                      : read(table->headingField, Part::Value);
             }
             first = false;
             out += crlf + crlf;
@@ -380,8 +396,9 @@ std::vector<SectionSource> sources(Building building, Analysis analysis, Section
             continue;
         SectionSource source{table->id, QString::fromLatin1(table->window), {}};
         for (const Entry& e : table->entries)
-            if (e.value)
-                source.values << QString::fromLatin1(e.value);
+            if (const fields::Field* f = fields::find(QString::fromLatin1(e.field));
+                f && f->control)
+                source.values << QString::fromLatin1(f->control);
         out.push_back(source);
     }
     return out;

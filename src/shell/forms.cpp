@@ -1,5 +1,7 @@
 #include "shell/forms.h"
 
+#include "core/fields.h"
+
 #include <exception>
 
 #include "shell/appcontext.h"
@@ -117,6 +119,13 @@ QStringList Forms::names() const {
     QStringList all = m_factories.keys();
     all.sort();
     return all;
+}
+
+QString Forms::value(const QString& key) {
+    const fields::Field* field = fields::find(key);
+    if (!field || !field->control)
+        return QString();
+    return text(QString::fromLatin1(field->window), QString::fromLatin1(field->control));
 }
 
 QString Forms::text(const QString& windowName, const QString& control) {

@@ -81,6 +81,9 @@ class Forms {
     // The text a report reads from a control: a label's caption, a text box's text,
     // a window's own caption when control is empty. Loads the window if needed.
     QString text(const QString& window, const QString& control);
+    // The value of a field by its key ("periodo.T"): what its control shows, loading its
+    // window if needed; empty for a key the field table does not have.
+    QString value(const QString& key);
 
   private:
     // A new window of that name, or nothing.

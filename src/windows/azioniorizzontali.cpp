@@ -196,7 +196,7 @@ void AzioniOrizzontali::load() {
         m_storey = *stored;
     m_distribution->setText(storeyGamma());
     // The period as taken changes R through the box's own reaction.
-    m_period->setText(ctx.forms.text(QStringLiteral("periodo"), QStringLiteral("Label4")));
+    m_period->setText(ctx.forms.value(QStringLiteral("periodo.T")));
     watchSources();
     m_structureCaption->setText(QStringLiteral("Coefficiente di Struttura (ß):"));
 

@@ -494,13 +494,12 @@ std::optional<int> CalcWindow::askStoreyCount(const QString& title) {
 
 QString CalcWindow::currentPeriod() const {
     const QString periodo = QStringLiteral("periodo");
-    return ctx.forms.isLoaded(periodo) ? ctx.forms.text(periodo, QStringLiteral("Label4"))
-                                       : QString();
+    return ctx.forms.isLoaded(periodo) ? ctx.forms.value(QStringLiteral("periodo.T")) : QString();
 }
 
 void CalcWindow::takePeriod(QLineEdit* period, QLabel* response) {
     // Reading periodo's result loads periodo hidden when it is not loaded: an empty T.
-    period->setText(ctx.forms.text(QStringLiteral("periodo"), QStringLiteral("Label4")));
+    period->setText(ctx.forms.value(QStringLiteral("periodo.T")));
     watchPeriod(period);
     if (const auto t = numtext::parse(period->text()))
         response->setText(numtext::formatRounded(coefficients::responseCoefficient(*t)));

@@ -95,7 +95,7 @@ Spettro::Spettro(AppContext& context, QWidget* parent)
 }
 
 void Spettro::load() {
-    takeValue(m_period, ctx.forms.text(QStringLiteral("periodo"), QStringLiteral("Label4")),
+    takeValue(m_period, ctx.forms.value(QStringLiteral("periodo.T")),
               QStringLiteral("il periodo T"), [this] { return currentPeriod(); });
 }
 

@@ -202,7 +202,7 @@ TuttiPiani::TuttiPiani(AppContext& context, QWidget* parent)
 }
 
 void TuttiPiani::load() {
-    takeValue(m_period, ctx.forms.text(QStringLiteral("periodo"), QStringLiteral("Label4")),
+    takeValue(m_period, ctx.forms.value(QStringLiteral("periodo.T")),
               QStringLiteral("il periodo T"), [this] { return currentPeriod(); });
     m_takenWeights = ctx.shared.pesiPiani;
     m_takenHeights = ctx.shared.quotePiani;

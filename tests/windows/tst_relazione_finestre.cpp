@@ -1,3 +1,4 @@
+#include "core/fields.h"
 #include "fixture.h"
 #include "shell/reportdocument.h"
 
@@ -49,6 +50,28 @@ void computeStorey(Fixture& f, const char* permanent, const char* live, const ch
 class TestRelazioneFinestre : public QObject {
     Q_OBJECT
   private slots:
+    // The field table names, for every value, the window's own controls: the value, its
+    // caption label, and the unit shown beside it (the "_unita" label of the value).
+    void everyFieldIsWhereTheTableSays() {
+        Fixture f;
+        for (const fields::Field& field : fields::all()) {
+            const std::unique_ptr<QDialog> sample =
+                f.forms().sample(QString::fromLatin1(field.window));
+            QDialog* window = sample.get();
+            QVERIFY2(window, field.key);
+            const auto named = [window](const char* name) {
+                return name ? window->findChild<QWidget*>(QString::fromLatin1(name)) : nullptr;
+            };
+            QVERIFY2(!field.control || named(field.control), field.key);
+            QVERIFY2(!field.captionControl || qobject_cast<QLabel*>(named(field.captionControl)),
+                     field.key);
+            QVERIFY2(field.control || field.captionControl, field.key);
+            const QString unitName = QString::fromLatin1(field.control) + QStringLiteral("_unita");
+            auto* unit = field.control ? window->findChild<QLabel*>(unitName) : nullptr;
+            QCOMPARE(unit ? unit->text() : QString(), QString::fromLatin1(field.unit));
+        }
+    }
+
     void masonryHorizontalForcesFromMenuToFile() {
         Fixture f;
         f.menu("mnuperfonditem");

@@ -1,0 +1,108 @@
+#include "core/fields.h"
+
+#include <QHash>
+
+namespace fields {
+
+namespace {
+
+// Keys are the window's name and the quantity's symbol (T, R, S, C, I, W, Fh, ...); a
+// caption alone has no value control.
+const std::vector<Field> table{
+    // Periodo fondamentale: T = 0,1 * H / sqrt(B), metres and seconds.
+    {"periodo.H", "periodo", "Text1", "Label2", "m"},
+    {"periodo.B", "periodo", "Text2", "Label1", "m"},
+    {"periodo.T", "periodo", "Label4", "Label3", "sec"},
+
+    // Masonry, static: Fh = C * R * I * W.
+    {"forzeorizzontali.T", "forzeorizzontali", "Text1", "Label2", "sec"},
+    {"forzeorizzontali.R", "forzeorizzontali", "Label5", "Label4", nullptr},
+    {"forzeorizzontali.S", "forzeorizzontali", "Label13", "Label7", nullptr},
+    {"forzeorizzontali.C", "forzeorizzontali", "Label9", "Label8", nullptr},
+    {"forzeorizzontali.I", "forzeorizzontali", "Label11", "Label6", nullptr},
+    {"forzeorizzontali.W", "forzeorizzontali", "Text2", "Label1", "tonn"},
+    {"forzeorizzontali.Fh", "forzeorizzontali", "Label10", "Label3", "tonn"},
+
+    // Masonry, response spectrum: a/g = C * R * I.
+    {"analisidinamica1.T", "analisidinamica1", "Text1", "Label2", "sec"},
+    {"analisidinamica1.R", "analisidinamica1", "Label5", "Label4", nullptr},
+    {"analisidinamica1.S", "analisidinamica1", "Label10", "Label7", nullptr},
+    {"analisidinamica1.C", "analisidinamica1", "Label9", "Label8", nullptr},
+    {"analisidinamica1.I", "analisidinamica1", "Label11", "Label6", nullptr},
+    {"analisidinamica1.ag", "analisidinamica1", "Label3", "Label1", nullptr},
+
+    // Masonry, vertical forces: Fv = m * C * W.
+    {"forzeverticali.S", "forzeverticali", "Label4", "Label7", nullptr},
+    {"forzeverticali.C", "forzeverticali", "Label9", "Label8", nullptr},
+    {"forzeverticali.W", "forzeverticali", "Text2", "Label10", "tonn"},
+    {"forzeverticali.m", "forzeverticali", "Label2", "Label5", nullptr},
+    {"forzeverticali.Fv", "forzeverticali", "Label13", "Label12", "tonn"},
+
+    // Framed, one storey: F = C * R * epsilon * beta * gamma * I * W, W = G + s * Q. The
+    // window's heading label carries the report title and the storey.
+    {"azioniorizzontali.intestazione", "azioniorizzontali", "Label1", nullptr, nullptr},
+    {"azioniorizzontali.T", "azioniorizzontali", "Text1", "Label2", "sec"},
+    {"azioniorizzontali.R", "azioniorizzontali", "Label5", "Label4", nullptr},
+    {"azioniorizzontali.I", "azioniorizzontali", "Label16", "Label6", nullptr},
+    {"azioniorizzontali.S", "azioniorizzontali", "Label10", "Label7", nullptr},
+    {"azioniorizzontali.C", "azioniorizzontali", "Label9", "Label8", nullptr},
+    {"azioniorizzontali.beta", "azioniorizzontali", "Label15", "Label11", nullptr},
+    {"azioniorizzontali.epsilon", "azioniorizzontali", "Text3", "Label3", nullptr},
+    {"azioniorizzontali.gamma", "azioniorizzontali", "Text5", "Label14", nullptr},
+    {"azioniorizzontali.Kh", "azioniorizzontali", "Label21", "Label18", nullptr},
+    {"azioniorizzontali.G", "azioniorizzontali", "Text6", "Label26", "tonn"},
+    {"azioniorizzontali.s", "azioniorizzontali", "Label24", "Label23", nullptr},
+    {"azioniorizzontali.Q", "azioniorizzontali", "Text7", "Label20", "tonn"},
+    {"azioniorizzontali.W", "azioniorizzontali", "Label28", "Label22", "tonn"},
+    {"azioniorizzontali.F", "azioniorizzontali", "Label29", "Label12", "tonn"},
+
+    // Framed, response spectrum (T above 1,4 s, shown as a caption only).
+    {"analisidinamica2.T", "analisidinamica2", nullptr, "Label2", nullptr},
+    {"analisidinamica2.R", "analisidinamica2", "Label5", "Label4", nullptr},
+    {"analisidinamica2.I", "analisidinamica2", "Label10", "Label6", nullptr},
+    {"analisidinamica2.S", "analisidinamica2", "Label16", "Label7", nullptr},
+    {"analisidinamica2.C", "analisidinamica2", "Label9", "Label8", nullptr},
+    {"analisidinamica2.epsilon", "analisidinamica2", "Text3", "Label3", nullptr},
+    {"analisidinamica2.beta", "analisidinamica2", "Label15", "Label11", nullptr},
+    {"analisidinamica2.ag", "analisidinamica2", "Label13", "Label12", nullptr},
+
+    // Framed, vertical actions: Fv = Kv * W.
+    {"azioniverticali.struttura", "azioniverticali", "Label8", nullptr, nullptr},
+    {"azioniverticali.Kv", "azioniverticali", "Label3", "Label2", nullptr},
+    {"azioniverticali.W", "azioniverticali", "Text1", "Label4", "tonn"},
+    {"azioniverticali.Fv", "azioniverticali", "Label6", "Label5", "tonn"},
+
+    // Seismic displacements, centimetres.
+    {"Sollecitazioni.elastici", "Sollecitazioni", nullptr, "Label9", nullptr},
+    {"Sollecitazioni.orizzontali", "Sollecitazioni", "Text2", "Label6", "cm"},
+    {"Sollecitazioni.verticali", "Sollecitazioni", "Text4", "Label7", "cm"},
+    {"Sollecitazioni.complessivi", "Sollecitazioni", "Label10", "Label8", "cm"},
+    {"Sollecitazioni.phi", "Sollecitazioni", "Label12", "Label11", nullptr},
+    {"Sollecitazioni.altreAzioni", "Sollecitazioni", "Text3", "Label15", "cm"},
+    {"Sollecitazioni.reali", "Sollecitazioni", "Label14", "Label13", "cm"},
+
+    // Seismic checks, tonnes.
+    {"verifiche.orizzontali", "verifiche", "Text1", "Label2", "tonn"},
+    {"verifiche.verticali", "verifiche", "Text3", "Label3", "tonn"},
+    {"verifiche.sismiche", "verifiche", "Label5", "Label4", "tonn"},
+    {"verifiche.esterne", "verifiche", "text2", "Label1", "tonn"},
+    {"verifiche.totali", "verifiche", "Label7", "Label6", "tonn"},
+};
+
+} // namespace
+
+const std::vector<Field>& all() {
+    return table;
+}
+
+const Field* find(const QString& key) {
+    static const QHash<QString, const Field*> byKey = [] {
+        QHash<QString, const Field*> h;
+        for (const Field& f : table)
+            h.insert(QString::fromLatin1(f.key), &f);
+        return h;
+    }();
+    return byKey.value(key, nullptr);
+}
+
+} // namespace fields
