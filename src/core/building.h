@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+// The building the engineer is working on, entered once: the project's data, the seismic
+// data, the period and the storeys. Every value that may be missing says so (std::optional);
+// a value typed by the user keeps its text as typed, since reports print it that way.
+namespace building {
+
+// The most storeys the storey table holds.
+constexpr int maxStoreys = 30;
+
+// A number as typed ("120,333") with the value it reads as.
+struct Typed {
+    QString text;
+    double value = 0.0;
+    bool operator==(const Typed& other) const { return text == other.text && value == other.value; }
+};
+
+// A typed number from its text, or nothing when the text is not an Italian number.
+std::optional<Typed> typed(const QString& text);
+
+struct Project {
+    QString titolo;      // titolo del lavoro
+    QString committente; // client
+    QString localita;    // località / comune
+    QString progettista; // the engineer who signs
+    QString ordine;      // registration with the Ordine degli Ingegneri (province, number)
+    QString data;        // date of the report, as written
+    QString revisione;   // revision
+    bool operator==(const Project& other) const;
+    bool isEmpty() const;
+};
+
+// One storey. W is either typed directly (the questionnaires ask for it) or worked out from
+// the loads: W = G + s * Q, with G the storey's own weight and the permanent load on it (t),
+// Q the largest live load on it (t) and s the live load reduction coefficient.
+struct Storey {
+    std::optional<Typed> g;      // t
+    std::optional<Typed> q;      // t
+    std::optional<Typed> s;      // dimensionless
+    std::optional<Typed> h;      // height above the foundation footing, m
+    std::optional<Typed> weight; // W typed directly, t
+    // W: as typed, else G + s * Q when the three are known, else nothing.
+    std::optional<double> w() const;
+    bool operator==(const Storey& other) const;
+};
+
+struct Building {
+    Project project;
+    std::vector<Storey> storeys; // storey 1, the lowest, first
+    // P = sum of W over the storeys, t; nothing when there is no storey or a storey has no W.
+    std::optional<double> totalWeight() const;
+    bool operator==(const Building& other) const;
+};
+
+// Rows copied from a spreadsheet: tab-separated cells, one storey a line, in the columns
+// G, Q, s, h, W starting at the column given (0 for G). A cell may use the decimal comma or
+// the decimal point ("1,5" and "1.5"), with grouping of thousands by the other mark
+// ("1.234,5", "1,234.5"); an empty cell leaves the value missing.
+struct PastedCell {
+    int row;    // 0-based line of the pasted text
+    int column; // 0 = G ... 4 = W
+    QString text;
+};
+struct Pasted {
+    std::vector<Storey> storeys;     // one a line, cells beyond W ignored
+    std::vector<PastedCell> refused; // cells that are not numbers, or negative
+};
+Pasted pasteRows(const QString& clipboard, int firstColumn = 0);
+
+// The number a spreadsheet cell holds, with either decimal mark; nothing when it holds none.
+std::optional<double> spreadsheetNumber(const QString& cell);
+
+} // namespace building
