@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/building.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -47,6 +49,10 @@ struct SharedValues {
     std::optional<QString> numeroPiano;
     // Distribution coefficient of that storey.
     SharedNumber gammaPiano;
+
+    // The building as entered once ("Dati dell'edificio"): project data and storeys, which
+    // the questionnaires fill and offer again.
+    building::Building edificio;
 
     // Clears the storey and its coefficient together, the one way every window does it.
     void clearStoreyCoefficient() {
