@@ -1,9 +1,9 @@
 #include "app/application.h"
 
 #include "app/program.h"
-#include "shell/helpservice.h"
 #include "shell/italian.h"
 #include "shell/mainwindow.h"
+#include "shell/ondemand.h"
 #include "shell/qtprompts.h"
 
 #include <QApplication>
@@ -14,7 +14,8 @@ int runApplication(int argc, char* argv[], const std::function<void(QWidget*)>& 
     installItalian(app);
 
     QtPrompts prompts;
-    HelpService help;
+    // The help viewer and its Qt modules are loaded at the first request for help.
+    ondemand::LoadedHelp help;
     Program program(prompts, help);
     QObject::connect(&program.mainWindow(), &MainWindow::programEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);

@@ -1,5 +1,5 @@
 #include "app/application.h"
-#include "shell/helpservice.h"
+#include "shell/ondemand.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -22,13 +22,13 @@ const char usage[] = "Uso: tremora [FILE]\n"
 // Whether the help collection is where the program looks for it; for installers and CI.
 int checkHelp(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    HelpService help;
-    if (!help.available()) {
-        std::fprintf(stderr, "Guida non trovata: %s\n", qPrintable(help.collectionFile()));
-        return 1;
-    }
-    std::printf("Guida: %s\n", qPrintable(help.collectionFile()));
-    return 0;
+    QString file;
+    const int status = ondemand::checkHelp(&file);
+    if (status != 0)
+        std::fprintf(stderr, "Guida non trovata: %s\n", qPrintable(file));
+    else
+        std::printf("Guida: %s\n", qPrintable(file));
+    return status;
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "app/program.h"
 
+#include "shell/ondemand.h"
+
 #include "windows/analisidinamica1.h"
 #include "windows/analisidinamica2.h"
 #include "windows/azioniorizzontali.h"
@@ -13,8 +15,6 @@
 #include "windows/peso.h"
 #include "windows/selection.h"
 #include "windows/sollecitazioni.h"
-#include "windows/spettro.h"
-#include "windows/tuttipiani.h"
 #include "windows/verifiche.h"
 
 namespace {
@@ -29,8 +29,11 @@ void registerWindows(Forms& forms) {
     forms.registerWindow(QStringLiteral("azioniorizzontali"), make<AzioniOrizzontali>());
     forms.registerWindow(QStringLiteral("azioniverticali"), make<AzioniVerticali>());
     forms.registerWindow(QStringLiteral("analisidinamica2"), make<AnalisiDinamica2>());
-    forms.registerWindow(QStringLiteral("tuttipiani"), make<TuttiPiani>());
-    forms.registerWindow(QStringLiteral("spettro"), make<Spettro>());
+    // The windows with a diagram come from the chart library, loaded when one is first opened.
+    forms.registerWindow(QStringLiteral("tuttipiani"),
+                         ondemand::window("charts", "tremoraNewTuttiPiani"));
+    forms.registerWindow(QStringLiteral("spettro"),
+                         ondemand::window("charts", "tremoraNewSpettro"));
     forms.registerWindow(QStringLiteral("peso"), make<Peso>());
     forms.registerWindow(QStringLiteral("forzeorizzontali"), make<ForzeOrizzontali>());
     forms.registerWindow(QStringLiteral("forzeverticali"), make<ForzeVerticali>());

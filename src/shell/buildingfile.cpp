@@ -6,7 +6,7 @@
 #include "shell/appcontext.h"
 #include "shell/controls.h"
 #include "shell/forms.h"
-#include "shell/helpwindow.h"
+#include "shell/help.h"
 #include "shell/numberedit.h"
 #include "shell/prompts.h"
 #include "shell/routes.h"
@@ -73,7 +73,7 @@ QMap<QString, QWidget*> keptControls(QDialog* window) {
 // among that window's controls; it is no value of the building and is passed over. Any
 // other name the window lacks is refused.
 bool ofHelpViewer(const QString& name) {
-    return HelpWindow::controlNames().contains(name);
+    return helpcontrols::all().contains(name);
 }
 
 ControlValue valueOf(const QWidget* control) {

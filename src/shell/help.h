@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -12,3 +13,15 @@ class Help {
     virtual void showIndex(QWidget* owner) = 0;
     virtual void showTopic(QWidget* owner, const QString& helpWindow, int context) = 0;
 };
+
+// The names of the help viewer's controls (page, contents, search field, index). The viewer
+// is a child of the window that asked for help, so these are found among its children.
+namespace helpcontrols {
+inline const QString page = QStringLiteral("pagina");
+inline const QString contents = QStringLiteral("sommario");
+inline const QString search = QStringLiteral("cerca");
+inline const QString index = QStringLiteral("indice");
+inline QStringList all() {
+    return {page, contents, search, index};
+}
+} // namespace helpcontrols

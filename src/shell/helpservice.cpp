@@ -131,3 +131,14 @@ void HelpService::showTopic(QWidget* owner, const QString& helpWindow, int conte
 HelpWindow* HelpService::window() const {
     return m_window;
 }
+
+// The help library's entry points, used when the help is first asked for (see ondemand.h).
+extern "C" Q_DECL_EXPORT Help* tremoraNewHelp() {
+    return new HelpService;
+}
+
+extern "C" Q_DECL_EXPORT int tremoraCheckHelp(QString* file) {
+    HelpService help;
+    *file = help.collectionFile();
+    return help.available() ? 0 : 1;
+}

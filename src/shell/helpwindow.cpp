@@ -1,5 +1,7 @@
 #include "shell/helpwindow.h"
 
+#include "shell/help.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -16,15 +18,8 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-namespace {
-const QString pageName = QStringLiteral("pagina");
-const QString contentsName = QStringLiteral("sommario");
-const QString searchName = QStringLiteral("cerca");
-const QString indexName = QStringLiteral("indice");
-} // namespace
-
 QStringList HelpWindow::controlNames() {
-    return {pageName, contentsName, searchName, indexName};
+    return helpcontrols::all();
 }
 
 HelpBrowser::HelpBrowser(QHelpEngineCore* engine, QWidget* parent)
@@ -43,7 +38,7 @@ HelpWindow::HelpWindow(QHelpEngine* engine, const QString& unavailableText, QWid
     : QWidget(parent, Qt::Window), m_engine(engine) {
     setObjectName(QStringLiteral("guida"));
     m_browser = new HelpBrowser(engine, this);
-    m_browser->setObjectName(pageName);
+    m_browser->setObjectName(helpcontrols::page);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
 
@@ -55,7 +50,7 @@ HelpWindow::HelpWindow(QHelpEngine* engine, const QString& unavailableText, QWid
     }
 
     m_contents = new QTreeView(this);
-    m_contents->setObjectName(contentsName);
+    m_contents->setObjectName(helpcontrols::contents);
     m_contents->setModel(engine->contentModel());
     m_contents->header()->hide();
     m_contents->setUniformRowHeights(true);
@@ -74,11 +69,11 @@ HelpWindow::HelpWindow(QHelpEngine* engine, const QString& unavailableText, QWid
     indexLayout->setContentsMargins(2, 2, 2, 2);
     indexLayout->addWidget(new QLabel(QStringLiteral("Cerca:"), indexPage));
     m_search = new QLineEdit(indexPage);
-    m_search->setObjectName(searchName);
+    m_search->setObjectName(helpcontrols::search);
     m_search->setClearButtonEnabled(true);
     indexLayout->addWidget(m_search);
     m_index = new QListView(indexPage);
-    m_index->setObjectName(indexName);
+    m_index->setObjectName(helpcontrols::index);
     m_index->setModel(engine->indexModel());
     m_index->setEditTriggers(QAbstractItemView::NoEditTriggers);
     indexLayout->addWidget(m_index);

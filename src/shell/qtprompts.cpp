@@ -1,6 +1,6 @@
 #include "shell/qtprompts.h"
 
-#include "shell/pagelayout.h"
+#include "shell/ondemand.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,9 +20,6 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPointer>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTextDocument>
@@ -268,32 +265,14 @@ std::optional<FontChoice> QtPrompts::font(QWidget* owner, const FontChoice& init
     return FontChoice(chosen, colours->currentData().value<QColor>());
 }
 
-QString QtPrompts::print(QWidget*, const QTextDocument& document) {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        return QStringLiteral("Nessuna stampante predefinita è installata. La relazione si può "
-                              "comunque esportare in PDF (File, Esporta in PDF....) e stampare "
-                              "da lì.");
-    QPrinter printer(info, QPrinter::HighResolution);
-    if (!printer.isValid())
-        return QStringLiteral("La stampante predefinita non è disponibile.");
-    pagelayout::setUp(printer);
-    pagelayout::paint(document, printer);
-    if (printer.printerState() == QPrinter::Error)
-        return QStringLiteral("La stampa non è riuscita.");
-    return QString();
+QString QtPrompts::print(QWidget* owner, const QTextDocument& document) {
+    return ondemand::print(owner, document);
 }
 
 void QtPrompts::preview(QWidget* owner, const QTextDocument& document) {
-    // The preview shows the pages exactly as printing and the PDF make them; its print
-    // button asks for the printer, the copies and the pages.
-    QPrinter printer(QPrinter::HighResolution);
-    pagelayout::setUp(printer);
-    QPrintPreviewDialog dialog(&printer, owner);
-    dialog.setWindowTitle(QStringLiteral("Anteprima di stampa"));
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&document](QPrinter* target) { pagelayout::paint(document, *target); });
-    dialog.exec();
+    const QString failure = ondemand::preview(owner, document);
+    if (!failure.isEmpty())
+        message(owner, QStringLiteral("Anteprima di stampa"), failure);
 }
 
 void QtPrompts::runModal(QDialog* window) {

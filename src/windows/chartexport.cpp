@@ -5,24 +5,12 @@
 #include "windows/messages.h"
 
 #include <QBuffer>
-#include <QChart>
-#include <QChartView>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
 #include <QWidget>
-
-QChartView* diagramView(QWidget* parent) {
-    auto* chart = new QChart;
-    chart->setLocalizeNumbers(true);
-    chart->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
-    auto* view = new QChartView(chart, parent);
-    view->setObjectName(QStringLiteral("Diagramma"));
-    view->setRenderHint(QPainter::Antialiasing);
-    return view;
-}
 
 void exportChart(QWidget* owner, Prompts& prompts, QWidget* chart, const char* suggestedName) {
     const auto chosen =

@@ -5,7 +5,8 @@ class QChartView;
 class QWidget;
 
 // A diagram's view, named "Diagramma" and drawn smooth, over a new chart that writes its
-// numbers the Italian way (0,5).
+// numbers the Italian way (0,5). Part of the chart library (chartwindows.cpp), like the
+// windows that draw diagrams: only they may call it.
 QChartView* diagramView(QWidget* parent);
 
 // "Esporta immagine....": the chart a window draws, saved as PNG or SVG (by the name's
