@@ -29,6 +29,33 @@ const QString keyGamma = QStringLiteral("gammaPiano");
 const QString keyTitle = QStringLiteral("titolo");
 const QString keyControls = QStringLiteral("controlli");
 const QString keyKept = QStringLiteral("interni");
+const QString keyBuilding = QStringLiteral("edificio");
+const QString keyProject = QStringLiteral("progetto");
+const QString keyStoreys = QStringLiteral("piani");
+
+// The oldest version still read: it has no building.
+constexpr int oldestVersion = 1;
+
+// The project's texts and the storey's values by their keys in the file; writing and reading
+// go through the same lists, so that no value is written and then not read.
+struct ProjectText {
+    const char* key;
+    QString building::Project::*member;
+};
+const ProjectText projectTexts[] = {
+    {"titolo", &building::Project::titolo},       {"committente", &building::Project::committente},
+    {"localita", &building::Project::localita},   {"progettista", &building::Project::progettista},
+    {"ordine", &building::Project::ordine},       {"data", &building::Project::data},
+    {"revisione", &building::Project::revisione},
+};
+struct StoreyValue {
+    const char* key;
+    std::optional<building::Typed> building::Storey::*member;
+};
+const StoreyValue storeyValues[] = {
+    {"G", &building::Storey::g}, {"Q", &building::Storey::q},      {"s", &building::Storey::s},
+    {"h", &building::Storey::h}, {"W", &building::Storey::weight},
+};
 
 QString quoted(const QString& name) {
     return QStringLiteral("«") + excerpt(name) + QStringLiteral("»");
@@ -314,6 +341,76 @@ class Reader {
         return true;
     }
 
+    // The building: the project's texts, all required, and the storeys from the lowest, each
+    // with the values known, as typed. A value is read as it was when typed, so the storey
+    // comes back equal; one that is not a number or is negative was never accepted.
+    bool buildingData(const QJsonValue& v, building::Building* out) {
+        QJsonObject o;
+        if (!object(v, keyBuilding, &o) || !onlyKeys(o, keyBuilding, {keyProject, keyStoreys}))
+            return false;
+        const auto path = [](const QString& parent, const QString& key) {
+            return parent + QLatin1Char('.') + key;
+        };
+        for (const QString& key : {keyProject, keyStoreys})
+            if (!o.contains(key))
+                return fail(QStringLiteral("manca ") + quoted(path(keyBuilding, key)));
+        const QString projectPath = path(keyBuilding, keyProject);
+        QJsonObject project;
+        QStringList projectKeys;
+        for (const ProjectText& t : projectTexts)
+            projectKeys << QString::fromLatin1(t.key);
+        if (!object(o.value(keyProject), projectPath, &project) ||
+            !onlyKeys(project, projectPath, projectKeys))
+            return false;
+        for (const ProjectText& t : projectTexts) {
+            const QString key = QString::fromLatin1(t.key);
+            if (!project.contains(key))
+                return fail(QStringLiteral("manca ") + quoted(path(projectPath, key)));
+            if (!text(project.value(key), path(projectPath, key), &(out->project.*t.member)))
+                return false;
+        }
+
+        const QString storeysPath = path(keyBuilding, keyStoreys);
+        const QJsonValue list = o.value(keyStoreys);
+        if (!list.isArray())
+            return fail(quoted(storeysPath) + QStringLiteral(" deve essere un elenco di piani"));
+        const QJsonArray storeys = list.toArray();
+        if (storeys.size() > building::maxStoreys)
+            return fail(quoted(storeysPath) + QStringLiteral(" ha %1 piani, al massimo se ne "
+                                                             "inseriscono %2")
+                                                  .arg(storeys.size())
+                                                  .arg(building::maxStoreys));
+        QStringList storeyKeys;
+        for (const StoreyValue& s : storeyValues)
+            storeyKeys << QString::fromLatin1(s.key);
+        for (int i = 0; i < storeys.size(); ++i) {
+            const QString storeyPath = storeysPath + QStringLiteral("[%1]").arg(i);
+            QJsonObject so;
+            if (!object(storeys.at(i), storeyPath, &so) || !onlyKeys(so, storeyPath, storeyKeys))
+                return false;
+            building::Storey storey;
+            for (const StoreyValue& s : storeyValues) {
+                const QString key = QString::fromLatin1(s.key);
+                if (!so.contains(key))
+                    continue;
+                const QString where = path(storeyPath, key);
+                QString t;
+                if (!text(so.value(key), where, &t))
+                    return false;
+                const auto value = building::typed(t);
+                if (!value)
+                    return fail(quoted(where) + QStringLiteral(" non è un numero: \"") +
+                                excerpt(t) + QStringLiteral("\""));
+                if (value->value < 0)
+                    return fail(quoted(where) + QStringLiteral(" è negativo: \"") + excerpt(t) +
+                                QStringLiteral("\""));
+                storey.*s.member = value;
+            }
+            out->storeys.push_back(storey);
+        }
+        return true;
+    }
+
     bool control(const QJsonValue& v, const QString& path, ControlValue* out) {
         if (v.isString()) {
             *out = ControlValue::ofText(v.toString());
@@ -382,6 +479,29 @@ QString floatText(float value) {
     return numtext::formatDigits(static_cast<double>(value), 9);
 }
 
+namespace {
+
+QJsonObject buildingObject(const building::Building& b) {
+    QJsonObject project;
+    for (const ProjectText& t : projectTexts)
+        project.insert(QString::fromLatin1(t.key), b.project.*t.member);
+    QJsonArray storeys;
+    for (const building::Storey& s : b.storeys) {
+        // Only the values known: a missing one has no key.
+        QJsonObject storey;
+        for (const StoreyValue& v : storeyValues)
+            if (const auto& value = s.*v.member)
+                storey.insert(QString::fromLatin1(v.key), value->text);
+        storeys.append(storey);
+    }
+    QJsonObject out;
+    out.insert(keyProject, project);
+    out.insert(keyStoreys, storeys);
+    return out;
+}
+
+} // namespace
+
 QByteArray write(const File& file) {
     QJsonObject shared;
     shared.insert(keyWeight, floatText(file.shared.pesoEdificio));
@@ -423,6 +543,7 @@ QByteArray write(const File& file) {
     root.insert(keyVersion, formatVersion);
     root.insert(keyShared, shared);
     root.insert(keyWindows, windows);
+    root.insert(keyBuilding, buildingObject(file.shared.edificio));
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -461,18 +582,30 @@ ReadResult read(const QByteArray& bytes) {
                                   QStringLiteral("\"formato\": \"") +
                                   QString::fromLatin1(formatName) + QStringLiteral("\")")};
     const QJsonValue version = root.value(keyVersion);
-    if (version.toDouble(-1.0) != formatVersion)
-        return {std::nullopt,
-                QStringLiteral("la versione del formato %1 non è quella che Tremora legge (%2)")
-                    .arg(version.isDouble() ? doubleText(version.toDouble())
-                                            : QStringLiteral("mancante"))
-                    .arg(formatVersion)};
+    const double v = version.toDouble(-1.0);
+    if (v != oldestVersion && v != formatVersion)
+        return {std::nullopt, QStringLiteral("la versione del formato %1 non è tra quelle che "
+                                             "Tremora legge (da %2 a %3)")
+                                  .arg(version.isDouble() ? doubleText(version.toDouble())
+                                                          : QStringLiteral("mancante"))
+                                  .arg(oldestVersion)
+                                  .arg(formatVersion)};
+    const bool withBuilding = v >= 2;
 
     Reader reader;
     File file;
-    if (!reader.onlyKeys(root, QString(), {keyFormat, keyVersion, keyShared, keyWindows}) ||
+    QStringList rootKeys{keyFormat, keyVersion, keyShared, keyWindows};
+    if (withBuilding)
+        rootKeys << keyBuilding;
+    if (!reader.onlyKeys(root, QString(), rootKeys) ||
         !reader.shared(root.value(keyShared), &file.shared))
         return {std::nullopt, reader.error};
+    if (withBuilding) {
+        if (!root.contains(keyBuilding))
+            return {std::nullopt, QStringLiteral("manca ") + quoted(keyBuilding)};
+        if (!reader.buildingData(root.value(keyBuilding), &file.shared.edificio))
+            return {std::nullopt, reader.error};
+    }
     QJsonObject windows;
     if (!reader.object(root.value(keyWindows), keyWindows, &windows))
         return {std::nullopt, reader.error};

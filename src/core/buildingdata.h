@@ -7,14 +7,16 @@
 #include <QString>
 #include <optional>
 
-// The building data file (.tremora): what the calculation windows hold and the values shared
-// between them, as UTF-8 JSON that a person can read. This part knows the format only; which
-// windows and controls exist is checked by whoever restores them.
+// The building data file (.tremora): what the calculation windows hold, the values shared
+// between them and the building (project data and storeys), as UTF-8 JSON that a person can
+// read. This part knows the format only; which windows and controls exist is checked by
+// whoever restores them.
 namespace buildingdata {
 
-// The name the file gives its format and the version this program writes and reads.
+// The name the file gives its format and the version this program writes. Version 1 (no
+// building) is read as well, as a building with no data.
 inline constexpr const char* formatName = "tremora-dati-edificio";
-inline constexpr int formatVersion = 1;
+inline constexpr int formatVersion = 2;
 
 // What one control holds: a text (text box, label, printed surface), the chosen row of a
 // list (-1 for none), or whether an option or a check box is ticked.
@@ -43,7 +45,7 @@ struct Window {
 };
 
 struct File {
-    SharedValues shared;
+    SharedValues shared;           // with the building, shared.edificio
     QMap<QString, Window> windows; // by window name
 };
 

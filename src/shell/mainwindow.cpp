@@ -1,10 +1,13 @@
 #include "shell/mainwindow.h"
 
+#include "core/sharedvalues.h"
+#include "shell/appcontext.h"
 #include "shell/banner.h"
 #include "shell/buildingfile.h"
 #include "shell/forms.h"
 #include "shell/help.h"
 #include "shell/maker.h"
+#include "shell/pagelayout.h"
 #include "shell/prompts.h"
 #include "shell/reportdocument.h"
 #include "shell/routes.h"
@@ -106,6 +109,11 @@ MainWindow::MainWindow(Prompts& prompts, Forms& forms, Help& help)
     m_editor->installEventFilter(this);
 
     m_document = new ReportDocument(m_editor, prompts, *this, this);
+    // The printed pages name the work as the building's project data do at that moment.
+    m_document->setHeaderSource([this] {
+        const AppContext* ctx = m_forms.context();
+        return ctx ? pagelayout::headerLine(ctx->shared.edificio.project) : QString();
+    });
     // The title is the report's caption, with "*" after it while changes are not saved. A
     // "[*]" in a file name is doubled, so that it shows as it is rather than as the mark.
     const auto showCaption = [this](const QString& caption) {

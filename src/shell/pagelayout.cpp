@@ -1,8 +1,11 @@
 #include "shell/pagelayout.h"
 
+#include "core/building.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -17,8 +20,13 @@ namespace pagelayout {
 
 namespace {
 constexpr double marginMm = 20.0;
-// Room under the text for the page number, in points.
+// Room under the text for the page number, and above it for the line naming the work, in
+// points.
 constexpr double footerPt = 24.0;
+constexpr double headerPt = 24.0;
+// Where the document keeps its head line: a property of the document itself, so that the
+// printer, the preview and the PDF writer, handed only the document, all print it.
+constexpr char headerProperty[] = "tremoraIntestazione";
 constexpr int keptTogether = QTextFormat::UserProperty + 1;
 
 bool isKept(const QTextBlock& block) {
@@ -75,6 +83,22 @@ void nameEveryFont(QTextDocument& document) {
 }
 } // namespace
 
+QString headerLine(const building::Project& project) {
+    QStringList parts;
+    for (const QString& part : {project.titolo.simplified(), project.committente.simplified()})
+        if (!part.isEmpty())
+            parts << part;
+    return parts.join(QStringLiteral(" – "));
+}
+
+void setHeaderLine(QTextDocument& document, const QString& line) {
+    document.setProperty(headerProperty, line);
+}
+
+QString headerLineOf(const QTextDocument& document) {
+    return document.property(headerProperty).toString();
+}
+
 void keepTogether(QTextBlockFormat& format) {
     format.setProperty(keptTogether, true);
 }
@@ -92,7 +116,9 @@ int paint(const QTextDocument& document, QPagedPaintDevice& device) {
     const int dpi = device.logicalDpiY();
     const QRectF area = device.pageLayout().paintRectPixels(dpi);
     const double footer = footerPt * dpi / 72.0;
-    const QSizeF body(area.width(), area.height() - footer);
+    const QString headLine = headerLineOf(document);
+    const double header = headLine.isEmpty() ? 0.0 : headerPt * dpi / 72.0;
+    const QSizeF body(area.width(), area.height() - header - footer);
     copy->setPageSize(body);
     moveTablesOntoOnePage(*copy, body.height());
     const int pages = copy->pageCount();
@@ -102,11 +128,14 @@ int paint(const QTextDocument& document, QPagedPaintDevice& device) {
         return 0;
     QFont footerFont = copy->defaultFont();
     footerFont.setPointSizeF(9.0);
+    // A title longer than the line is cut with "…" rather than run into the margin.
+    const QString shownHead =
+        QFontMetricsF(footerFont, &device).elidedText(headLine, Qt::ElideRight, body.width());
     for (int page = 0; page < pages; ++page) {
         if (page > 0)
             device.newPage();
         painter.save();
-        painter.translate(0, -page * body.height());
+        painter.translate(0, header - page * body.height());
         const QRectF view(0, page * body.height(), body.width(), body.height());
         QAbstractTextDocumentLayout::PaintContext context;
         context.clip = view;
@@ -114,7 +143,10 @@ int paint(const QTextDocument& document, QPagedPaintDevice& device) {
         copy->documentLayout()->draw(&painter, context);
         painter.restore();
         painter.setFont(footerFont);
-        painter.drawText(QRectF(0, body.height(), body.width(), footer),
+        if (header > 0)
+            painter.drawText(QRectF(0, 0, body.width(), header), Qt::AlignHCenter | Qt::AlignTop,
+                             shownHead);
+        painter.drawText(QRectF(0, header + body.height(), body.width(), footer),
                          Qt::AlignHCenter | Qt::AlignBottom,
                          QStringLiteral("Pagina %1 di %2").arg(page + 1).arg(pages));
     }

@@ -407,9 +407,9 @@ void ReportDocument::print() {
         QTextDocument selection;
         selection.setDefaultFont(m_editor->document()->defaultFont());
         QTextCursor(&selection).insertFragment(cursor.selection());
-        failure = m_prompts.print(m_owner, selection);
+        failure = m_prompts.print(m_owner, withHeaderLine(selection));
     } else {
-        failure = m_prompts.print(m_owner, *m_editor->document());
+        failure = m_prompts.print(m_owner, withHeaderLine(*m_editor->document()));
     }
     if (!failure.isEmpty()) {
         m_shell.setIndicator(panels::print, false);
@@ -532,7 +532,7 @@ QString ReportDocument::reportName() const {
 
 void ReportDocument::preview() {
     m_shell.setHint(previewHint);
-    m_prompts.preview(m_owner, *m_editor->document());
+    m_prompts.preview(m_owner, withHeaderLine(*m_editor->document()));
     m_shell.setHint(QString());
 }
 
@@ -559,9 +559,15 @@ void ReportDocument::exportTo(Prompts::FileKind kind, const QString& hint, const
     m_shell.setHint(QStringLiteral("Relazione esportata in ") + shownPath(*path));
 }
 
+QTextDocument& ReportDocument::withHeaderLine(QTextDocument& document) const {
+    pagelayout::setHeaderLine(document, m_headerSource ? m_headerSource() : QString());
+    return document;
+}
+
 void ReportDocument::exportPdf() {
-    exportTo(Prompts::FileKind::Pdf, pdfHint, "pdf",
-             [this] { return pagelayout::pdf(*m_editor->document(), reportName()); });
+    exportTo(Prompts::FileKind::Pdf, pdfHint, "pdf", [this] {
+        return pagelayout::pdf(withHeaderLine(*m_editor->document()), reportName());
+    });
 }
 
 void ReportDocument::exportOdt() {

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <utility>
 
 #include "shell/prompts.h"
 
@@ -59,6 +60,9 @@ class ReportDocument : public QObject {
     // text, to a file the user names.
     void exportPdf();
     void exportOdt();
+    // Where the printed pages take the line naming the work from (the project data of the
+    // building), asked each time pages are made; without it the pages have no head line.
+    void setHeaderSource(std::function<QString()> source) { m_headerSource = std::move(source); }
 
     // The save question of Exit, Close, Open and the close box: asks "Si vogliono salvare
     // le modifiche?" (Yes, No, Cancel) when the document has changed and saves on Yes.
@@ -108,6 +112,9 @@ class ReportDocument : public QObject {
     // Writes an export made by make() to a file the user names, telling how it went.
     void exportTo(Prompts::FileKind kind, const QString& hint, const char* suffix,
                   const std::function<QByteArray()>& make);
+    // The document about to be printed, previewed or exported, with the head line of its
+    // pages as the project data give it now.
+    QTextDocument& withHeaderLine(QTextDocument& document) const;
 
     QTextEdit* m_editor;
     Prompts& m_prompts;
@@ -121,4 +128,5 @@ class ReportDocument : public QObject {
     QString m_savedPath;
     // The file the report was last opened from or saved to; empty before either.
     QString m_path;
+    std::function<QString()> m_headerSource;
 };

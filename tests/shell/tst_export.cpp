@@ -1,3 +1,4 @@
+#include "core/sharedvalues.h"
 #include "fixture.h"
 #include "shell/reportdocument.h"
 
@@ -57,6 +58,32 @@ QString fontOfSpan(const QString& content, const QString& text) {
         .captured(1);
 }
 
+// The report of longReport() exported to a PDF with the given project data: the text of its
+// pages as pdftotext lays them out, one page a string.
+QStringList exportedPages(const building::Project& project, const QString& pdf) {
+    Fixture f;
+    f.shared().edificio.project = project;
+    f.main().setReportText(longReport());
+    f.prompts.saveNames.push_back(pdf);
+    f.main().document().exportPdf();
+    QStringList pages =
+        run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
+            .split(QLatin1Char('\f'));
+    // pdftotext ends each page with a form feed, the last one too.
+    if (!pages.isEmpty() && pages.back().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
+building::Project projectOf(const QString& titolo, const QString& committente,
+                            const QString& localita) {
+    building::Project project;
+    project.titolo = titolo;
+    project.committente = committente;
+    project.localita = localita;
+    return project;
+}
+
 } // namespace
 
 class TestExport : public QObject {
@@ -106,6 +133,85 @@ class TestExport : public QObject {
         for (int page = 1; page <= pages; ++page)
             QVERIFY(text.contains(QStringLiteral("Pagina %1 di %2").arg(page).arg(pages)));
         QVERIFY(!text.contains(QStringLiteral("Pagina %1 di").arg(pages + 1)));
+        QCOMPARE(f.prompts.unexpected, 0);
+    }
+
+    // The work named at the head of every page by its title and client, only what is filled
+    // in; without either the pages are as without any project data.
+    void pdfHeadNamesTheWork_data() {
+        QTest::addColumn<QString>("titolo");
+        QTest::addColumn<QString>("committente");
+        QTest::addColumn<QString>("localita");
+        QTest::addColumn<QString>("head"); // empty: no head line
+        const QString school = QStringLiteral("Scuola media \"G. Pascoli\"");
+        const QString town = QStringLiteral("Comune di Gubbio");
+        QTest::newRow("title and client")
+            << school << town << ""
+            << QStringLiteral("Scuola media \"G. Pascoli\" – Comune di Gubbio");
+        QTest::newRow("title only") << school << ""
+                                    << "Gubbio" << school;
+        QTest::newRow("client only") << "" << town << "" << town;
+        QTest::newRow("blanks around, a line end inside")
+            << "  Scuola\nmedia "
+            << " Comune "
+            << "" << QStringLiteral("Scuola media – Comune");
+        QTest::newRow("blanks only") << "   "
+                                     << ""
+                                     << ""
+                                     << "";
+        QTest::newRow("only other project data") << ""
+                                                 << ""
+                                                 << "Gubbio (PG)"
+                                                 << "";
+    }
+    void pdfHeadNamesTheWork() {
+        QFETCH(QString, titolo);
+        QFETCH(QString, committente);
+        QFETCH(QString, localita);
+        QFETCH(QString, head);
+        if (!have("pdftotext"))
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        const QStringList pages = exportedPages(projectOf(titolo, committente, localita),
+                                                dir.filePath(QStringLiteral("testata.pdf")));
+        if (head.isEmpty()) {
+            QCOMPARE(pages, exportedPages({}, dir.filePath(QStringLiteral("senza.pdf"))));
+            return;
+        }
+        QVERIFY(pages.size() >= 3);
+        const QString all = pages.join(QString());
+        for (int page = 1; page <= pages.size(); ++page) {
+            const QString first = pages[page - 1].trimmed().section(QLatin1Char('\n'), 0, 0);
+            QCOMPARE(first.trimmed(), head);
+            QVERIFY(pages[page - 1].contains(
+                QStringLiteral("Pagina %1 di %2").arg(page).arg(pages.size())));
+        }
+        // The head takes no line of the report.
+        for (int i = 1; i <= 120; ++i)
+            QVERIFY(all.contains(QStringLiteral("Forza Orizzontale del piano %1 (Fh)").arg(i)));
+        QVERIFY(all.contains(QStringLiteral("FINE DELLA RELAZIONE")));
+    }
+
+    // Printing, the selection too, and the preview give their pages the head line of the
+    // project data as they are at that moment.
+    void printAndPreviewNameTheWork() {
+        Fixture f;
+        f.main().setReportText(longReport());
+        building::Project& project = f.shared().edificio.project;
+        project = projectOf(QStringLiteral("Scuola"), QStringLiteral("Comune"), QString());
+        f.menu("mnuAnteprimaItem");
+        f.main().document().print();
+        QTextCursor some(f.main().document().editor()->document());
+        some.setPosition(4);
+        some.setPosition(29, QTextCursor::KeepAnchor);
+        f.main().document().editor()->setTextCursor(some);
+        f.main().document().print();
+        project = building::Project();
+        f.main().document().print();
+        f.menu("mnuAnteprimaItem");
+        QCOMPARE(f.prompts.printedTexts.size(), 3);
+        QCOMPARE(f.prompts.printedTexts[1], QStringLiteral("RELAZIONE ANALISI STATICA"));
+        const QString head = QStringLiteral("Scuola – Comune");
+        QCOMPARE(f.prompts.pageHeads, (QStringList{head, head, head, QString(), QString()}));
         QCOMPARE(f.prompts.unexpected, 0);
     }
 

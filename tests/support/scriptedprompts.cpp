@@ -1,5 +1,7 @@
 #include "scriptedprompts.h"
 
+#include "shell/pagelayout.h"
+
 #include <QTextDocument>
 #include <QWidget>
 #include <QtTest>
@@ -85,6 +87,7 @@ std::optional<QString> ScriptedPrompts::saveFileName(QWidget*, FileKind kind,
 void ScriptedPrompts::preview(QWidget*, const QTextDocument& document) {
     shown.push_back({QStringLiteral("preview"), QString(), QString()});
     previewedTexts << document.toPlainText();
+    pageHeads << pagelayout::headerLineOf(document);
 }
 
 std::optional<FontChoice> ScriptedPrompts::font(QWidget*, const FontChoice&) {
@@ -95,6 +98,7 @@ std::optional<FontChoice> ScriptedPrompts::font(QWidget*, const FontChoice&) {
 QString ScriptedPrompts::print(QWidget*, const QTextDocument& document) {
     shown.push_back({QStringLiteral("print"), QString(), QString()});
     printedTexts << document.toPlainText();
+    pageHeads << pagelayout::headerLineOf(document);
     return printResult;
 }
 

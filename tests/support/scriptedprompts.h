@@ -39,6 +39,7 @@ class ScriptedPrompts : public Prompts {
     std::vector<Shown> shown;
     QStringList printedTexts;
     QStringList previewedTexts;
+    QStringList pageHeads; // the head line of the pages of each print and preview, in order
     QStringList modalRuns; // names of the windows run modally, in order
     int unexpected = 0;    // questions asked with no scripted answer
 

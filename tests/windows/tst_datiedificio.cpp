@@ -32,14 +32,43 @@ QByteArray captured(Fixture& f) {
     return buildingdata::write(buildingfile::capture(f.forms(), f.shared()));
 }
 
-// A file of the format with the given shared values and windows (JSON text).
-QByteArray dataFile(const char* shared, const char* windows, int version = 1) {
+// A file of the format with the given shared values, windows and building (JSON text).
+QByteArray dataFile(const char* shared, const char* windows, int version = 1,
+                    const QByteArray& building = {}) {
     return QByteArray("{\"formato\": \"tremora-dati-edificio\", \"versione\": ") +
            QByteArray::number(version) + ", \"valoriCondivisi\": " + shared +
-           ", \"finestre\": " + windows + "}";
+           ", \"finestre\": " + windows +
+           (building.isEmpty() ? QByteArray() : ", \"edificio\": " + building) + "}";
 }
+const char* const wholeProject = R"({"titolo": "", "committente": "", "localita": "",
+    "progettista": "", "ordine": "", "data": "", "revisione": ""})";
 const char* const noShared = R"({"pesoEdificio": "0", "pesiPiani": [], "quotePiani": [],
     "numeroPiano": null, "gammaPiano": null})";
+// A file of version 2 with the given storeys and project.
+QByteArray withStoreys(const QByteArray& storeys, const char* project = wholeProject) {
+    return dataFile(noShared, "{}", 2,
+                    QByteArray("{\"progetto\": ") + project + ", \"piani\": " + storeys + "}");
+}
+
+// A building as entered: project data, a storey with W typed, one with G, Q and s, one with
+// only its height.
+building::Building enteredBuilding() {
+    building::Building b;
+    b.project.titolo = QStringLiteral("Scuola media \"G. Pascoli\"");
+    b.project.committente = QStringLiteral("Comune di Gubbio");
+    b.project.data = QStringLiteral("marzo 2024");
+    building::Storey typedWeight;
+    typedWeight.weight = building::typed(QStringLiteral("120,333"));
+    typedWeight.h = building::typed(QStringLiteral("3,50"));
+    building::Storey fromLoads;
+    fromLoads.g = building::typed(QStringLiteral("95"));
+    fromLoads.q = building::typed(QStringLiteral("20"));
+    fromLoads.s = building::typed(QStringLiteral("0,33"));
+    building::Storey heightOnly;
+    heightOnly.h = building::typed(QStringLiteral("9"));
+    b.storeys = {typedWeight, fromLoads, heightOnly};
+    return b;
+}
 
 } // namespace
 
@@ -60,6 +89,7 @@ class TestDatiEdificio : public QObject {
                 useWhatTheWindowOpens(f, window, dir.path());
                 QVERIFY2(!captured(f).contains("\"cerca\""), qPrintable(window->objectName()));
             });
+            f.shared().edificio = enteredBuilding();
             f.main().setReportText(QStringLiteral("relazione in corso"));
             f.menu("mnuAnteprimaItem");
             f.prompts.saveNames = {path};
@@ -86,6 +116,7 @@ class TestDatiEdificio : public QObject {
             QVERIFY2(!f.forms().get(name)->isVisible(), qPrintable(name));
         QCOMPARE(f.main().reportText(), QStringLiteral("altra relazione"));
         QCOMPARE(captured(f), before);
+        QVERIFY(f.shared().edificio == enteredBuilding());
         // A chosen row is the current one too, where the focus frame stands.
         for (const QString& name : loaded)
             for (QListWidget* list : f.forms().get(name)->findChildren<QListWidget*>())
@@ -137,6 +168,16 @@ class TestDatiEdificio : public QObject {
         QCOMPARE(buildingfile::open(f.forms(), f.shared(), path), QString());
         QCOMPARE(captured(f), readAll(clean));
         QCOMPARE(composeEveryReport(f), reports);
+    }
+
+    // A file of version 1 holds no building: what was entered before is gone after it.
+    void aFileOfVersion1LeavesNoBuilding() {
+        Fixture f;
+        f.shared().edificio = enteredBuilding();
+        const QString path = QFINDTESTDATA("../data/v1/periodo.tremora");
+        QCOMPARE(buildingfile::open(f.forms(), f.shared(), path), QString());
+        QVERIFY(f.shared().edificio == building::Building());
+        QVERIFY(f.forms().isLoaded(QStringLiteral("periodo")));
     }
 
     void windowsNotInTheFileAreNotLoadedAfterIt() {
@@ -212,7 +253,43 @@ class TestDatiEdificio : public QObject {
             {"not an object", "[1, 2]", "non è un oggetto JSON"},
             {"another format", R"({"formato": "altro", "versione": 1})",
              "non è un file di dati edificio Tremora"},
-            {"another version", dataFile(noShared, "{}", 2), "versione del formato 2"},
+            {"another version", dataFile(noShared, "{}", 3),
+             "la versione del formato 3 non è tra quelle che Tremora legge (da 1 a 2)"},
+            {"version 2 without the building", dataFile(noShared, "{}", 2), "manca «edificio»"},
+            {"a building in version 1",
+             dataFile(noShared, "{}", 1, R"({"progetto": {}, "piani": []})"),
+             "voce sconosciuta «edificio»"},
+            {"storeys missing", dataFile(noShared, "{}", 2, R"({"progetto": {}})"),
+             "manca «edificio.piani»"},
+            {"project text missing",
+             withStoreys("[]", R"({"titolo": "", "committente": "", "localita": "",
+                "progettista": "", "ordine": "", "data": ""})"),
+             "manca «edificio.progetto.revisione»"},
+            {"project text a number",
+             withStoreys("[]", R"({"titolo": 5, "committente": "", "localita": "",
+                "progettista": "", "ordine": "", "data": "", "revisione": ""})"),
+             "«edificio.progetto.titolo» deve essere un testo"},
+            {"unknown project entry", withStoreys("[]", R"({"cap": "06019"})"),
+             "voce sconosciuta «edificio.progetto.cap»"},
+            {"storeys not a list", withStoreys("{}"),
+             "«edificio.piani» deve essere un elenco di piani"},
+            {"storey not an object", withStoreys(R"([{}, "120"])"),
+             "«edificio.piani[1]» deve essere un oggetto JSON"},
+            {"unknown storey value", withStoreys(R"([{"W": "1"}, {"w": "1"}])"),
+             "voce sconosciuta «edificio.piani[1].w»"},
+            {"storey weight a number", withStoreys(R"([{"W": 120}])"),
+             "«edificio.piani[0].W» deve essere un testo"},
+            {"storey load not a number", withStoreys(R"([{}, {"G": "1.5"}])"),
+             "«edificio.piani[1].G» non è un numero: \"1.5\""},
+            {"negative storey height", withStoreys(R"([{"h": "-3"}])"),
+             "«edificio.piani[0].h» è negativo: \"-3\""},
+            {"negative reduction coefficient", withStoreys(R"([{"s": "-0,3"}])"),
+             "«edificio.piani[0].s» è negativo: \"-0,3\""},
+            {"storey value twice", withStoreys(R"([{"W": "1", "h": "3", "W": "2"}])"),
+             "la voce «edificio.piani[0].W» compare due volte"},
+            {"more storeys than a building has",
+             withStoreys(QByteArray("[") + QByteArray("{}, ").repeated(30) + "{}]"),
+             "«edificio.piani» ha 31 piani, al massimo se ne inseriscono 30"},
             {"unknown entry", R"({"formato": "tremora-dati-edificio", "versione": 1, "x": 1})",
              "voce sconosciuta «x»"},
             {"weight not a text",
