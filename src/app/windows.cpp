@@ -8,6 +8,7 @@
 #include "windows/azioniverticali.h"
 #include "windows/coeffdistribuzione.h"
 #include "windows/componirelazione.h"
+#include "windows/datiedificio.h"
 #include "windows/forzeorizzontali.h"
 #include "windows/forzeverticali.h"
 #include "windows/infowindows.h"
@@ -24,6 +25,7 @@ template <class W> Forms::Factory make() {
 } // namespace
 
 void registerWindows(Forms& forms) {
+    forms.registerWindow(QStringLiteral("datiedificio"), make<DatiEdificio>());
     forms.registerWindow(QStringLiteral("periodo"), make<Periodo>());
     forms.registerWindow(QStringLiteral("coeffdistribuzione"), make<CoeffDistribuzione>());
     forms.registerWindow(QStringLiteral("azioniorizzontali"), make<AzioniOrizzontali>());

@@ -2,6 +2,8 @@
 
 #include "core/numtext.h"
 
+#include <algorithm>
+
 namespace building {
 
 std::optional<Typed> typed(const QString& text) {
@@ -90,6 +92,7 @@ Pasted pasteRows(const QString& clipboard, int firstColumn) {
         std::optional<Typed>* columns[] = {&storey.g, &storey.q, &storey.s, &storey.h,
                                            &storey.weight};
         const QStringList cells = lines[r].split(QLatin1Char('\t'));
+        out.spans.push_back(std::max(0, std::min(int(cells.size()), 5 - firstColumn)));
         for (int c = 0; c < cells.size() && firstColumn + c < 5; ++c) {
             const QString cell = cells[c].trimmed();
             if (cell.isEmpty())

@@ -69,6 +69,9 @@ struct PastedCell {
 struct Pasted {
     std::vector<Storey> storeys;     // one a line, cells beyond W ignored
     std::vector<PastedCell> refused; // cells that are not numbers, or negative
+    // How many of the columns from firstColumn each line covers, empty cells included: a
+    // table pasted into replaces what those columns held, also with nothing.
+    std::vector<int> spans;
 };
 Pasted pasteRows(const QString& clipboard, int firstColumn = 0);
 

@@ -210,6 +210,8 @@ void MainWindow::buildMenus() {
          onDocument(&ReportDocument::insertDate), nullptr},
         {Cmd::Address, "mnuInserisci", "mnuindirizzoitem", "&Indirizzo del committente", nullptr,
          nullptr, nullptr, nullptr, onDocument(&ReportDocument::insertAddress), nullptr},
+        {Cmd::BuildingData, "mnuparametri", "mnudatiedificioitem", "&Dati dell'edificio....",
+         nullptr, nullptr, nullptr, nullptr, route(routes::buildingData), "datiedificio"},
         {Cmd::Period, "mnuparametri", "mnuperfonditem", "&Periodo fondamentale di vibrazione....",
          nullptr, nullptr, nullptr, nullptr, route(routes::period), "periodo"},
         {Cmd::Weight, "mnuparametri", "mnupesocomplitem", "Peso &complessivo....", nullptr, nullptr,

@@ -72,6 +72,7 @@ class MainWindow : public QMainWindow, public Shell {
         Exit,
         Date,
         Address,
+        BuildingData,
         Period,
         Weight,
         Distribution,

@@ -26,10 +26,12 @@ inline const QString buildingParameters = QStringLiteral("parametri dell'edifici
 inline const QString masonry = QStringLiteral("edifici in muratura - analisi statica");
 inline const QString framed = QStringLiteral("edifici intelaiati");
 inline const QString composer = QStringLiteral("componi relazione");
+inline const QString buildingData = QStringLiteral("dati dell'edificio");
 constexpr int buildingParametersContext = 1030;
 constexpr int masonryContext = 1040;
 constexpr int framedContext = 1050;
 constexpr int composerContext = 1060;
+constexpr int buildingDataContext = 1070;
 } // namespace helptopics
 
 // The ways into a window: the window, the group indicator that goes on and the hint that the
@@ -42,6 +44,10 @@ struct Route {
 };
 
 namespace routes {
+// The project data and the storeys' loads, entered once for the whole building.
+inline const Route buildingData{
+    QStringLiteral("datiedificio"), panels::buildingParameters,
+    QStringLiteral("Dati del progetto e carichi dei piani: G, Q, s, h e W = G + s * Q")};
 inline const Route period{QStringLiteral("periodo"), panels::buildingParameters,
                           QStringLiteral("Calcola il periodo di vibrazione dell'edificio")};
 inline const Route weight{QStringLiteral("peso"), panels::buildingParameters,

@@ -109,6 +109,7 @@ class TestBuilding : public QObject {
         QCOMPARE(p.refused[0].text, QStringLiteral("x"));
         QCOMPARE(p.refused[1].row, 2);
         QCOMPARE(p.refused[1].column, 4);
+        QCOMPARE(p.spans, std::vector<int>({4, 5, 5}));
 
         // Pasted from the h column on: the first cell is h, the second W; more are dropped.
         const building::Pasted fromH = building::pasteRows(QStringLiteral("3\t120\t9"), 3);
@@ -116,6 +117,7 @@ class TestBuilding : public QObject {
         QCOMPARE(fromH.storeys[0].h, t("3"));
         QCOMPARE(fromH.storeys[0].weight, t("120"));
         QVERIFY(fromH.refused.empty());
+        QCOMPARE(fromH.spans, std::vector<int>({2}));
     }
 };
 

@@ -32,6 +32,8 @@ class TestHelp : public QObject {
                                     << QStringLiteral("Edifici intelaiati");
         QTest::newRow("relazione") << helptopics::composer << helptopics::composerContext
                                    << QStringLiteral("Componi relazione");
+        QTest::newRow("edificio") << helptopics::buildingData << helptopics::buildingDataContext
+                                  << QStringLiteral("Dati dell'edificio");
     }
 
     void everyContextOpensItsTopic() {

@@ -41,6 +41,7 @@ const Item menuTree[] = {
     {1, "mnudataitem", "&Data", "Ctrl+D"},
     {1, "mnuindirizzoitem", "&Indirizzo del committente", ""},
     {0, "mnuparametri", "&Parametri dell'edificio", ""},
+    {1, "mnudatiedificioitem", "&Dati dell'edificio....", ""},
     {1, "mnuperfonditem", "&Periodo fondamentale di vibrazione....", ""},
     {1, "mnupesocomplitem", "Peso &complessivo....", ""},
     {1, "mnucoefficienteitem", "C&oefficiente di distribuzione....", ""},
@@ -85,6 +86,8 @@ struct Route {
     const char* window;
 };
 const Route routes[] = {
+    {"mnudatiedificioitem", nullptr, 4,
+     "Dati del progetto e carichi dei piani: G, Q, s, h e W = G + s * Q", "datiedificio"},
     {"mnuperfonditem", nullptr, 4, "Calcola il periodo di vibrazione dell'edificio", "periodo"},
     {"mnupesocomplitem", nullptr, 4, "Calcola il peso totale dell'edificio", "peso"},
     {"mnucoefficienteitem", nullptr, 4,

@@ -23,8 +23,9 @@ const char* const calculationWindows[] = {"periodo",
                                           "analisidinamica2",
                                           "tuttipiani",
                                           "spettro"};
-const char* const otherWindows[] = {"selmur",   "selint",           "infotremora",
-                                    "lithvane", "componirelazione", "componirelazione1"};
+const char* const otherWindows[] = {"selmur",      "selint",           "infotremora",
+                                    "lithvane",    "componirelazione", "componirelazione1",
+                                    "datiedificio"};
 
 // A window loaded and shown as its menu shows it, its questionnaire (if any) answered with
 // ones.
@@ -155,6 +156,8 @@ class TestKeyboard : public QObject {
             {"mnuperfonditem", "Text1", "Altezza dell'edificio (H), metri"},
             {"mnuperfonditem", "Command4", "Guida"},
             {"mnuforzeorizzontaliitem", "List1", "Coefficiente di Protezione Sismica (I)"},
+            {"mnudatiedificioitem", "txtOrdine", "Iscrizione all'Ordine"},
+            {"mnudatiedificioitem", "cmdGuida", "Guida"},
             {nullptr, "casa", "Analisi Statica e Dinamica - Edifici in muratura"},
             {nullptr, "RichTextBox1", "Relazione"},
         };
