@@ -250,8 +250,8 @@ QString open(Forms& forms, SharedValues& shared, const QString& path) {
 
 void saveCommand(QWidget* owner, Prompts& prompts, Shell& shell, Forms& forms) {
     shell.setIndicator(panels::save, true);
-    shell.setHint(QStringLiteral("Salva i dati dell'edificio (finestre di calcolo e valori) in "
-                                 "un file"));
+    shell.setHint(QStringLiteral("Salva i dati dell'edificio (progetto, piani, finestre di "
+                                 "calcolo e valori) in un file"));
     const auto path = prompts.saveFileName(owner, Prompts::FileKind::BuildingData);
     QString hint;
     if (path && forms.context()) {

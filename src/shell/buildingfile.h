@@ -12,8 +12,8 @@ struct SharedValues;
 
 // The building data of the running program kept in a .tremora file and brought back: every
 // loaded calculation window with all its own controls (none of a window opened from it, such
-// as the help viewer), and the shared values. The report is
-// never part of it.
+// as the help viewer), and the shared values with the building (project data and storeys).
+// The report is never part of it.
 namespace buildingfile {
 
 // What the loaded calculation windows and the shared values hold now.
@@ -25,7 +25,8 @@ buildingdata::File capture(Forms& forms, const SharedValues& shared);
 QString check(Forms& forms, const buildingdata::File& file);
 // Puts a checked file in place: the windows it holds rebuilt hidden as after "Invia Dati"
 // (no load steps, no question), the other calculation windows not loaded, the shared values
-// as saved. Changing a control here empties no result: the results come from the file.
+// and the building as saved (no building from a file of version 1). Changing a control here empties
+// no result: the results come from the file.
 void apply(Forms& forms, SharedValues& shared, const buildingdata::File& file);
 
 // Writes the file (whole or not at all) / reads, checks and applies it. Empty on success,
