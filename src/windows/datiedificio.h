@@ -29,10 +29,6 @@ class DatiEdificio : public ShellWindow {
     void loadSteps() override;
     void showHelp() override;
 
-    // The rows copied from a spreadsheet, pasted from the table's current cell on; lines
-    // beyond the last storey add storeys, up to the most a building has.
-    void paste(const QString& clipboard);
-
   protected:
     bool opensOnFirstInput() const override { return true; }
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,6 +40,9 @@ class DatiEdificio : public ShellWindow {
     void addStorey();
     void removeStorey();
     void pasteClipboard();
+    // The rows copied from a spreadsheet, pasted from the table's current cell on; lines
+    // beyond the last storey add storeys, up to the most a building has.
+    void paste(const QString& clipboard);
     // A cell edited by the user or the program: its mark, and W of its storey again.
     void cellChanged(QTableWidgetItem* item);
     // W worked out again when it is not typed, and every cell of the storey marked or not.
