@@ -492,6 +492,40 @@ std::optional<int> CalcWindow::askStoreyCount(const QString& title) {
     }
 }
 
+std::optional<std::vector<CalcWindow::EnteredStorey>>
+CalcWindow::offerEnteredStoreys(const QString& title, bool withHeights) {
+    const std::vector<building::Storey>& storeys = ctx.shared.edificio.storeys;
+    // A questionnaire takes at most 9 storeys.
+    if (storeys.empty() || storeys.size() > 9)
+        return std::nullopt;
+    std::vector<EnteredStorey> entered;
+    for (const building::Storey& storey : storeys) {
+        const auto w = storey.w();
+        if (!w || (withHeights && !storey.h))
+            return std::nullopt;
+        // A W worked out from G, s and Q is written as the program writes numbers.
+        EnteredStorey e;
+        e.weight = storey.weight ? NumberAnswer{storey.weight->text, *w}
+                                 : NumberAnswer{numtext::format(*w), *w};
+        if (withHeights)
+            e.height = NumberAnswer{storey.h->text, storey.h->value};
+        entered.push_back(e);
+    }
+    if (!ctx.prompts.yesNo(this, title, QStringLiteral("Usare i piani già inseriti?")))
+        return std::nullopt;
+    return entered;
+}
+
+void CalcWindow::keepAnsweredStoreys(const QStringList& weights, const QStringList& heights) {
+    std::vector<building::Storey>& storeys = ctx.shared.edificio.storeys;
+    storeys.resize(size_t(weights.size()));
+    for (qsizetype i = 0; i < weights.size(); ++i) {
+        storeys[size_t(i)].weight = building::typed(weights[i]);
+        if (i < heights.size())
+            storeys[size_t(i)].h = building::typed(heights[i]);
+    }
+}
+
 QString CalcWindow::currentPeriod() const {
     const QString periodo = QStringLiteral("periodo");
     return ctx.forms.isLoaded(periodo) ? ctx.forms.value(QStringLiteral("periodo.T")) : QString();

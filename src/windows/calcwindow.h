@@ -241,6 +241,20 @@ class CalcWindow : public BaseWindow {
     // may leave the questionnaire: nothing is then given back.
     std::optional<int> askStoreyCount(const QString& title);
 
+    // The storeys already in the building (W of each, and h where heights are wanted),
+    // offered with "Usare i piani già inseriti?" instead of asking for them again: when the
+    // building has from 1 to 9 storeys and every one has what is wanted. Nothing when it
+    // has not, or the user answers "No".
+    struct EnteredStorey {
+        NumberAnswer weight;
+        NumberAnswer height;
+    };
+    std::optional<std::vector<EnteredStorey>> offerEnteredStoreys(const QString& title,
+                                                                  bool withHeights);
+    // The storeys a questionnaire was given become the building's: their count, W as typed,
+    // and h when heights were asked; what else a storey holds (G, Q, s) stays.
+    void keepAnsweredStoreys(const QStringList& weights, const QStringList& heights = {});
+
     void showEvent(QShowEvent* event) override;
     bool opensOnFirstInput() const override { return true; }
 

@@ -72,8 +72,11 @@ void CoeffDistribuzione::load() {
 bool CoeffDistribuzione::questionnaire(bool afterRestart) {
     SharedValues& shared = ctx.shared;
 
-    // Number of storeys n, a whole number from 1 to 9.
-    const auto count = askStoreyCount(QStringLiteral("Piani dell'edificio"));
+    // Number of storeys n, a whole number from 1 to 9; the building's storeys, when it has
+    // their weights and heights, instead of asking for them again.
+    const QString title = QStringLiteral("Piani dell'edificio");
+    auto entered = offerEnteredStoreys(title, true);
+    const auto count = entered ? std::optional<int>(int(entered->size())) : askStoreyCount(title);
     if (!count)
         return false;
     const int storeys = *count;
@@ -117,16 +120,22 @@ bool CoeffDistribuzione::questionnaire(bool afterRestart) {
         for (int i = 1; i <= storeys; ++i) {
             const QString ordinal = QString::number(i) + degree;
             const auto weight =
-                askNumber(QStringLiteral("Inserire il peso del ") + ordinal +
-                              QStringLiteral(" piano (") + messages::unitTonnes + QLatin1Char(')'),
-                          QStringLiteral("Peso del ") + ordinal + QStringLiteral(" piano"),
-                          Leaving::Ask, messages::negativeWeight);
+                entered
+                    ? std::optional<NumberAnswer>((*entered)[size_t(i - 1)].weight)
+                    : askNumber(QStringLiteral("Inserire il peso del ") + ordinal +
+                                    QStringLiteral(" piano (") + messages::unitTonnes +
+                                    QLatin1Char(')'),
+                                QStringLiteral("Peso del ") + ordinal + QStringLiteral(" piano"),
+                                Leaving::Ask, messages::negativeWeight);
             if (!weight)
                 return false;
             shared.pesiPiani << weight->text;
             weights.push_back(weight->value);
             const auto height =
-                askNumber(QStringLiteral("Inserire la quota del ") + ordinal +
+                entered
+                    ? std::optional<NumberAnswer>((*entered)[size_t(i - 1)].height)
+                    : askNumber(
+                          QStringLiteral("Inserire la quota del ") + ordinal +
                               QStringLiteral(" piano rispetto allo spiccato delle fondazioni (") +
                               messages::unitMetres + QLatin1Char(')'),
                           QStringLiteral("Quota del ") + ordinal + QStringLiteral(" piano"),
@@ -144,6 +153,8 @@ bool CoeffDistribuzione::questionnaire(bool afterRestart) {
         if (!std::isfinite(sums.weights) || !std::isfinite(sums.weightHeights)) {
             // The sums are kept in single precision, whose range ends near 3,4E38.
             message(messages::titleSystemLower, sumsOverflow);
+            // The building's own storeys give none either: they are asked for.
+            entered.reset();
             continue;
         }
         // gamma as it will be worked out, from the texts of h_k and of the sums.
@@ -155,7 +166,11 @@ bool CoeffDistribuzione::questionnaire(bool afterRestart) {
             break;
         message(messages::titleSystemLower,
                 sums.weightHeights == 0.0f ? noDistribution : sumsOverflow);
+        entered.reset();
     }
+    // Weights and heights answered here are the building's from now on.
+    if (!entered)
+        keepAnsweredStoreys(shared.pesiPiani, shared.quotePiani);
 
     // The table of the storeys, as printed on the window.
     QStringList lines;

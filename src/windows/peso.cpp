@@ -53,7 +53,10 @@ bool Peso::questionnaire() {
     SharedValues& shared = ctx.shared;
     shared.pesoEdificio = 0.0f;
 
-    const auto storeys = askStoreyCount(QStringLiteral("Peso dell'edificio"));
+    const QString title = QStringLiteral("Peso dell'edificio");
+    // The storeys of the building, when it has them, instead of asking again.
+    auto entered = offerEnteredStoreys(title, false);
+    const auto storeys = entered ? std::optional<int>(int(entered->size())) : askStoreyCount(title);
     if (!storeys)
         return false;
     const int n = *storeys;
@@ -64,16 +67,20 @@ bool Peso::questionnaire() {
         const QString storey = QString::number(i) + QStringLiteral("°");
         for (;;) {
             const auto weight =
-                askNumber(QStringLiteral("Inserire il peso del ") + storey +
-                              QStringLiteral(" piano (") + messages::unitTonnes + QLatin1Char(')'),
-                          QStringLiteral("Peso del ") + storey + QStringLiteral(" piano"),
-                          Leaving::Ask, messages::negativeWeight);
+                entered ? std::optional<NumberAnswer>((*entered)[size_t(i - 1)].weight)
+                        : askNumber(QStringLiteral("Inserire il peso del ") + storey +
+                                        QStringLiteral(" piano (") + messages::unitTonnes +
+                                        QLatin1Char(')'),
+                                    QStringLiteral("Peso del ") + storey + QStringLiteral(" piano"),
+                                    Leaving::Ask, messages::negativeWeight);
             if (!weight)
                 return false;
             // P is kept in single precision: a sum beyond its range would be infinite.
             const float next = formulas::addStoreyWeight(total, weight->value);
             if (!std::isfinite(next)) {
                 message(messages::titleSystemLower, messages::weightsOverflow);
+                // The building's own weights overflow too: ask for this storey's weight.
+                entered.reset();
                 continue;
             }
             total = next;
@@ -82,6 +89,9 @@ bool Peso::questionnaire() {
             break;
         }
     }
+    // Weights answered here are the building's from now on.
+    if (!entered)
+        keepAnsweredStoreys(shared.pesiPiani);
 
     m_printed.clear();
     m_shown.clear();

@@ -78,6 +78,7 @@ class TestCoeffDistribuzione : public QObject {
         f.menu("mnucoefficienteitem");
         QCOMPARE(f.gamma(), 1.0);
 
+        f.prompts.yesNoAnswers.push_back(false); // "Usare i piani già inseriti?": No
         f.prompts.answer({"2", "2", "200", "3", "100", "6"});
         f.click("coeffdistribuzione", "Command1");
         QVERIFY(f.prompts.inputs.empty());

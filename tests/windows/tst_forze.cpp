@@ -195,6 +195,7 @@ class TestForze : public QObject {
         QVERIFY(!f.shown("forzeorizzontali"));
 
         // A new weight and a new period, computed while forzeorizzontali is only hidden.
+        f.prompts.yesNoAnswers.push_back(false); // "Usare i piani già inseriti?": No
         f.prompts.answer({"1", "500"});
         f.click("peso", "Command1"); // peso was hidden, not unloaded: reset asks again
         QCOMPARE(f.shared().pesoEdificio, 500.0f);

@@ -17,9 +17,83 @@ QString storeyLine(int storey, const QString& weight) {
 }
 } // namespace
 
+building::Storey enteredStorey(const char* g, const char* q, const char* s, const char* h) {
+    building::Storey storey;
+    storey.g = building::typed(QString::fromLatin1(g));
+    storey.q = building::typed(QString::fromLatin1(q));
+    storey.s = building::typed(QString::fromLatin1(s));
+    if (h)
+        storey.h = building::typed(QString::fromLatin1(h));
+    return storey;
+}
+
 class TestPeso : public QObject {
     Q_OBJECT
   private slots:
+    // Storeys already in the building are offered instead of asked again: W of each
+    // (typed, or G + s * Q) for the weight, W and h for the distribution coefficient; answers
+    // typed instead become the building's storeys.
+    void storeysAlreadyEnteredAreOffered() {
+        const QString offer = QStringLiteral("Usare i piani già inseriti?");
+        struct Row {
+            const char* what;
+            const char* menu;
+            std::vector<building::Storey> storeys;
+            std::optional<bool> answer; // nothing: not offered
+            std::initializer_list<const char*> typed;
+            QStringList weights; // pesiPiani afterwards
+            QStringList keptW;   // W of the building's storeys afterwards, as typed
+        };
+        // W = 80 + 0,3 * 30 = 89 and 70 + 0,3 * 20 = 76.
+        const std::vector<building::Storey> two{enteredStorey("80", "30", "0,3", "3"),
+                                                enteredStorey("70", "20", "0,3", "6")};
+        const Row rows[] = {
+            {"weight: used", "mnupesocomplitem", two, true, {}, {"89", "76"}, {}},
+            {"weight: typed instead", "mnupesocomplitem", two, false, {"1", "50"}, {"50"}, {"50"}},
+            {"distribution: used, only k asked",
+             "mnucoefficienteitem",
+             two,
+             true,
+             {"2"},
+             {"89", "76"},
+             {}},
+            {"distribution: no heights, not offered",
+             "mnucoefficienteitem",
+             {enteredStorey("80", "30", "0,3", nullptr)},
+             std::nullopt,
+             {"1", "1", "40", "3"},
+             {"40"},
+             {"40"}},
+            {"weight: ten storeys, not offered",
+             "mnupesocomplitem",
+             std::vector<building::Storey>(10, enteredStorey("1", "0", "0", "3")),
+             std::nullopt,
+             {"1", "5"},
+             {"5"},
+             {"5"}},
+        };
+        for (const Row& row : rows) {
+            Fixture f;
+            f.shared().edificio.storeys = row.storeys;
+            if (row.answer)
+                f.prompts.yesNoAnswers.push_back(*row.answer);
+            f.prompts.answer(row.typed);
+            f.menu(row.menu);
+            QVERIFY2(f.prompts.inputs.empty() && f.prompts.yesNoAnswers.empty(), row.what);
+            const bool offered = std::any_of(f.prompts.shown.begin(), f.prompts.shown.end(),
+                                             [&](const auto& s) { return s.text == offer; });
+            QVERIFY2(offered == row.answer.has_value(), row.what);
+            QCOMPARE(f.shared().pesiPiani, row.weights);
+            QStringList keptW;
+            for (const building::Storey& storey : f.shared().edificio.storeys)
+                if (storey.weight)
+                    keptW << storey.weight->text;
+            QCOMPARE(keptW, row.keptW);
+            if (row.answer == true)
+                QCOMPARE(f.shared().edificio.storeys, row.storeys);
+        }
+    }
+
     void runningSumIsRoundedAfterEveryStorey() {
         Fixture f;
         f.prompts.answer({"2", "120,333", "100,333"});
@@ -157,6 +231,7 @@ class TestPeso : public QObject {
         QVERIFY(!f.main().indicator(4));
         QVERIFY(f.main().hint().isEmpty());
 
+        f.prompts.yesNoAnswers.push_back(false); // "Usare i piani già inseriti?": No
         f.prompts.answer({"1", "350"});
         f.menu("mnupesocomplitem");
         f.window("peso")->close();
@@ -172,6 +247,7 @@ class TestPeso : public QObject {
         f.menu("mnupesocomplitem");
         QDialog* first = f.window("peso");
 
+        f.prompts.yesNoAnswers.push_back(false); // "Usare i piani già inseriti?": No
         f.prompts.answer({"2", "1", "2"});
         f.click("peso", "Command1");
         QVERIFY(f.prompts.inputs.empty());

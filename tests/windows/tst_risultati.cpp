@@ -178,6 +178,8 @@ void sendSource(Fixture& f, const QString& source, bool again) {
         f.click("periodo", "Command1");
         f.click("periodo", "Command2"); // T = 0,5, again 1
     } else if (source == QLatin1String("W")) {
+        if (again)
+            f.prompts.yesNoAnswers.push_back(false); // "Usare i piani già inseriti?": No
         f.prompts.answer({"1", again ? "500" : "1000"});
         if (again)
             f.click("peso", "Command1");
@@ -186,6 +188,8 @@ void sendSource(Fixture& f, const QString& source, bool again) {
         f.click("peso", "Command3");
     } else {
         // gamma_1 = 3 * 200 / 900 = 0,67; again 3 * 300 / 1500 = 0,6.
+        if (again)
+            f.prompts.yesNoAnswers.push_back(false); // "Usare i piani già inseriti?": No
         f.prompts.answer({"2", "1", "100", "3", again ? "200" : "100", "6"});
         if (again) {
             f.menu("mnucoefficienteitem");

@@ -39,7 +39,16 @@ void chooseSecondZone(Fixture& f) {
 // window passes gamma_k on and stays hidden.
 void fourStoreysQuestionnaire(Fixture& f, const char* k) {
     f.forms().unload(QStringLiteral("coeffdistribuzione"));
-    f.prompts.answer({"4", k, "120", "3,5", "110", "6,5", "100", "9,5", "80", "12,5"});
+    // Typed the first time; once the building has these four storeys, they are used.
+    const size_t entered = f.shared().edificio.storeys.size();
+    if (entered == 4) {
+        f.prompts.yesNoAnswers.push_back(true);
+        f.prompts.answer({k});
+    } else {
+        if (entered > 0)
+            f.prompts.yesNoAnswers.push_back(false);
+        f.prompts.answer({"4", k, "120", "3,5", "110", "6,5", "100", "9,5", "80", "12,5"});
+    }
     f.menu("mnucoefficienteitem");
     f.click("coeffdistribuzione", "Command2");
 }
@@ -170,6 +179,7 @@ class TestTuttiPiani : public QObject {
         QVERIFY(f.main().hint().isEmpty());
 
         f.forms().unload(QStringLiteral("coeffdistribuzione"));
+        f.prompts.yesNoAnswers.push_back(false); // "Usare i piani già inseriti?": No
         f.prompts.answer({"2", "1", "50", "3", "40", "6"});
         f.menu("mnucoefficienteitem");
         f.click("coeffdistribuzione", "Command2");
