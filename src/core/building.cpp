@@ -48,8 +48,13 @@ std::optional<double> Building::totalWeight() const {
     return sum;
 }
 
+bool Seismic::operator==(const Seismic& o) const {
+    return zone == o.zone && protection == o.protection && structure == o.structure &&
+           foundation == o.foundation;
+}
+
 bool Building::operator==(const Building& o) const {
-    return project == o.project && storeys == o.storeys;
+    return project == o.project && sismica == o.sismica && storeys == o.storeys;
 }
 
 std::optional<double> spreadsheetNumber(const QString& cell) {

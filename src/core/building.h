@@ -49,8 +49,19 @@ struct Storey {
     bool operator==(const Storey& other) const;
 };
 
+// The seismic data chosen for the building in any calculation window; each stays nothing
+// until it is chosen, and the windows that open later start from it.
+struct Seismic {
+    std::optional<int> zone;          // row of the zone list: 0 S = 6, 1 S = 9, 2 S = 12
+    std::optional<double> protection; // I, one of the protection coefficients (1, 1,2, 1,4)
+    std::optional<double> structure;  // beta, one of the structure coefficients (1, 1,2)
+    std::optional<Typed> foundation;  // epsilon, as typed
+    bool operator==(const Seismic& other) const;
+};
+
 struct Building {
     Project project;
+    Seismic sismica;
     std::vector<Storey> storeys; // storey 1, the lowest, first
     // P = sum of W over the storeys, t; nothing when there is no storey or a storey has no W.
     std::optional<double> totalWeight() const;

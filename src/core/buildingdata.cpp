@@ -1,5 +1,6 @@
 #include "core/buildingdata.h"
 
+#include "core/coefficients.h"
 #include "core/numtext.h"
 
 #include <QJsonArray>
@@ -32,6 +33,11 @@ const QString keyKept = QStringLiteral("interni");
 const QString keyBuilding = QStringLiteral("edificio");
 const QString keyProject = QStringLiteral("progetto");
 const QString keyStoreys = QStringLiteral("piani");
+const QString keySeismic = QStringLiteral("sismica");
+const QString keyZone = QStringLiteral("S");
+const QString keyProtection = QStringLiteral("I");
+const QString keyStructure = QStringLiteral("beta");
+const QString keyFoundation = QStringLiteral("epsilon");
 
 // The oldest version still read: it has no building.
 constexpr int oldestVersion = 1;
@@ -346,7 +352,8 @@ class Reader {
     // comes back equal; one that is not a number or is negative was never accepted.
     bool buildingData(const QJsonValue& v, building::Building* out) {
         QJsonObject o;
-        if (!object(v, keyBuilding, &o) || !onlyKeys(o, keyBuilding, {keyProject, keyStoreys}))
+        if (!object(v, keyBuilding, &o) ||
+            !onlyKeys(o, keyBuilding, {keyProject, keyStoreys, keySeismic}))
             return false;
         const auto path = [](const QString& parent, const QString& key) {
             return parent + QLatin1Char('.') + key;
@@ -407,6 +414,63 @@ class Reader {
                 storey.*s.member = value;
             }
             out->storeys.push_back(storey);
+        }
+        return !o.contains(keySeismic) ||
+               seismic(o.value(keySeismic), path(keyBuilding, keySeismic), &out->sismica);
+    }
+
+    // The seismic data: each value optional (not chosen yet), and each one the windows could
+    // have chosen: S of a zone of the list, I and beta of their lists, epsilon not negative.
+    bool seismic(const QJsonValue& v, const QString& where, building::Seismic* out) {
+        QJsonObject o;
+        if (!object(v, where, &o) ||
+            !onlyKeys(o, where, {keyZone, keyProtection, keyStructure, keyFoundation}))
+            return false;
+        const auto at = [&where](const QString& key) { return where + QLatin1Char('.') + key; };
+        const auto notOffered = [this, &o, &at](const QString& key) {
+            return fail(quoted(at(key)) + QStringLiteral(" non è un valore dell'elenco: \"") +
+                        excerpt(o.value(key).toString()) + QStringLiteral("\""));
+        };
+        double n = 0.0;
+        if (o.contains(keyZone)) {
+            if (!numberText(o.value(keyZone), at(keyZone), &n))
+                return false;
+            for (int row = 0; row < coefficients::zoneCount; ++row)
+                if (coefficients::zone(row).s == n)
+                    out->zone = row;
+            if (!out->zone)
+                return notOffered(keyZone);
+        }
+        const struct {
+            const QString& key;
+            const coefficients::ItemList& list;
+            std::optional<double> building::Seismic::*member;
+        } coefficientsOffered[] = {
+            {keyProtection, coefficients::protection, &building::Seismic::protection},
+            {keyStructure, coefficients::structure, &building::Seismic::structure},
+        };
+        for (const auto& c : coefficientsOffered) {
+            if (!o.contains(c.key))
+                continue;
+            if (!numberText(o.value(c.key), at(c.key), &n))
+                return false;
+            if (!c.list.rowOf(n))
+                return notOffered(c.key);
+            out->*c.member = n;
+        }
+        if (o.contains(keyFoundation)) {
+            // As typed, read as a typed value is, the way a storey's values are.
+            QString t;
+            if (!text(o.value(keyFoundation), at(keyFoundation), &t))
+                return false;
+            const auto value = building::typed(t);
+            if (!value)
+                return fail(quoted(at(keyFoundation)) + QStringLiteral(" non è un numero: \"") +
+                            excerpt(t) + QStringLiteral("\""));
+            if (value->value < 0)
+                return fail(quoted(at(keyFoundation)) + QStringLiteral(" è negativo: \"") +
+                            excerpt(t) + QStringLiteral("\""));
+            out->foundation = value;
         }
         return true;
     }
@@ -497,6 +561,18 @@ QJsonObject buildingObject(const building::Building& b) {
     QJsonObject out;
     out.insert(keyProject, project);
     out.insert(keyStoreys, storeys);
+    // Only what has been chosen; a building with no seismic data has no key for it.
+    QJsonObject seismic;
+    if (b.sismica.zone)
+        seismic.insert(keyZone, QString::number(coefficients::zone(*b.sismica.zone).s));
+    if (b.sismica.protection)
+        seismic.insert(keyProtection, doubleText(*b.sismica.protection));
+    if (b.sismica.structure)
+        seismic.insert(keyStructure, doubleText(*b.sismica.structure));
+    if (b.sismica.foundation)
+        seismic.insert(keyFoundation, b.sismica.foundation->text);
+    if (!seismic.isEmpty())
+        out.insert(keySeismic, seismic);
     return out;
 }
 

@@ -37,6 +37,15 @@ std::optional<double> ItemList::value(int row) const {
     return items[row].value;
 }
 
+std::optional<int> ItemList::rowOf(double value) const {
+    // The values are the list's own constants, or read back from their shortest text, so
+    // the same coefficient is the same double.
+    for (int row = 0; row < count; ++row)
+        if (items[row].value == value)
+            return row;
+    return std::nullopt;
+}
+
 const Zone& zone(int index) {
     return zones[index];
 }

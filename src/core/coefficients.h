@@ -36,6 +36,8 @@ struct ItemList {
     QStringList texts() const;
     // The value of the item in that row; nothing for a row outside the list.
     std::optional<double> value(int row) const;
+    // The row of the item standing for a value; nothing when the list does not offer it.
+    std::optional<int> rowOf(double value) const;
 };
 
 // Seismic protection coefficient I: 1, 1,2, 1,4.

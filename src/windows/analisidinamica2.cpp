@@ -64,9 +64,12 @@ AnalisiDinamica2::AnalisiDinamica2(AppContext& context, QWidget* parent)
         {m_protectionList, zoneList, m_foundation, structureList}, [this] { compute(); },
         [this] { send(); });
 
-    bindCoefficients(m_protectionList, coefficients::protection, protection);
+    bindCoefficients(m_protectionList, coefficients::protection, protection,
+                     &building::Seismic::protection);
     bindZoneList(zoneList, intensityText, m_intensity, zoneText);
-    bindCoefficients(structureList, coefficients::structure, m_structure);
+    bindCoefficients(structureList, coefficients::structure, m_structure,
+                     &building::Seismic::structure);
+    bindFoundation(m_foundation);
     clearWhenChanged({m_protectionList, zoneList, m_foundation, structureList}, {m_ordinate});
 }
 

@@ -158,9 +158,12 @@ AzioniOrizzontali::AzioniOrizzontali(AppContext& context, QWidget* parent)
         g->addWidget(hidden, 13, 0);
     addButtons({compute, send, newStorey, cancel, help});
 
-    bindCoefficients(m_protectionList, coefficients::protection, protection);
+    bindCoefficients(m_protectionList, coefficients::protection, protection,
+                     &building::Seismic::protection);
     bindZoneList(zoneList, intensityText, m_intensity, zoneText);
-    bindCoefficients(structureList, coefficients::structureUnpadded, m_structure);
+    bindCoefficients(structureList, coefficients::structureUnpadded, m_structure,
+                     &building::Seismic::structure);
+    bindFoundation(m_foundation);
     // Reduction s of the live load by the use of the rooms.
     connect(housing, &QRadioButton::toggled, this, [this](bool on) {
         if (on)

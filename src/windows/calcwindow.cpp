@@ -41,6 +41,10 @@ CalcWindow::CalcWindow(AppContext& context, QWidget* parent, const Setup& setup)
 void CalcWindow::loadSteps() {
     // The help service finds its collection itself, so loading is the window's own steps.
     load();
+    // Then the seismic data the building already has, chosen as if picked here: the bound
+    // labels fill and the results that depend on them stay empty until computed.
+    for (const auto& choose : m_fromBuilding)
+        choose();
 }
 
 QLabel* CalcWindow::label(const char* name, const QString& caption, int style) {
@@ -426,14 +430,43 @@ void CalcWindow::bindZoneList(QListWidget* list, QLabel* cText, QLabel* cNumber,
         cText->setText(coefficients::zoneCText(row));
         cNumber->setText(numtext::format(coefficients::zone(row).c));
         sText->setText(coefficients::zoneSText(row));
+        ctx.shared.edificio.sismica.zone = row;
+    });
+    m_fromBuilding.push_back([this, list] {
+        if (const auto row = ctx.shared.edificio.sismica.zone; row && *row < list->count())
+            list->setCurrentRow(*row);
     });
 }
 
 void CalcWindow::bindCoefficients(QListWidget* list, const coefficients::ItemList& items,
-                                  QLabel* value) {
+                                  QLabel* value, SeismicCoefficient shared) {
     onPick(list, [=](int row) {
-        if (const auto v = items.value(row))
+        if (const auto v = items.value(row)) {
             value->setText(numtext::format(*v));
+            ctx.shared.edificio.sismica.*shared = *v;
+        }
+    });
+    // Windows list the same coefficient with different texts (" 1,2", " 1.2", "1,2"): the
+    // value tells the item.
+    m_fromBuilding.push_back([=] {
+        if (const auto v = ctx.shared.edificio.sismica.*shared)
+            if (const auto row = items.rowOf(*v))
+                list->setCurrentRow(*row);
+    });
+}
+
+void CalcWindow::bindFoundation(QLineEdit* box) {
+    connect(box, &QLineEdit::textChanged, this, [this](const QString& text) {
+        // A text that is no coefficient (being typed, negative, emptied) leaves the building
+        // without one.
+        auto typed = building::typed(text);
+        if (typed && typed->value < 0.0)
+            typed.reset();
+        ctx.shared.edificio.sismica.foundation = typed;
+    });
+    m_fromBuilding.push_back([this, box] {
+        if (const auto& epsilon = ctx.shared.edificio.sismica.foundation)
+            box->setText(epsilon->text);
     });
 }
 
@@ -576,8 +609,11 @@ CalcWindow::addFramedSeismicInputs(const std::function<void()>& changed) {
     in.foundation = quantityBox("Text3");
 
     bindZoneList(in.zones, in.intensityText, in.intensity, in.zoneText);
-    bindCoefficients(in.protectionList, coefficients::protection, in.protection);
-    bindCoefficients(in.structureList, coefficients::structure, in.structure);
+    bindCoefficients(in.protectionList, coefficients::protection, in.protection,
+                     &building::Seismic::protection);
+    bindCoefficients(in.structureList, coefficients::structure, in.structure,
+                     &building::Seismic::structure);
+    bindFoundation(in.foundation);
     for (QListWidget* list : {in.zones, in.protectionList, in.structureList})
         connect(list, &QListWidget::itemSelectionChanged, this, changed);
     connect(in.foundation, &QLineEdit::textChanged, this, changed);
@@ -617,7 +653,8 @@ CalcWindow::SeismicRows CalcWindow::addSeismicRows(const char* zoneTextName,
     m_grid->addWidget(rows.protection, 5, 0);
 
     bindZoneList(rows.zones, intensityText, rows.intensity, zoneText);
-    bindCoefficients(rows.protection, protectionItems, rows.importance);
+    bindCoefficients(rows.protection, protectionItems, rows.importance,
+                     &building::Seismic::protection);
     bindResponseCoefficient(rows.period, rows.response, true);
     return rows;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/building.h"
 #include "core/coefficients.h"
 #include "shell/basewindow.h"
 
@@ -167,9 +168,17 @@ class CalcWindow : public BaseWindow {
     // without choosing it, so the current row does not count.
     static int chosenRow(const QListWidget* list);
     // The seismic zone list: a click writes the visible C text, C as a number and S in words.
+    // The zone chosen is the building's, and the list starts with the building's zone.
     void bindZoneList(QListWidget* list, QLabel* cText, QLabel* cNumber, QLabel* sText);
-    // A list of coefficients: a click writes the value of the item chosen (I, beta).
-    void bindCoefficients(QListWidget* list, const coefficients::ItemList& items, QLabel* value);
+    // A list of coefficients: a click writes the value of the item chosen (I, beta), which
+    // becomes the building's coefficient of that kind; the list starts with the building's
+    // coefficient when it offers that value.
+    using SeismicCoefficient = std::optional<double> building::Seismic::*;
+    void bindCoefficients(QListWidget* list, const coefficients::ItemList& items, QLabel* value,
+                          SeismicCoefficient shared);
+    // The foundation coefficient epsilon: what is typed is the building's, and the box starts
+    // with the building's.
+    void bindFoundation(QLineEdit* box);
     // The period box drives the response coefficient R; roundPeriod rounds T to two decimals
     // before the rule is applied.
     void bindResponseCoefficient(QLineEdit* period, QLabel* response, bool roundPeriod);
@@ -270,6 +279,8 @@ class CalcWindow : public BaseWindow {
     void bringInChangedValues();
 
     std::vector<Taken> m_taken;
+    // Load steps that choose what the building already has, as the user would.
+    std::vector<std::function<void()>> m_fromBuilding;
     Setup m_setup;
     QVBoxLayout* m_body;
     QGridLayout* m_grid;

@@ -91,7 +91,21 @@ class TestBuildingData : public QObject {
             tallest.storeys.push_back({std::nullopt, std::nullopt, std::nullopt,
                                        building::typed(QString::number(3 * i)),
                                        building::typed(QStringLiteral("95,5"))});
+        building::Seismic seismic;
+        seismic.zone = 2;
+        seismic.protection = 1.4;
+        seismic.structure = 1.2;
+        seismic.foundation = building::typed(QStringLiteral("1,30"));
+        building::Building chosen = fromLoads;
+        chosen.sismica = seismic;
+        building::Building epsilonOnly;
+        epsilonOnly.sismica.foundation = building::typed(QStringLiteral("0"));
+        building::Building firstOfEach;
+        firstOfEach.sismica = {0, 1.0, 1.0, std::nullopt};
         QTest::newRow("nothing entered") << building::Building();
+        QTest::newRow("seismic data: S = 12, I = 1,4, beta = 1,2, epsilon as typed") << chosen;
+        QTest::newRow("seismic data: epsilon 0 only") << epsilonOnly;
+        QTest::newRow("seismic data: first item of each list") << firstOfEach;
         QTest::newRow("project data only") << project;
         QTest::newRow("W typed, as typed") << typedWeights;
         QTest::newRow("W from G + s*Q") << fromLoads;

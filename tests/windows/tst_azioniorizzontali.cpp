@@ -269,9 +269,12 @@ class TestAzioniOrizzontali : public QObject {
         QCOMPARE(f.main().hint(), QStringLiteral("Fi = Ki * Wi"));
         QCOMPARE(f.text(W, "Label14"),
                  QStringLiteral("Coefficiente di Distribuzione del  2° piano:"));
-        for (const char* name : {"Text5", "Text3", "Text6", "Text7", "Label21", "Label28",
-                                 "Label29", "Label24", "Label9"})
+        for (const char* name :
+             {"Text5", "Text6", "Text7", "Label21", "Label28", "Label29", "Label24"})
             QCOMPARE(f.text(W, name), QString());
+        // The zone and epsilon are the building's, the same for every storey.
+        QCOMPARE(f.text(W, "Label9"), QStringLiteral("0,04g"));
+        QCOMPARE(f.text(W, "Text3"), QStringLiteral("1"));
     }
 
     void cancelAndCloseKeepTheStoredStorey() {

@@ -49,6 +49,12 @@ QByteArray withStoreys(const QByteArray& storeys, const char* project = wholePro
     return dataFile(noShared, "{}", 2,
                     QByteArray("{\"progetto\": ") + project + ", \"piani\": " + storeys + "}");
 }
+// A file of version 2 whose building has only the given seismic data.
+QByteArray withSeismic(const char* seismic) {
+    return dataFile(noShared, "{}", 2,
+                    QByteArray("{\"progetto\": ") + wholeProject +
+                        ", \"piani\": [], \"sismica\": " + seismic + "}");
+}
 
 // A building as entered: project data, a storey with W typed, one with G, Q and s, one with
 // only its height.
@@ -290,6 +296,23 @@ class TestDatiEdificio : public QObject {
             {"more storeys than a building has",
              withStoreys(QByteArray("[") + QByteArray("{}, ").repeated(30) + "{}]"),
              "«edificio.piani» ha 31 piani, al massimo se ne inseriscono 30"},
+            {"seismic data not an object", withSeismic("[]"),
+             "«edificio.sismica» deve essere un oggetto JSON"},
+            {"unknown seismic value", withSeismic(R"({"zona": "9"})"),
+             "voce sconosciuta «edificio.sismica.zona»"},
+            {"S a number", withSeismic(R"({"S": 9})"), "«edificio.sismica.S» deve essere un testo"},
+            {"S of no zone", withSeismic(R"({"S": "7"})"),
+             "«edificio.sismica.S» non è un valore dell'elenco: \"7\""},
+            {"I not a number", withSeismic(R"({"I": "1.2"})"),
+             "«edificio.sismica.I» non è un numero: \"1.2\""},
+            {"I not a protection coefficient", withSeismic(R"({"I": "1,3"})"),
+             "«edificio.sismica.I» non è un valore dell'elenco: \"1,3\""},
+            {"beta of the protection list only", withSeismic(R"({"beta": "1,4"})"),
+             "«edificio.sismica.beta» non è un valore dell'elenco: \"1,4\""},
+            {"epsilon not a number", withSeismic(R"({"epsilon": "1.3"})"),
+             "«edificio.sismica.epsilon» non è un numero: \"1.3\""},
+            {"negative epsilon", withSeismic(R"({"epsilon": "-1"})"),
+             "«edificio.sismica.epsilon» è negativo: \"-1\""},
             {"unknown entry", R"({"formato": "tremora-dati-edificio", "versione": 1, "x": 1})",
              "voce sconosciuta «x»"},
             {"weight not a text",
