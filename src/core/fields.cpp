@@ -1,5 +1,7 @@
 #include "core/fields.h"
 
+#include "core/numtext.h"
+
 #include <QHash>
 
 namespace fields {
@@ -103,6 +105,52 @@ const Field* find(const QString& key) {
         return h;
     }();
     return byKey.value(key, nullptr);
+}
+
+const std::vector<Quantity>& buildingQuantities() {
+    // Only what is the same for the whole building: R follows T and C follows S, so they
+    // agree whenever T and S do; W of one storey is no total weight.
+    static const std::vector<Quantity> quantities{
+        {"zona sismica (S)",
+         {"forzeorizzontali.S", "analisidinamica1.S", "forzeverticali.S", "azioniorizzontali.S",
+          "analisidinamica2.S"}},
+        {"periodo fondamentale (T)",
+         {"periodo.T", "forzeorizzontali.T", "analisidinamica1.T", "azioniorizzontali.T"}},
+        {"coefficiente di protezione sismica (I)",
+         {"forzeorizzontali.I", "analisidinamica1.I", "azioniorizzontali.I", "analisidinamica2.I"}},
+        {"coefficiente di struttura (β)", {"azioniorizzontali.beta", "analisidinamica2.beta"}},
+        {"coefficiente di fondazione (ε)",
+         {"azioniorizzontali.epsilon", "analisidinamica2.epsilon"}},
+        {"peso dell'edificio (W)", {"forzeorizzontali.W", "forzeverticali.W", "azioniverticali.W"}},
+    };
+    return quantities;
+}
+
+std::vector<Disagreement>
+disagreements(const std::function<std::optional<QString>(const Field&)>& read) {
+    std::vector<Disagreement> out;
+    for (const Quantity& quantity : buildingQuantities()) {
+        Disagreement d{&quantity, {}};
+        bool differ = false;
+        for (const char* key : quantity.keys) {
+            const Field* field = find(QString::fromLatin1(key));
+            if (!field)
+                continue;
+            const std::optional<QString> value = read(*field);
+            if (!value || value->trimmed().isEmpty())
+                continue;
+            if (!d.values.empty()) {
+                const QString& first = d.values.front().second;
+                const auto a = numtext::parse(first);
+                const auto b = numtext::parse(*value);
+                differ = differ || (a && b ? *a != *b : first.trimmed() != value->trimmed());
+            }
+            d.values.emplace_back(field, *value);
+        }
+        if (differ)
+            out.push_back(d);
+    }
+    return out;
 }
 
 } // namespace fields

@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <QStringView>
+#include <functional>
+#include <optional>
+#include <utility>
 #include <vector>
 
 // Every value a calculation window shows, by key: which window shows it, in which control,
@@ -23,5 +26,23 @@ const std::vector<Field>& all();
 
 // The field of a key, or nullptr when no field has it.
 const Field* find(const QString& key);
+
+// A quantity of the building that several windows show (the zone, the period, the total
+// weight): one report stating two values of it contradicts itself.
+struct Quantity {
+    const char* name; // as a message names it: "zona sismica (S)"
+    std::vector<const char*> keys;
+};
+const std::vector<Quantity>& buildingQuantities();
+
+// The quantities whose fields, among those read, show different values: numbers compare by
+// value ("0,5" and "0,50" agree), other texts as they are; an empty or unreadable field takes
+// no part. For each, the keys read and their values, in table order.
+struct Disagreement {
+    const Quantity* quantity;
+    std::vector<std::pair<const Field*, QString>> values;
+};
+std::vector<Disagreement>
+disagreements(const std::function<std::optional<QString>(const Field&)>& read);
 
 } // namespace fields

@@ -1,5 +1,6 @@
 #include "windows/componirelazione.h"
 
+#include "core/fields.h"
 #include "shell/controls.h"
 #include "shell/help.h"
 #include "shell/prompts.h"
@@ -12,6 +13,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -177,6 +179,34 @@ QStringList ComponiRelazione::doubtfulSections(report::Analysis analysis, report
     return names;
 }
 
+QStringList ComponiRelazione::disagreeingValues(report::Analysis analysis,
+                                                report::Sections sections) {
+    // Where each window's values appear: its section, or the period window itself, whose T is
+    // the one the windows take.
+    QHash<QString, QString> where;
+    for (const report::SectionSource& source : report::sources(m_building, analysis, sections))
+        where.insert(source.window, sectionBox(analysis, source.section)->text().trimmed());
+    const QString periodo = QStringLiteral("periodo");
+    if (ctx.forms.isLoaded(periodo))
+        where.insert(periodo, ctx.forms.get(periodo)->windowTitle());
+    const auto read = [&](const fields::Field& field) -> std::optional<QString> {
+        const QString window = QString::fromLatin1(field.window);
+        if (!where.contains(window) || !ctx.forms.isLoaded(window))
+            return std::nullopt;
+        return ctx.forms.text(window, QString::fromLatin1(field.control));
+    };
+    QStringList lines;
+    for (const fields::Disagreement& d : fields::disagreements(read)) {
+        QStringList values;
+        for (const auto& [field, value] : d.values)
+            values << value.trimmed() + QStringLiteral(" in ") +
+                          where.value(QString::fromLatin1(field->window));
+        lines << QString::fromUtf8(d.quantity->name) + QStringLiteral(": ") +
+                     values.join(QStringLiteral(", "));
+    }
+    return lines;
+}
+
 QCheckBox* ComponiRelazione::sectionBox(report::Analysis analysis, report::Section section) const {
     using namespace report;
     if (analysis == Analysis::Static)
@@ -202,14 +232,22 @@ void ComponiRelazione::create() {
         // An engineer signs this report: sections that would print missing or outdated values
         // are named first, and "No" leaves everything as it was.
         const QStringList doubtful = doubtfulSections(choice->first, choice->second, read);
-        if (!doubtful.isEmpty() &&
-            !ctx.prompts.yesNo(
-                this, messages::titleSystem,
-                QStringLiteral("Le sezioni seguenti riporterebbero valori mancanti o non "
-                               "aggiornati (finestre non elaborate, o con dati cambiati "
-                               "dopo l'elaborazione):\n\n    ") +
-                    doubtful.join(QStringLiteral("\n    ")) +
-                    QStringLiteral("\n\nCreare comunque la relazione?")))
+        // A report must not state two zones or two periods for one building either.
+        const QStringList disagreeing = disagreeingValues(choice->first, choice->second);
+        QStringList paragraphs;
+        if (!doubtful.isEmpty())
+            paragraphs << QStringLiteral("Le sezioni seguenti riporterebbero valori mancanti o "
+                                         "non aggiornati (finestre non elaborate, o con dati "
+                                         "cambiati dopo l'elaborazione):\n\n    ") +
+                              doubtful.join(QStringLiteral("\n    "));
+        if (!disagreeing.isEmpty())
+            paragraphs << QStringLiteral("La relazione riporterebbe valori diversi per lo "
+                                         "stesso edificio:\n\n    ") +
+                              disagreeing.join(QStringLiteral("\n    "));
+        if (!paragraphs.isEmpty() &&
+            !ctx.prompts.yesNo(this, messages::titleSystem,
+                               paragraphs.join(QStringLiteral("\n\n")) +
+                                   QStringLiteral("\n\nCreare comunque la relazione?")))
             return;
         // The whole report is ready: it replaces the editor's text in one step.
         ctx.shell.setReportText(*text);

@@ -31,6 +31,9 @@ class ComponiRelazione : public BaseWindow {
     std::optional<std::pair<report::Analysis, report::Sections>> chosen() const;
     // The names (as the check boxes give them) of the ticked sections that would print an
     // empty value or a value made outdated by a change in another window.
+    // Quantities of the building the chosen sections (and the period window) state with two
+    // different values, one line each: "zona sismica (S): 12 (…) in Forze Orizzontali, …".
+    QStringList disagreeingValues(report::Analysis analysis, report::Sections sections);
     QStringList doubtfulSections(report::Analysis analysis, report::Sections sections,
                                  const report::Reader& read);
     QCheckBox* sectionBox(report::Analysis analysis, report::Section section) const;

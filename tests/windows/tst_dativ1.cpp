@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTableWidget>
 
 // Building data files of format version 1 kept in tests/data/v1, each with the reports it
@@ -128,6 +129,20 @@ QString firstDifference(const QByteArray& actual, const QByteArray& expected) {
 }
 
 // What a kept file gives: it opens from the File menu with no message, then all 44 reports.
+// The composer now also names values that a report would state twice with two values (a T
+// typed over the building's); the kept texts were composed before it did. That paragraph,
+// which tst_relazione_finestre checks, is taken out of a composed question, and a question
+// left with nothing else is taken out whole: everything else must match byte for byte.
+QString withoutDisagreements(QString text) {
+    static const QRegularExpression paragraph(
+        QStringLiteral("La relazione riporterebbe valori diversi per lo stesso edificio:\\n\\n"
+                       "(    [^\\n]*\\n)+\\n"));
+    text.remove(paragraph);
+    static const QRegularExpression lonely(
+        QStringLiteral("---- domanda ----\\r\\nCreare comunque la relazione\\?\\r\\n"));
+    return text.remove(lonely);
+}
+
 QByteArray opened(const QString& path, QString& problem) {
     Fixture f;
     f.prompts.openNames = {path};
@@ -136,7 +151,7 @@ QByteArray opened(const QString& path, QString& problem) {
         problem += f.prompts.shown[i].text;
     if (f.prompts.unexpected != 0)
         problem += QStringLiteral(" (domande senza risposta)");
-    return composeEveryReport(f).join(QString()).toUtf8();
+    return withoutDisagreements(composeEveryReport(f).join(QString())).toUtf8();
 }
 
 // Makes one kept file and its reports in folder, as the program saves and composes them now.

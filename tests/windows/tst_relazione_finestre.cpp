@@ -112,6 +112,47 @@ class TestRelazioneFinestre : public QObject {
                             "    Forza Orizzontale (Fh): 60,02 tonn"));
     }
 
+    // Forze Orizzontali in zone 3 beside Forze Verticali in zone 2, and a T typed over the
+    // building's: the composer names the disagreeing values before writing; "No" goes back.
+    void disagreeingValuesAreNamedFirst() {
+        for (const bool goOn : {false, true}) {
+            Fixture f;
+            f.menu("mnuperfonditem");
+            f.type("periodo", "Text2", "25");
+            f.type("periodo", "Text1", "10");
+            f.click("periodo", "Command1");
+            f.click("periodo", "Command2"); // T = 0,2
+            f.menu("mnuforzeorizzontaliitem");
+            f.type("forzeorizzontali", "Text1", "0,3");
+            f.type("forzeorizzontali", "Text2", "1250,5");
+            f.pick("forzeorizzontali", "List2", 0);
+            f.pick("forzeorizzontali", "List1", 1);
+            f.click("forzeorizzontali", "Command1");
+            f.click("forzeorizzontali", "Command2");
+            f.menu("mnuforzeverticaliitem");
+            f.type("forzeverticali", "Text2", "1250,5");
+            f.pick("forzeverticali", "List2", 1);
+            f.click("forzeverticali", "Command1");
+            f.click("forzeverticali", "Command3");
+            f.main().setReportText(QStringLiteral("prima"));
+            f.prompts.yesNoAnswers.push_back(goOn);
+            compose(f, "mnuedmuritem", "componirelazione", false, {"Check1", "Check2"});
+            const auto question =
+                std::find_if(f.prompts.shown.rbegin(), f.prompts.shown.rend(),
+                             [](const auto& shown) { return shown.kind == "yesNo"; });
+            QVERIFY(question != f.prompts.shown.rend());
+            QCOMPARE(question->text,
+                     QStringLiteral("La relazione riporterebbe valori diversi per lo stesso "
+                                    "edificio:\n\n"
+                                    "    zona sismica (S): 6 (zona di 3° categoria) in Forze "
+                                    "Orizzontali, 9 (zona di 2° categoria) in Forze Verticali\n"
+                                    "    periodo fondamentale (T): 0,2 in Periodo fondamentale "
+                                    "di vibrazione, 0,3 in Forze Orizzontali\n\n"
+                                    "Creare comunque la relazione?"));
+            QCOMPARE(f.main().reportText() == QStringLiteral("prima"), !goOn);
+        }
+    }
+
     void onlyTheLastStoreyIsPrinted() {
         Fixture f;
         f.prompts.answer({"2"});
