@@ -54,6 +54,10 @@ void leave(QDialog* w) {
     QFAIL("no way out");
 }
 
+// What happens between the two windows: nothing, the session saved and opened again in a new
+// one, or the project and storeys confirmed in "Dati dell'edificio".
+enum class Between { Nothing, File, BuildingWindow };
+
 // What a window shows and holds: every label, box and the chosen row of every list.
 QMap<QString, QString> state(QDialog* w) {
     QMap<QString, QString> out;
@@ -88,7 +92,7 @@ class TestScelteSismiche : public QObject {
             const char* what;
             Opened first;
             QStringList chosen;
-            bool throughFile; // saved, and opened in a new session before the second window
+            Between between;
             Opened second;
             QStringList same; // the same choices in the second window's lists
         };
@@ -96,38 +100,49 @@ class TestScelteSismiche : public QObject {
             {"zone and I; the dynamic analysis lists I with a point",
              masonryHorizontal,
              {"List2=2", "List1=1"},
-             false,
+             Between::Nothing,
              masonryDynamic,
              {"List2=2", "List1=1"}},
             {"zone alone: I stays unchosen",
              masonryVertical,
              {"List2=1"},
-             false,
+             Between::Nothing,
              masonryHorizontal,
              {"List2=1"}},
             {"I, zone, beta, epsilon; beta listed without its blank",
              framedDynamic,
              {"List1=2", "List2=0", "List3=1", "Text3=1,3"},
-             false,
+             Between::Nothing,
              framedHorizontal,
              {"List1=2", "List2=0", "List3=1", "Text3=1,3"}},
             {"into the spectrum, whose changes redraw it",
              framedHorizontal,
              {"List1=0", "List2=1", "List3=0", "Text3=0,9"},
-             false,
+             Between::Nothing,
              spectrum,
              {"List1=0", "List2=1", "List3=0", "Text3=0,9"}},
             {"through a building data file",
              framedDynamic,
              {"List1=1", "List2=2", "List3=1", "Text3=1,15"},
-             true,
+             Between::File,
              masonryDynamic,
              {"List2=2", "List1=1"}},
-            {"nothing chosen: nothing chosen", masonryHorizontal, {}, false, framedDynamic, {}},
+            {"the project and storeys confirmed in between",
+             masonryVertical,
+             {"List2=0"},
+             Between::BuildingWindow,
+             framedDynamic,
+             {"List2=0"}},
+            {"nothing chosen: nothing chosen",
+             masonryHorizontal,
+             {},
+             Between::Nothing,
+             framedDynamic,
+             {}},
             {"the last choice counts",
              masonryHorizontal,
              {"List2=0", "List2=2"},
-             false,
+             Between::Nothing,
              masonryVertical,
              {"List2=2"}},
         };
@@ -138,7 +153,7 @@ class TestScelteSismiche : public QObject {
             QDialog* first = open(*f, c.first);
             QVERIFY2(first, c.what);
             choose(first, c.chosen);
-            if (c.throughFile) {
+            if (c.between == Between::File) {
                 // Saved while the first window is still open, so that the file holds it.
                 QCOMPARE(buildingfile::save(f->forms(), f->shared(), path), QString());
                 f = std::make_unique<Fixture>();
@@ -146,13 +161,26 @@ class TestScelteSismiche : public QObject {
             } else {
                 leave(first);
             }
+            if (c.between == Between::BuildingWindow) {
+                f->menu("mnudatiedificioitem");
+                f->click("datiedificio", "cmdOK");
+            }
             QDialog* second = open(*f, c.second);
             QVERIFY2(second, c.what);
 
             Fixture byHand;
             QDialog* expected = open(byHand, c.second);
             choose(expected, c.same);
-            QCOMPARE(state(second), state(expected));
+            const QMap<QString, QString> shown = state(second), wanted = state(expected);
+            QStringList differing;
+            for (auto it = wanted.begin(); it != wanted.end(); ++it)
+                if (shown.value(it.key()) != it.value())
+                    differing << it.key() + QStringLiteral(": \"") + shown.value(it.key()) +
+                                     QStringLiteral("\" instead of \"") + it.value() +
+                                     QLatin1Char('"');
+            QVERIFY2(shown.keys() == wanted.keys() && differing.isEmpty(),
+                     qPrintable(QString::fromUtf8(c.what) + QStringLiteral(": ") +
+                                differing.join(QStringLiteral(", "))));
         }
     }
 
