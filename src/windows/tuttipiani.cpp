@@ -28,6 +28,7 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -204,9 +205,26 @@ TuttiPiani::TuttiPiani(AppContext& context, QWidget* parent)
 void TuttiPiani::load() {
     takeValue(m_period, ctx.forms.value(QStringLiteral("periodo.T")),
               QStringLiteral("il periodo T"), [this] { return currentPeriod(); });
-    m_takenWeights = ctx.shared.pesiPiani;
-    m_takenHeights = ctx.shared.quotePiani;
+    std::tie(m_takenWeights, m_takenHeights) = enteredStoreys();
     setStoreys(m_takenWeights, m_takenHeights);
+}
+
+std::pair<QStringList, QStringList> TuttiPiani::enteredStoreys() const {
+    const std::vector<building::Storey>& storeys = ctx.shared.edificio.storeys;
+    if (storeys.empty())
+        return {ctx.shared.pesiPiani, ctx.shared.quotePiani};
+    // The building's storeys: W as typed, or G + s * Q as the program writes numbers.
+    QStringList weights, heights;
+    for (const building::Storey& storey : storeys) {
+        const auto w = storey.w();
+        weights << (storey.weight ? storey.weight->text : w ? numtext::format(*w) : QString());
+        heights << (storey.h ? storey.h->text : QString());
+    }
+    while (!weights.isEmpty() && weights.last().isEmpty() && heights.last().isEmpty()) {
+        weights.removeLast();
+        heights.removeLast();
+    }
+    return {weights, heights};
 }
 
 void TuttiPiani::showEvent(QShowEvent* event) {
@@ -215,14 +233,14 @@ void TuttiPiani::showEvent(QShowEvent* event) {
         return;
     // Storeys entered again since they were taken replace them, unless the table was
     // edited: what the user typed stays.
-    const SharedValues& now = ctx.shared;
-    const bool changed = now.pesiPiani != m_takenWeights || now.quotePiani != m_takenHeights;
+    const auto [weights, heights] = enteredStoreys();
+    const bool changed = weights != m_takenWeights || heights != m_takenHeights;
     const bool untouched = inputTexts(Weight) == m_takenWeights.mid(0, storeys::maxStoreys) &&
                            inputTexts(Height) == m_takenHeights.mid(0, storeys::maxStoreys);
-    if (!changed || !untouched || now.pesiPiani.isEmpty())
+    if (!changed || !untouched || weights.isEmpty())
         return;
-    m_takenWeights = now.pesiPiani;
-    m_takenHeights = now.quotePiani;
+    m_takenWeights = weights;
+    m_takenHeights = heights;
     setStoreys(m_takenWeights, m_takenHeights);
     ctx.shell.setHint(QStringLiteral("I pesi e le quote dei piani sono stati aggiornati"));
 }

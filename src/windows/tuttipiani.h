@@ -4,6 +4,7 @@
 #include "windows/calcwindow.h"
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QAreaSeries;
@@ -80,6 +81,8 @@ class TuttiPiani : public CalcWindow {
     bool m_refreshing = false;
     // The storey data as taken at load, to bring in the data entered since when the table
     // still shows what was taken.
+    // The storeys the table takes: the building's (W and h), else the questionnaires' lists.
+    std::pair<QStringList, QStringList> enteredStoreys() const;
     QStringList m_takenWeights;
     QStringList m_takenHeights;
 };

@@ -1,3 +1,4 @@
+#include "core/building.h"
 #include "core/numtext.h"
 #include "core/sharedvalues.h"
 #include "diskfiles.h"
@@ -195,6 +196,28 @@ class TestTuttiPiani : public QObject {
         openTable(f);
         QCOMPARE(table(f)->rowCount(), 3);
         QCOMPARE(at(f, 1, Weight), QStringLiteral("45"));
+    }
+
+    // The building's storeys come first: W as typed or G + s * Q, h as typed; without them
+    // the questionnaires' lists.
+    void storeysOfTheBuilding() {
+        Fixture f;
+        f.shared().pesiPiani = QStringList{"1", "2"};
+        f.shared().quotePiani = QStringList{"3", "6"};
+        building::Storey typedW, loads;
+        typedW.weight = building::typed(QStringLiteral("120,5"));
+        typedW.h = building::typed(QStringLiteral("3,5"));
+        loads.g = building::typed(QStringLiteral("80"));
+        loads.q = building::typed(QStringLiteral("30"));
+        loads.s = building::typed(QStringLiteral("0,33"));
+        loads.h = building::typed(QStringLiteral("7"));
+        f.shared().edificio.storeys = {typedW, loads}; // W = 80 + 0,33 * 30 = 89,9
+        openTable(f);
+        QCOMPARE(table(f)->rowCount(), 3);
+        QCOMPARE(at(f, 0, Weight), QStringLiteral("120,5"));
+        QCOMPARE(at(f, 0, Height), QStringLiteral("3,5"));
+        QCOMPARE(at(f, 1, Weight), QStringLiteral("89,9"));
+        QCOMPARE(at(f, 1, Height), QStringLiteral("7"));
     }
 
     void storeysAddedUpToThirtyAndRemoved() {
