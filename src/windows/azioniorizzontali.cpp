@@ -207,6 +207,7 @@ void AzioniOrizzontali::load() {
         // A storey number of 0 names no storey: the captions stay as they are.
         if (numtext::parse(*stored) != std::optional<double>(0.0))
             setStoreyCaptions(*stored, true);
+        takeStoreyLoads();
         return;
     }
 
@@ -230,10 +231,34 @@ void AzioniOrizzontali::load() {
     }
     m_storey = storey.text;
     setStoreyCaptions(storey.text, false);
+    takeStoreyLoads();
     if (response)
         m_response->setText(numtext::formatRounded(*response));
     else
         m_response->clear(); // no period: no R, rather than R = 0
+}
+
+void AzioniOrizzontali::takeStoreyLoads() {
+    const auto k = numtext::parse(m_storey);
+    const std::vector<building::Storey>& storeys = ctx.shared.edificio.storeys;
+    if (!k || *k < 1 || *k > double(storeys.size()))
+        return;
+    const building::Storey& storey = storeys[size_t(*k) - 1];
+    if (storey.g)
+        m_permanent->setText(storey.g->text);
+    if (storey.q)
+        m_live->setText(storey.q->text);
+    if (!storey.s)
+        return;
+    // The kind of room whose reduction is the storey's s; none when s is another value.
+    const std::pair<const char*, double> rooms[] = {
+        {"Option1", coefficients::liveLoadReduction::housing},
+        {"Option2", coefficients::liveLoadReduction::crowded},
+        {"Option3", coefficients::liveLoadReduction::veryCrowded},
+    };
+    for (const auto& [name, s] : rooms)
+        if (storey.s->value == s)
+            findChild<QRadioButton*>(QString::fromLatin1(name))->setChecked(true);
 }
 
 QString AzioniOrizzontali::storeyGamma() const {

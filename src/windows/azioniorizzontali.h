@@ -20,6 +20,9 @@ class AzioniOrizzontali : public CalcWindow {
     QStringList ownKeptNames() const override;
 
   private:
+    // G, Q and the room kind (by s) of the storey this window is about, from the building
+    // when it has them; what the building lacks stays empty, as in a new window.
+    void takeStoreyLoads();
     // gamma of the storey this window is about, empty when none is held for it.
     QString storeyGamma() const;
     // Captions that name the storey; stored is true for a storey left by the distribution

@@ -1,6 +1,9 @@
+#include "core/building.h"
 #include "core/sharedvalues.h"
 #include "fixture.h"
 #include "windows/messages.h"
+
+#include <QRadioButton>
 
 namespace {
 
@@ -244,6 +247,41 @@ class TestAzioniOrizzontali : public QObject {
         QCOMPARE(f.text(W, "Label21"), QString());
         QCOMPARE(f.text(W, "Label28"), QStringLiteral("106,6"));
         QCOMPARE(f.text(W, "Label29"), QString());
+    }
+
+    // G, Q and the kind of room (by s) of the storey come from the building when it has them.
+    void storeyLoadsFromTheBuilding() {
+        struct Row {
+            const char* storey;
+            const char* g;
+            const char* q;
+            const char* option; // chosen, or nullptr for none
+        };
+        const Row rows[] = {
+            {"1", "80", "30", "Option1"}, // s = 0,33: dwellings
+            {"2", "70", "", "Option3"},   // no Q; s = 1: archives
+            {"3", "", "", nullptr},       // s = 0,4 is no kind of room; no G
+            {"4", "", "", nullptr},       // no such storey
+        };
+        const auto storey = [](const char* g, const char* q, const char* s) {
+            building::Storey st;
+            st.g = g ? building::typed(QString::fromLatin1(g)) : std::nullopt;
+            st.q = q ? building::typed(QString::fromLatin1(q)) : std::nullopt;
+            st.s = building::typed(QString::fromLatin1(s));
+            return st;
+        };
+        for (const Row& row : rows) {
+            Fixture f;
+            f.shared().edificio.storeys = {storey("80", "30", "0,33"), storey("70", nullptr, "1"),
+                                           storey(nullptr, nullptr, "0,4")};
+            f.prompts.answer({row.storey});
+            f.menu("mnuazorizzitem");
+            QCOMPARE(f.text(W, "Text6"), QString::fromLatin1(row.g));
+            QCOMPARE(f.text(W, "Text7"), QString::fromLatin1(row.q));
+            for (const char* option : {"Option1", "Option2", "Option3"})
+                QCOMPARE(f.control<QRadioButton>(W, option)->isChecked(),
+                         row.option && QByteArray(option) == row.option);
+        }
     }
 
     void newStoreyStartsAfresh() {
