@@ -5,6 +5,7 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <QSet>
 #include <QSvgRenderer>
 #include <memory>
 
@@ -73,8 +74,20 @@ QIcon svgIcon(const QString& resourcePath) {
 }
 
 QString installedFamily(const QStringList& families) {
+    // The installed families are listed once; asking the font database family by family would
+    // have fontconfig work out the aliases of each absent Windows family, which start-up pays
+    // for every window font.
+    static const QSet<QString> installed = [] {
+        QSet<QString> names;
+        for (const QString& family : QFontDatabase::families()) {
+            // A family found under several foundries is listed as "Family [Foundry]".
+            const qsizetype foundry = family.indexOf(QLatin1String(" ["));
+            names.insert((foundry < 0 ? family : family.left(foundry)).toCaseFolded());
+        }
+        return names;
+    }();
     for (const QString& family : families)
-        if (QFontDatabase::hasFamily(family))
+        if (installed.contains(family.toCaseFolded()))
             return family;
     return families.isEmpty() ? QString() : families.constLast();
 }
