@@ -5,6 +5,7 @@
 #include "shell/mainwindow.h"
 #include "shell/ondemand.h"
 #include "shell/qtprompts.h"
+#include "shell/svgicon.h"
 
 #include <QApplication>
 
@@ -12,6 +13,7 @@ int runApplication(int argc, char* argv[], const std::function<void(QWidget*)>& 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tremora"));
     installItalian(app);
+    QApplication::setStyle(deferredIconStyle());
 
     QtPrompts prompts;
     // The help viewer and its Qt modules are loaded at the first request for help.

@@ -1,12 +1,17 @@
 #include "shell/svgicon.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QHash>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <QProxyStyle>
 #include <QSet>
+#include <QStyleOption>
 #include <QSvgRenderer>
+#include <QWidget>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -61,7 +66,74 @@ class LazySvgEngine : public QIconEngine {
     QHash<quint64, QPixmap> m_pixmaps;
 };
 
+// An icon made by the first request that needs its images; everything is then asked of it.
+class DeferredIconEngine : public QIconEngine {
+  public:
+    explicit DeferredIconEngine(std::function<QIcon()> make) : m_make(std::move(make)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, 1.0, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        return icon().pixmap(size / scale, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return icon().availableSizes(mode, state);
+    }
+    bool isNull() override { return icon().isNull(); }
+    QString iconName() override { return icon().name(); }
+    QIconEngine* clone() const override {
+        return m_made ? new DeferredIconEngine([i = m_icon] { return i; })
+                      : new DeferredIconEngine(m_make);
+    }
+    QString key() const override { return QStringLiteral("tremora-deferred"); }
+
+  private:
+    const QIcon& icon() {
+        if (!m_made) {
+            m_icon = m_make();
+            m_made = true;
+        }
+        return m_icon;
+    }
+
+    std::function<QIcon()> m_make;
+    QIcon m_icon;
+    bool m_made = false;
+};
+
+class DeferredIconStyle : public QProxyStyle {
+  public:
+    QIcon standardIcon(StandardPixmap pixmap, const QStyleOption* option,
+                       const QWidget* widget) const override {
+        const bool extension = pixmap == SP_ToolBarHorizontalExtensionButton ||
+                               pixmap == SP_ToolBarVerticalExtensionButton;
+        // The arrow depends only on the direction, the option's or else the application's; a
+        // widget of its own direction makes it ambiguous, and it is then made at once.
+        const Qt::LayoutDirection app = QGuiApplication::layoutDirection();
+        if (!extension || (!option && widget && widget->layoutDirection() != app))
+            return QProxyStyle::standardIcon(pixmap, option, widget);
+        QStyleOption direction;
+        direction.direction = option ? option->direction : app;
+        return QIcon(new DeferredIconEngine([this, pixmap, direction] {
+            return baseStyle()->standardIcon(pixmap, &direction, nullptr);
+        }));
+    }
+};
+
 } // namespace
+
+QStyle* deferredIconStyle() {
+    return new DeferredIconStyle;
+}
 
 QIcon svgIcon(const QString& resourcePath) {
     static QHash<QString, QIcon> icons;

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyleOption>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
@@ -240,6 +241,30 @@ class TestMainWindow : public QObject {
         auto* masonry = f.main().findChild<QAction*>(QStringLiteral("mnuanalisistaticaitem"));
         auto* framed = f.main().findChild<QAction*>(QStringLiteral("mnuanstaticaitem"));
         QVERIFY(masonry->icon().cacheKey() != framed->icon().cacheKey());
+    }
+
+    void deferredExtensionArrowsDrawAsTheStyles() {
+        const std::unique_ptr<QStyle> deferred(deferredIconStyle());
+        QStyle* base = QApplication::style();
+        const struct {
+            QStyle::StandardPixmap pixmap;
+            Qt::LayoutDirection direction;
+            int size;
+        } rows[] = {
+            {QStyle::SP_ToolBarHorizontalExtensionButton, Qt::LeftToRight, 16},
+            {QStyle::SP_ToolBarHorizontalExtensionButton, Qt::RightToLeft, 32},
+            {QStyle::SP_ToolBarVerticalExtensionButton, Qt::LeftToRight, 32},
+            {QStyle::SP_ToolBarVerticalExtensionButton, Qt::RightToLeft, 16},
+        };
+        for (const auto& row : rows) {
+            QStyleOption option;
+            option.direction = row.direction;
+            const QImage expected =
+                base->standardIcon(row.pixmap, &option).pixmap(row.size).toImage();
+            QVERIFY(!expected.isNull());
+            QCOMPARE(deferred->standardIcon(row.pixmap, &option).pixmap(row.size).toImage(),
+                     expected);
+        }
     }
 
     void toolbarKeysTooltipsAndIcons() {
