@@ -3,7 +3,9 @@
 #include "shell/appcontext.h"
 #include "shell/prompts.h"
 
+#include <QCoreApplication>
 #include <QDialog>
+#include <QFile>
 #include <QHash>
 #include <QMessageBox>
 #include <dlfcn.h>
@@ -19,8 +21,17 @@ void* loadLibrary(const char* library, QString* error) {
     const QByteArray file = QByteArrayLiteral("libtremora_") + library + QByteArrayLiteral(".so");
     if (void* handle = loaded.value(file))
         return handle;
-    // Called from the program itself, dlopen searches the program's run path.
+    // Called from the program itself, dlopen searches the program's run path. A tool that
+    // wraps dlopen (a sanitizer's runtime) makes the search its own, without that run path:
+    // then the places the run path names are tried by their full path.
     void* handle = dlopen(file.constData(), RTLD_NOW | RTLD_LOCAL);
+    const QString here = QCoreApplication::applicationDirPath();
+    for (const QString& folder : {here, here + QStringLiteral("/../lib/tremora")}) {
+        if (handle || here.isEmpty())
+            break;
+        const QByteArray path = QFile::encodeName(folder + QLatin1Char('/')) + file;
+        handle = dlopen(path.constData(), RTLD_NOW | RTLD_LOCAL);
+    }
     if (!handle) {
         if (error)
             *error = QString::fromLocal8Bit(dlerror());
