@@ -31,6 +31,13 @@ std::optional<double> Storey::w() const {
     return std::nullopt;
 }
 
+QString Storey::weightText() const {
+    if (weight)
+        return weight->text;
+    const auto value = w();
+    return value ? numtext::format(*value) : QString();
+}
+
 bool Storey::operator==(const Storey& o) const {
     return g == o.g && q == o.q && s == o.s && h == o.h && weight == o.weight;
 }

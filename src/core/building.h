@@ -46,6 +46,8 @@ struct Storey {
     std::optional<Typed> weight; // W typed directly, t
     // W: as typed, else G + s * Q when the three are known, else nothing.
     std::optional<double> w() const;
+    // W as a text: as typed, or G + s * Q as the program writes numbers; empty when unknown.
+    QString weightText() const;
     bool operator==(const Storey& other) const;
 };
 

@@ -63,49 +63,14 @@ const StoreyValue storeyValues[] = {
     {"h", &building::Storey::h}, {"W", &building::Storey::weight},
 };
 
-QString quoted(const QString& name) {
-    return QStringLiteral("«") + excerpt(name) + QStringLiteral("»");
-}
-
 // The most storeys a questionnaire asks for.
 constexpr int maxQuestionnaireStoreys = 9;
 
-// The text of a JSON string's body (between its quotes), escapes resolved.
+// The text of a JSON string's body (between its quotes), escapes resolved by the JSON
+// reader itself, handed the string alone.
 QString unescaped(const char* begin, const char* end) {
-    QString out;
-    const char* run = begin;
-    for (const char* p = begin; p < end; ++p) {
-        if (*p != '\\')
-            continue;
-        out += QString::fromUtf8(run, p - run);
-        ++p;
-        switch (*p) {
-        case 'b':
-            out += QChar(0x08);
-            break;
-        case 'f':
-            out += QChar(0x0c);
-            break;
-        case 'n':
-            out += QChar(0x0a);
-            break;
-        case 'r':
-            out += QChar(0x0d);
-            break;
-        case 't':
-            out += QChar(0x09);
-            break;
-        case 'u':
-            out += QChar(char16_t(QByteArray(p + 1, 4).toUShort(nullptr, 16)));
-            p += 4;
-            break;
-        default:
-            out += QLatin1Char(*p);
-            break;
-        }
-        run = p + 1;
-    }
-    return out + QString::fromUtf8(run, end - run);
+    const QByteArray literal = "[\"" + QByteArray(begin, end - begin) + "\"]";
+    return QJsonDocument::fromJson(literal).array().at(0).toString();
 }
 
 // The first member name found twice in one object of a valid JSON text, as the path of the
@@ -621,6 +586,10 @@ QByteArray write(const File& file) {
     root.insert(keyWindows, windows);
     root.insert(keyBuilding, buildingObject(file.shared.edificio));
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+QString quoted(const QString& name) {
+    return QStringLiteral("«") + excerpt(name) + QStringLiteral("»");
 }
 
 QString excerpt(const QString& value) {

@@ -64,6 +64,8 @@ ReadResult read(const QByteArray& bytes);
 // At most 60 characters of a value for a message, "…" where it was cut: a file can hold a
 // value of megabytes, and a message must stay readable.
 QString excerpt(const QString& value);
+// A name from a file in a message: «name», cut as excerpt() cuts.
+QString quoted(const QString& name);
 
 // The shortest Italian text of a double that reads back as the same double.
 QString doubleText(double value);

@@ -34,9 +34,7 @@ const QString title = QStringLiteral("Messaggio di Sistema");
 // Far larger than any building's data; a bigger file is not one of ours.
 constexpr qint64 maxFileSize = 16LL * 1024 * 1024;
 
-QString quoted(const QString& name) {
-    return QStringLiteral("«") + buildingdata::excerpt(name) + QStringLiteral("»");
-}
+using buildingdata::quoted;
 
 // What kind of value a control holds, or nothing for a control the file does not keep
 // (buttons, lines, layouts' helpers).

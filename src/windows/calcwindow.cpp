@@ -338,8 +338,7 @@ QString CalcWindow::refusedKept(const QMap<QString, QString>& kept) const {
         const bool copy = key.startsWith(copyPrefix) &&
                           findChild<QLineEdit*>(key.mid(copyPrefix.size())) != nullptr;
         if (!copy && !own.contains(key))
-            return QStringLiteral("valore interno sconosciuto «") + buildingdata::excerpt(key) +
-                   QStringLiteral("»");
+            return QStringLiteral("valore interno sconosciuto ") + buildingdata::quoted(key);
     }
     return QString();
 }
@@ -536,10 +535,8 @@ CalcWindow::offerEnteredStoreys(const QString& title, bool withHeights) {
         const auto w = storey.w();
         if (!w || (withHeights && !storey.h))
             return std::nullopt;
-        // A W worked out from G, s and Q is written as the program writes numbers.
         EnteredStorey e;
-        e.weight = storey.weight ? NumberAnswer{storey.weight->text, *w}
-                                 : NumberAnswer{numtext::format(*w), *w};
+        e.weight = NumberAnswer{storey.weightText(), *w};
         if (withHeights)
             e.height = NumberAnswer{storey.h->text, storey.h->value};
         entered.push_back(e);

@@ -213,11 +213,10 @@ std::pair<QStringList, QStringList> TuttiPiani::enteredStoreys() const {
     const std::vector<building::Storey>& storeys = ctx.shared.edificio.storeys;
     if (storeys.empty())
         return {ctx.shared.pesiPiani, ctx.shared.quotePiani};
-    // The building's storeys: W as typed, or G + s * Q as the program writes numbers.
+    // The building's storeys, W and h as texts.
     QStringList weights, heights;
     for (const building::Storey& storey : storeys) {
-        const auto w = storey.w();
-        weights << (storey.weight ? storey.weight->text : w ? numtext::format(*w) : QString());
+        weights << storey.weightText();
         heights << (storey.h ? storey.h->text : QString());
     }
     while (!weights.isEmpty() && weights.last().isEmpty() && heights.last().isEmpty()) {
