@@ -29,6 +29,7 @@ const QString keyStorey = QStringLiteral("numeroPiano");
 const QString keyGamma = QStringLiteral("gammaPiano");
 const QString keyTitle = QStringLiteral("titolo");
 const QString keyControls = QStringLiteral("controlli");
+const QString keyValues = QStringLiteral("valori");
 const QString keyKept = QStringLiteral("interni");
 const QString keyBuilding = QStringLiteral("edificio");
 const QString keyProject = QStringLiteral("progetto");
@@ -459,20 +460,39 @@ class Reader {
                                    "o vero/falso"));
     }
 
-    bool window(const QJsonValue& v, const QString& path, Window* out) {
-        QJsonObject o;
-        if (!object(v, path, &o) || !onlyKeys(o, path, {keyTitle, keyControls, keyKept}))
+    bool values(const QJsonObject& window, const QString& key, const QString& path,
+                QMap<QString, ControlValue>* out) {
+        QJsonObject values;
+        if (!object(window.value(key), path + QLatin1Char('.') + key, &values))
             return false;
-        if (!text(o.value(keyTitle), path + QLatin1Char('.') + keyTitle, &out->title))
-            return false;
-        QJsonObject controls;
-        if (!object(o.value(keyControls), path + QLatin1Char('.') + keyControls, &controls))
-            return false;
-        for (auto it = controls.begin(); it != controls.end(); ++it) {
+        for (auto it = values.begin(); it != values.end(); ++it) {
             ControlValue value;
             if (!control(it.value(), path + QLatin1Char('.') + it.key(), &value))
                 return false;
-            out->controls.insert(it.key(), value);
+            out->insert(it.key(), value);
+        }
+        return true;
+    }
+
+    // A window of version 1 holds its controls by name; one of version 2 its values by key,
+    // or, written before the keys, its controls by name as well.
+    bool window(const QJsonValue& v, const QString& path, bool byKey, Window* out) {
+        QJsonObject o;
+        QStringList keys{keyTitle, keyControls, keyKept};
+        if (byKey)
+            keys << keyValues;
+        if (!object(v, path, &o) || !onlyKeys(o, path, keys))
+            return false;
+        if (!text(o.value(keyTitle), path + QLatin1Char('.') + keyTitle, &out->title))
+            return false;
+        if (byKey && o.contains(keyValues) && o.contains(keyControls))
+            return fail(quoted(path) + QStringLiteral(" ha sia ") + quoted(keyValues) +
+                        QStringLiteral(" sia ") + quoted(keyControls));
+        if (byKey && o.contains(keyValues)) {
+            if (!values(o, keyValues, path, &out->values))
+                return false;
+        } else if (!values(o, keyControls, path, &out->controls)) {
+            return false;
         }
         if (o.contains(keyKept)) {
             QJsonObject kept;
@@ -553,23 +573,23 @@ QByteArray write(const File& file) {
 
     QJsonObject windows;
     for (auto w = file.windows.begin(); w != file.windows.end(); ++w) {
-        QJsonObject controls;
-        for (auto c = w->controls.begin(); c != w->controls.end(); ++c) {
+        QJsonObject values;
+        for (auto c = w->values.begin(); c != w->values.end(); ++c) {
             switch (c->kind) {
             case ControlValue::Text:
-                controls.insert(c.key(), c->text);
+                values.insert(c.key(), c->text);
                 break;
             case ControlValue::Row:
-                controls.insert(c.key(), c->row);
+                values.insert(c.key(), c->row);
                 break;
             case ControlValue::Checked:
-                controls.insert(c.key(), c->checked);
+                values.insert(c.key(), c->checked);
                 break;
             }
         }
         QJsonObject window;
         window.insert(keyTitle, w->title);
-        window.insert(keyControls, controls);
+        window.insert(keyValues, values);
         if (!w->kept.isEmpty()) {
             QJsonObject kept;
             for (auto k = w->kept.begin(); k != w->kept.end(); ++k)
@@ -656,7 +676,8 @@ ReadResult read(const QByteArray& bytes) {
         return {std::nullopt, reader.error};
     for (auto it = windows.begin(); it != windows.end(); ++it) {
         Window window;
-        if (!reader.window(it.value(), keyWindows + QLatin1Char('.') + it.key(), &window))
+        if (!reader.window(it.value(), keyWindows + QLatin1Char('.') + it.key(), withBuilding,
+                           &window))
             return {std::nullopt, reader.error};
         file.windows.insert(it.key(), window);
     }

@@ -36,10 +36,14 @@ struct ControlValue {
     }
 };
 
-// One loaded window: its caption (some carry the storey), its controls by name, and the
-// values it keeps besides its controls (what it passes on, the storey it is about).
+// One loaded window: its caption (some carry the storey), its values by their key within
+// the window ("T" of "periodo.T", see core/fields.h), and the values it keeps besides (what
+// it passes on, the storey it is about). Files written before values had keys hold every
+// control of the window by its name instead ("controlli"); those stay in controls, for the
+// window to take what it still shows.
 struct Window {
     QString title;
+    QMap<QString, ControlValue> values;
     QMap<QString, ControlValue> controls;
     QMap<QString, QString> kept;
 };

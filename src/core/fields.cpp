@@ -24,6 +24,10 @@ const std::vector<Field> table{
     {"forzeorizzontali.I", "forzeorizzontali", "Label11", "Label6", nullptr},
     {"forzeorizzontali.W", "forzeorizzontali", "Text2", "Label1", "tonn"},
     {"forzeorizzontali.Fh", "forzeorizzontali", "Label10", "Label3", "tonn"},
+    // The choices behind S, C and I, and C as a plain number for the arithmetic.
+    {"forzeorizzontali.sceltaZona", "forzeorizzontali", "List2", nullptr, nullptr},
+    {"forzeorizzontali.sceltaI", "forzeorizzontali", "List1", nullptr, nullptr},
+    {"forzeorizzontali.Cvalore", "forzeorizzontali", "Label12", nullptr, nullptr},
 
     // Masonry, response spectrum: a/g = C * R * I.
     {"analisidinamica1.T", "analisidinamica1", "Text1", "Label2", "sec"},
@@ -32,6 +36,9 @@ const std::vector<Field> table{
     {"analisidinamica1.C", "analisidinamica1", "Label9", "Label8", nullptr},
     {"analisidinamica1.I", "analisidinamica1", "Label11", "Label6", nullptr},
     {"analisidinamica1.ag", "analisidinamica1", "Label3", "Label1", nullptr},
+    {"analisidinamica1.sceltaZona", "analisidinamica1", "List2", nullptr, nullptr},
+    {"analisidinamica1.sceltaI", "analisidinamica1", "List1", nullptr, nullptr},
+    {"analisidinamica1.Cvalore", "analisidinamica1", "Label12", nullptr, nullptr},
 
     // Masonry, vertical forces: Fv = m * C * W.
     {"forzeverticali.S", "forzeverticali", "Label4", "Label7", nullptr},
@@ -39,6 +46,8 @@ const std::vector<Field> table{
     {"forzeverticali.W", "forzeverticali", "Text2", "Label10", "tonn"},
     {"forzeverticali.m", "forzeverticali", "Label2", "Label5", nullptr},
     {"forzeverticali.Fv", "forzeverticali", "Label13", "Label12", "tonn"},
+    {"forzeverticali.sceltaZona", "forzeverticali", "List2", nullptr, nullptr},
+    {"forzeverticali.Cvalore", "forzeverticali", "Label1", nullptr, nullptr},
 
     // Framed, one storey: F = C * R * epsilon * beta * gamma * I * W, W = G + s * Q. The
     // window's heading label carries the report title and the storey.
@@ -57,6 +66,21 @@ const std::vector<Field> table{
     {"azioniorizzontali.Q", "azioniorizzontali", "Text7", "Label20", "tonn"},
     {"azioniorizzontali.W", "azioniorizzontali", "Label28", "Label22", "tonn"},
     {"azioniorizzontali.F", "azioniorizzontali", "Label29", "Label12", "tonn"},
+    {"azioniorizzontali.sceltaZona", "azioniorizzontali", "List2", nullptr, nullptr},
+    {"azioniorizzontali.sceltaI", "azioniorizzontali", "List1", nullptr, nullptr},
+    {"azioniorizzontali.sceltaBeta", "azioniorizzontali", "List3", nullptr, nullptr},
+    {"azioniorizzontali.Cvalore", "azioniorizzontali", "Label19", nullptr, nullptr},
+    // The kind of room, which gives s.
+    {"azioniorizzontali.localeAbitazione", "azioniorizzontali", "Option1", nullptr, nullptr},
+    {"azioniorizzontali.localeAffollato", "azioniorizzontali", "Option2", nullptr, nullptr},
+    {"azioniorizzontali.localeMoltoAffollato", "azioniorizzontali", "Option3", nullptr, nullptr},
+    // Captions that name the storey, and the symbol of beta as the window last wrote it.
+    {"azioniorizzontali.F.didascalia", "azioniorizzontali", "Label12", nullptr, nullptr},
+    {"azioniorizzontali.gamma.didascalia", "azioniorizzontali", "Label14", nullptr, nullptr},
+    {"azioniorizzontali.G.didascalia", "azioniorizzontali", "Label26", nullptr, nullptr},
+    {"azioniorizzontali.Q.didascalia", "azioniorizzontali", "Label20", nullptr, nullptr},
+    {"azioniorizzontali.W.didascalia", "azioniorizzontali", "Label22", nullptr, nullptr},
+    {"azioniorizzontali.beta.didascalia", "azioniorizzontali", "Label11", nullptr, nullptr},
 
     // Framed, response spectrum (T above 1,4 s, shown as a caption only).
     {"analisidinamica2.T", "analisidinamica2", nullptr, "Label2", nullptr},
@@ -67,12 +91,21 @@ const std::vector<Field> table{
     {"analisidinamica2.epsilon", "analisidinamica2", "Text3", "Label3", nullptr},
     {"analisidinamica2.beta", "analisidinamica2", "Label15", "Label11", nullptr},
     {"analisidinamica2.ag", "analisidinamica2", "Label13", "Label12", nullptr},
+    {"analisidinamica2.sceltaZona", "analisidinamica2", "List2", nullptr, nullptr},
+    {"analisidinamica2.sceltaI", "analisidinamica2", "List1", nullptr, nullptr},
+    {"analisidinamica2.sceltaBeta", "analisidinamica2", "List3", nullptr, nullptr},
+    {"analisidinamica2.Cvalore", "analisidinamica2", "Label14", nullptr, nullptr},
+    {"analisidinamica2.beta.didascalia", "analisidinamica2", "Label11", nullptr, nullptr},
 
     // Framed, vertical actions: Fv = Kv * W.
     {"azioniverticali.struttura", "azioniverticali", "Label8", nullptr, nullptr},
     {"azioniverticali.Kv", "azioniverticali", "Label3", "Label2", nullptr},
     {"azioniverticali.W", "azioniverticali", "Text1", "Label4", "tonn"},
     {"azioniverticali.Fv", "azioniverticali", "Label6", "Label5", "tonn"},
+    // The kind of member, which gives Kv.
+    {"azioniverticali.luciOltre20m", "azioniverticali", "Option1", nullptr, nullptr},
+    {"azioniverticali.spingenti", "azioniverticali", "Option2", nullptr, nullptr},
+    {"azioniverticali.sbalzi", "azioniverticali", "Option3", nullptr, nullptr},
 
     // Seismic displacements, centimetres.
     {"Sollecitazioni.elastici", "Sollecitazioni", nullptr, "Label9", nullptr},
@@ -82,6 +115,10 @@ const std::vector<Field> table{
     {"Sollecitazioni.phi", "Sollecitazioni", "Label12", "Label11", nullptr},
     {"Sollecitazioni.altreAzioni", "Sollecitazioni", "Text3", "Label15", "cm"},
     {"Sollecitazioni.reali", "Sollecitazioni", "Label14", "Label13", "cm"},
+    // The analysis, which gives the amplification k written beside its symbol.
+    {"Sollecitazioni.analisiStatica", "Sollecitazioni", "Option1", nullptr, nullptr},
+    {"Sollecitazioni.analisiDinamica", "Sollecitazioni", "Option2", nullptr, nullptr},
+    {"Sollecitazioni.phi.didascalia", "Sollecitazioni", "Label11", nullptr, nullptr},
 
     // Seismic checks, tonnes.
     {"verifiche.orizzontali", "verifiche", "Text1", "Label2", "tonn"},
@@ -89,12 +126,65 @@ const std::vector<Field> table{
     {"verifiche.sismiche", "verifiche", "Label5", "Label4", "tonn"},
     {"verifiche.esterne", "verifiche", "text2", "Label1", "tonn"},
     {"verifiche.totali", "verifiche", "Label7", "Label6", "tonn"},
+
+    // The questionnaires: what they printed; the distribution coefficient's sums of W (t)
+    // and W * h (t * m) and the height h (m) of its storey.
+    {"peso.prospetto", "peso", "Stampa", nullptr, nullptr},
+    {"coeffdistribuzione.prospetto", "coeffdistribuzione", "Stampa", nullptr, nullptr},
+    {"coeffdistribuzione.sommaW", "coeffdistribuzione", "Label1", nullptr, nullptr},
+    {"coeffdistribuzione.sommaWh", "coeffdistribuzione", "Label2", nullptr, nullptr},
+    {"coeffdistribuzione.h", "coeffdistribuzione", "Label3", nullptr, nullptr},
+
+    // Every storey at once (framed, static) and the response spectrum: the building's seismic
+    // data as in the windows of one storey.
+    {"tuttipiani.T", "tuttipiani", "Text1", "Label2", "sec"},
+    {"tuttipiani.R", "tuttipiani", "Label5", "Label4", nullptr},
+    {"tuttipiani.S", "tuttipiani", "Label10", "Label7", nullptr},
+    {"tuttipiani.C", "tuttipiani", "Label9", "Label8", nullptr},
+    {"tuttipiani.Cvalore", "tuttipiani", "Label19", nullptr, nullptr},
+    {"tuttipiani.I", "tuttipiani", "Label16", "Label6", nullptr},
+    {"tuttipiani.beta", "tuttipiani", "Label15", "Label11", nullptr},
+    {"tuttipiani.epsilon", "tuttipiani", "Text3", "Label3", nullptr},
+    {"tuttipiani.sceltaZona", "tuttipiani", "List2", nullptr, nullptr},
+    {"tuttipiani.sceltaI", "tuttipiani", "List1", nullptr, nullptr},
+    {"tuttipiani.sceltaBeta", "tuttipiani", "List3", nullptr, nullptr},
+    {"tuttipiani.messaggio", "tuttipiani", "Messaggio", nullptr, nullptr},
+    {"spettro.T", "spettro", "Text1", "Label2", "sec"},
+    {"spettro.S", "spettro", "Label10", "Label7", nullptr},
+    {"spettro.C", "spettro", "Label9", "Label8", nullptr},
+    {"spettro.Cvalore", "spettro", "Label19", nullptr, nullptr},
+    {"spettro.I", "spettro", "Label16", "Label6", nullptr},
+    {"spettro.beta", "spettro", "Label15", "Label11", nullptr},
+    {"spettro.epsilon", "spettro", "Text3", "Label3", nullptr},
+    {"spettro.ag", "spettro", "Label13", "Label12", nullptr},
+    {"spettro.sceltaZona", "spettro", "List2", nullptr, nullptr},
+    {"spettro.sceltaI", "spettro", "List1", nullptr, nullptr},
+    {"spettro.sceltaBeta", "spettro", "List3", nullptr, nullptr},
 };
 
 } // namespace
 
 const std::vector<Field>& all() {
     return table;
+}
+
+std::vector<const Field*> ofWindow(const QString& window) {
+    std::vector<const Field*> out;
+    for (const Field& f : table)
+        if (window == QLatin1String(f.window))
+            out.push_back(&f);
+    return out;
+}
+
+const Field* byControl(const QString& window, const QString& control) {
+    for (const Field& f : table)
+        if (f.control && window == QLatin1String(f.window) && control == QLatin1String(f.control))
+            return &f;
+    return nullptr;
+}
+
+QString name(const Field& field) {
+    return QString::fromLatin1(field.key).mid(int(qstrlen(field.window)) + 1);
 }
 
 const Field* find(const QString& key) {

@@ -24,6 +24,15 @@ struct Field {
 // The whole table, window by window.
 const std::vector<Field>& all();
 
+// The fields a window shows, in table order.
+std::vector<const Field*> ofWindow(const QString& window);
+
+// The field a window shows in the named control, or nullptr.
+const Field* byControl(const QString& window, const QString& control);
+
+// A field's key within its window: "T" for "periodo.T".
+QString name(const Field& field);
+
 // The field of a key, or nullptr when no field has it.
 const Field* find(const QString& key);
 

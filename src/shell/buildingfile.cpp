@@ -1,6 +1,7 @@
 #include "shell/buildingfile.h"
 
 #include "core/diskfile.h"
+#include "core/fields.h"
 #include "core/numtext.h"
 #include "core/sharedvalues.h"
 #include "shell/appcontext.h"
@@ -49,10 +50,11 @@ std::optional<ControlValue::Kind> kindOf(const QWidget* control) {
     return std::nullopt;
 }
 
-// The window's controls that the file keeps, by name: its own, never those of a window
-// opened from it (the help viewer is a child of the window that asked for help, with a
-// search box of its own). A name found twice is the control that reading by name finds.
-QMap<QString, QWidget*> keptControls(QDialog* window) {
+// The window's own controls by name, as files written before values had keys hold them:
+// never those of a window opened from it (the help viewer is a child of the window that
+// asked for help, with a search box of its own). A name found twice is the control that
+// reading by name finds.
+QMap<QString, QWidget*> namedControls(QDialog* window) {
     QMap<QString, QWidget*> found;
     for (QWidget* child : window->findChildren<QWidget*>()) {
         const QString name = child->objectName();
@@ -64,6 +66,28 @@ QMap<QString, QWidget*> keptControls(QDialog* window) {
             found.insert(name, control);
     }
     return found;
+}
+
+// The controls showing the window's values, by the values' keys within the window.
+QMap<QString, QWidget*> valueControls(QDialog* window) {
+    QMap<QString, QWidget*> found;
+    const QMap<QString, QWidget*> named = namedControls(window);
+    for (const fields::Field* field : fields::ofWindow(window->objectName()))
+        if (field->control)
+            if (QWidget* control = named.value(QString::fromLatin1(field->control)))
+                found.insert(fields::name(*field), control);
+    return found;
+}
+
+// What a window of an older file held by control name, by the keys of the values those
+// controls show; the rest (captions that never change, units) is the window's own.
+QMap<QString, ControlValue> byKey(const QString& window,
+                                  const QMap<QString, ControlValue>& controls) {
+    QMap<QString, ControlValue> values;
+    for (auto c = controls.begin(); c != controls.end(); ++c)
+        if (const fields::Field* field = fields::byControl(window, c.key()))
+            values.insert(fields::name(*field), c.value());
+    return values;
 }
 
 // A control a file may name that is not the window's own: one of the help viewer. A file
@@ -133,6 +157,27 @@ QString fileName(const QString& path) {
     return QStringLiteral("«") + QFileInfo(path).fileName() + QStringLiteral("»");
 }
 
+// Why a value from a file cannot go into the control that shows it, or nothing.
+QString refused(const QString& name, QWidget* control, const ControlValue& value) {
+    const QString where = quoted(name);
+    const ControlValue::Kind kind = *kindOf(control);
+    if (kind != value.kind)
+        return where + QStringLiteral(" deve essere ") + kindName(kind);
+    if (kind == ControlValue::Text && controls::isNumericResult(control) && !value.text.isEmpty() &&
+        !numtext::parseStored(value.text))
+        return where + QStringLiteral(" è un risultato ma non è un numero: \"") +
+               buildingdata::excerpt(value.text) + QLatin1Char('"');
+    if (kind == ControlValue::Row) {
+        const int count = qobject_cast<QListWidget*>(control)->count();
+        if (value.row >= count)
+            return where + QStringLiteral(": la riga %1 non c'è (l'elenco ha %2 righe, da 0 a %3)")
+                               .arg(value.row)
+                               .arg(count)
+                               .arg(count - 1);
+    }
+    return QString();
+}
+
 } // namespace
 
 buildingdata::File capture(Forms& forms, const SharedValues& shared) {
@@ -144,9 +189,9 @@ buildingdata::File capture(Forms& forms, const SharedValues& shared) {
             continue;
         buildingdata::Window saved;
         saved.title = window->windowTitle();
-        const auto controls = keptControls(window);
+        const auto controls = valueControls(window);
         for (auto it = controls.begin(); it != controls.end(); ++it)
-            saved.controls.insert(it.key(), valueOf(it.value()));
+            saved.values.insert(it.key(), valueOf(it.value()));
         saved.kept = dynamic_cast<ManagedWindow*>(window)->keptValues();
         file.windows.insert(name, saved);
     }
@@ -164,31 +209,27 @@ QString check(Forms& forms, const buildingdata::File& file) {
         if (!keptRefused.isEmpty())
             return QStringLiteral("finestra ") + quoted(w.key()) + QStringLiteral(": ") +
                    keptRefused;
-        const auto controls = keptControls(sample.get());
+        const auto named = namedControls(sample.get());
         for (auto c = w->controls.begin(); c != w->controls.end(); ++c) {
-            const QString where = quoted(w.key() + QLatin1Char('.') + c.key());
-            QWidget* control = controls.value(c.key());
+            QWidget* control = named.value(c.key());
             if (!control && ofHelpViewer(c.key()))
                 continue;
             if (!control)
                 return QStringLiteral("la finestra ") + quoted(w.key()) +
                        QStringLiteral(" non ha il controllo ") + quoted(c.key());
-            const ControlValue::Kind kind = *kindOf(control);
-            if (kind != c->kind)
-                return where + QStringLiteral(" deve essere ") + kindName(kind);
-            if (kind == ControlValue::Text && controls::isNumericResult(control) &&
-                !c->text.isEmpty() && !numtext::parseStored(c->text))
-                return where + QStringLiteral(" è un risultato ma non è un numero: \"") +
-                       buildingdata::excerpt(c->text) + QLatin1Char('"');
-            if (kind == ControlValue::Row) {
-                const int count = qobject_cast<QListWidget*>(control)->count();
-                if (c->row >= count)
-                    return where + QStringLiteral(": la riga %1 non c'è (l'elenco ha %2 righe, "
-                                                  "da 0 a %3)")
-                                       .arg(c->row)
-                                       .arg(count)
-                                       .arg(count - 1);
-            }
+            if (const QString wrong = refused(w.key() + QLatin1Char('.') + c.key(), control, *c);
+                !wrong.isEmpty())
+                return wrong;
+        }
+        const auto keyed = valueControls(sample.get());
+        for (auto c = w->values.begin(); c != w->values.end(); ++c) {
+            QWidget* control = keyed.value(c.key());
+            if (!control)
+                return QStringLiteral("la finestra ") + quoted(w.key()) +
+                       QStringLiteral(" non ha il valore ") + quoted(c.key());
+            if (const QString wrong = refused(w.key() + QLatin1Char('.') + c.key(), control, *c);
+                !wrong.isEmpty())
+                return wrong;
         }
     }
     return QString();
@@ -204,12 +245,14 @@ void apply(Forms& forms, SharedValues& shared, const buildingdata::File& file) {
             continue;
         // No reaction of the window runs while its saved state is put back: results come
         // from the file, not from a change of an input.
-        const auto controls = keptControls(window);
+        const auto controls = valueControls(window);
         std::vector<std::unique_ptr<QSignalBlocker>> quiet;
         for (QWidget* control : controls)
             quiet.push_back(std::make_unique<QSignalBlocker>(control));
         window->setWindowTitle(w->title);
-        for (auto c = w->controls.begin(); c != w->controls.end(); ++c)
+        const QMap<QString, ControlValue> values =
+            w->controls.isEmpty() ? w->values : byKey(w.key(), w->controls);
+        for (auto c = values.begin(); c != values.end(); ++c)
             if (QWidget* control = controls.value(c.key()))
                 setValue(control, c.value());
         quiet.clear();

@@ -155,7 +155,7 @@ class TestCoeffDistribuzione : public QObject {
         QCOMPARE(printedLines(f).mid(3, 2), shown);
         const QString kept = buildingfile::capture(f.forms(), f.shared())
                                  .windows.value(QStringLiteral("coeffdistribuzione"))
-                                 .controls.value(QStringLiteral("Stampa"))
+                                 .values.value(QStringLiteral("prospetto"))
                                  .text;
         const auto written = [&](int storey) {
             return row(storey, typed[2 * storey - 2].toUtf8().constData(),

@@ -1,4 +1,5 @@
 #include "everywindow.h"
+#include "core/fields.h"
 #include "shell/buildingfile.h"
 #include "shell/controls.h"
 #include "shell/helpservice.h"
@@ -133,6 +134,40 @@ class TestDatiEdificio : public QObject {
         for (qsizetype i = 0; i < reports.size(); ++i)
             QCOMPARE(reopened[i], reports[i]);
         QCOMPARE(f.prompts.unexpected, 0);
+    }
+
+    // The file keeps a window's values by their keys: whatever else a window shows must be
+    // what a new window shows, whatever the user did in it (every option tried in turn).
+    void whatTheFileLeavesOutNeverChanges() {
+        const auto state = [](const QWidget* w) -> QString {
+            if (auto* l = qobject_cast<const QLabel*>(w))
+                return l->text();
+            if (auto* t = qobject_cast<const QLineEdit*>(w))
+                return t->text();
+            if (auto* list = qobject_cast<const QListWidget*>(w))
+                return QString::number(list->currentRow());
+            if (auto* b = qobject_cast<const QAbstractButton*>(w))
+                return b->isChecked() ? QStringLiteral("sì") : QStringLiteral("no");
+            return QString();
+        };
+        Fixture f;
+        workEveryWindow(f, [](QDialog* window) {
+            for (QRadioButton* option : window->findChildren<QRadioButton*>())
+                option->click();
+        });
+        for (const QString& name : f.forms().loadedNames()) {
+            QDialog* window = f.forms().get(name);
+            const std::unique_ptr<QDialog> fresh = f.forms().sample(name);
+            for (QWidget* control : window->findChildren<QWidget*>()) {
+                const QString control_ = control->objectName();
+                if (control->window() != window || control_.isEmpty() ||
+                    control_.startsWith(QLatin1String("qt_")) || fields::byControl(name, control_))
+                    continue;
+                auto* same = fresh->findChild<QWidget*>(control_);
+                QVERIFY2(same, qPrintable(name + '.' + control_));
+                QVERIFY2(state(control) == state(same), qPrintable(name + '.' + control_));
+            }
+        }
     }
 
     void controlsOfTheHelpViewerInAFileArePassedOver_data() {
