@@ -1,6 +1,10 @@
 #include "windows/componirelazione.h"
 
 #include "core/fields.h"
+#include "core/numtext.h"
+#include "core/sharedvalues.h"
+#include "shell/appcontext.h"
+#include "shell/forms.h"
 #include "shell/controls.h"
 #include "shell/help.h"
 #include "shell/prompts.h"
@@ -203,6 +207,28 @@ QStringList ComponiRelazione::disagreeingValues(report::Analysis analysis,
                           where.value(QString::fromLatin1(field->window));
         lines << QString::fromUtf8(d.quantity->name) + QStringLiteral(": ") +
                      values.join(QStringLiteral(", "));
+    }
+    // The storey of the horizontal actions against the same storey in "Dati dell'edificio",
+    // both as the window shows a weight (t, two decimals).
+    const QString storeyWindow = QStringLiteral("azioniorizzontali");
+    const auto* managed = where.contains(storeyWindow) && ctx.forms.isLoaded(storeyWindow)
+                              ? dynamic_cast<const ManagedWindow*>(ctx.forms.get(storeyWindow))
+                              : nullptr;
+    if (managed) {
+        bool named = false;
+        const int storey =
+            managed->keptValues().value(QStringLiteral("piano")).trimmed().toInt(&named);
+        const auto& storeys = ctx.shared.edificio.storeys;
+        const QString shown = ctx.forms.value(QStringLiteral("azioniorizzontali.W")).trimmed();
+        const auto w = numtext::parse(shown);
+        const auto entered = named && storey >= 1 && storey <= int(storeys.size())
+                                 ? storeys[size_t(storey - 1)].w()
+                                 : std::nullopt;
+        if (w && entered && numtext::formatRounded(*w) != numtext::formatRounded(*entered))
+            lines << QStringLiteral("peso del %1° piano (W): ").arg(storey) + shown +
+                         QStringLiteral(" in ") + where.value(storeyWindow) +
+                         QStringLiteral(", ") + numtext::formatRounded(*entered) +
+                         QStringLiteral(" in Dati dell'edificio");
     }
     return lines;
 }

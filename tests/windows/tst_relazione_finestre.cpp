@@ -153,6 +153,25 @@ class TestRelazioneFinestre : public QObject {
         }
     }
 
+    // A storey's W in its section against the same storey typed in "Dati dell'edificio".
+    void aStoreyWeighingOtherThanInTheBuildingIsNamed() {
+        Fixture f;
+        f.shared().edificio.storeys.resize(2);
+        f.shared().edificio.storeys[1].weight = building::typed(QStringLiteral("150"));
+        f.prompts.answer({"2"});
+        f.menu("mnuazorizzitem");
+        computeStorey(f, "100", "20", "Option1"); // W = 100 + 0,33 * 20 = 106,6
+        f.prompts.yesNoAnswers.push_back(false);
+        compose(f, "mnueintitem", "componirelazione1", false, {"Check1"});
+        const auto question =
+            std::find_if(f.prompts.shown.rbegin(), f.prompts.shown.rend(),
+                         [](const auto& shown) { return shown.kind == "yesNo"; });
+        QVERIFY(question != f.prompts.shown.rend());
+        QVERIFY2(question->text.contains(QStringLiteral("    peso del 2° piano (W): 106,6 in ")) &&
+                     question->text.contains(QStringLiteral(", 150 in Dati dell'edificio\n")),
+                 qPrintable(question->text));
+    }
+
     void onlyTheLastStoreyIsPrinted() {
         Fixture f;
         f.prompts.answer({"2"});
