@@ -1,5 +1,7 @@
 #include "windows/calcwindow.h"
 
+#include "core/fields.h"
+
 #include "core/buildingdata.h"
 #include "core/coefficients.h"
 #include "core/numtext.h"
@@ -324,10 +326,16 @@ namespace {
 const QString copyPrefix = QStringLiteral("copia:");
 } // namespace
 
+QString CalcWindow::copyName(const QLineEdit* box) const {
+    // By the key of the value the box shows; a box the table of values lacks, by its name.
+    const fields::Field* field = fields::byControl(objectName(), box->objectName());
+    return copyPrefix + (field ? fields::name(*field) : box->objectName());
+}
+
 QMap<QString, QString> CalcWindow::keptValues() const {
     QMap<QString, QString> kept;
     for (const Taken& taken : m_taken)
-        kept.insert(copyPrefix + taken.box->objectName(), taken.text);
+        kept.insert(copyName(taken.box), taken.text);
     return kept;
 }
 
@@ -335,8 +343,14 @@ QString CalcWindow::refusedKept(const QMap<QString, QString>& kept) const {
     const QStringList own = ownKeptNames();
     for (auto it = kept.begin(); it != kept.end(); ++it) {
         const QString& key = it.key();
-        const bool copy = key.startsWith(copyPrefix) &&
-                          findChild<QLineEdit*>(key.mid(copyPrefix.size())) != nullptr;
+        // A copy names its box by the value's key, or, in files written before the keys, by
+        // the box's name.
+        const QString name = key.mid(copyPrefix.size());
+        const fields::Field* field = fields::find(objectName() + QLatin1Char('.') + name);
+        const bool copy =
+            key.startsWith(copyPrefix) &&
+            findChild<QLineEdit*>(field && field->control ? QString::fromLatin1(field->control)
+                                                          : name) != nullptr;
         if (!copy && !own.contains(key))
             return QStringLiteral("valore interno sconosciuto ") + buildingdata::quoted(key);
     }
@@ -347,7 +361,9 @@ void CalcWindow::restoreKept(const QMap<QString, QString>& kept) {
     m_taken.clear();
     watchSources();
     for (Taken& taken : m_taken) {
-        const auto copy = kept.constFind(copyPrefix + taken.box->objectName());
+        auto copy = kept.constFind(copyName(taken.box));
+        if (copy == kept.constEnd())
+            copy = kept.constFind(copyPrefix + taken.box->objectName());
         if (copy != kept.constEnd())
             taken.text = copy.value();
     }

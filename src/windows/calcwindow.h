@@ -39,10 +39,12 @@ class CalcWindow : public BaseWindow {
     void loadSteps() override;
     bool holdsBuildingData() const override { return true; }
     // Besides its controls a window keeps the copies it took at load of values of other
-    // windows (as "copia:" and the box's name), so that after reopening it still knows
-    // whether they changed since. A window with values of its own adds them under
-    // names given by ownKeptNames().
+    // windows (as "copia:" and the key of the value, "copia:T"), so that after reopening it still
+    // knows whether they changed since. A window with values of its own adds them under names given
+    // by ownKeptNames().
     QMap<QString, QString> keptValues() const override;
+    // The name a copy taken into a box is kept under: "copia:" and the value's key.
+    QString copyName(const QLineEdit* box) const;
     QString refusedKept(const QMap<QString, QString>& kept) const override;
     void restoreKept(const QMap<QString, QString>& kept) override;
 

@@ -4,8 +4,8 @@
 #include "core/numtext.h"
 #include "core/sharedvalues.h"
 #include "shell/appcontext.h"
-#include "shell/forms.h"
 #include "shell/controls.h"
+#include "shell/forms.h"
 #include "shell/help.h"
 #include "shell/prompts.h"
 #include "shell/shell.h"
@@ -226,8 +226,8 @@ QStringList ComponiRelazione::disagreeingValues(report::Analysis analysis,
                                  : std::nullopt;
         if (w && entered && numtext::formatRounded(*w) != numtext::formatRounded(*entered))
             lines << QStringLiteral("peso del %1° piano (W): ").arg(storey) + shown +
-                         QStringLiteral(" in ") + where.value(storeyWindow) +
-                         QStringLiteral(", ") + numtext::formatRounded(*entered) +
+                         QStringLiteral(" in ") + where.value(storeyWindow) + QStringLiteral(", ") +
+                         numtext::formatRounded(*entered) +
                          QStringLiteral(" in Dati dell'edificio");
     }
     return lines;

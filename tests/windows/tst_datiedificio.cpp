@@ -1,5 +1,5 @@
-#include "everywindow.h"
 #include "core/fields.h"
+#include "everywindow.h"
 #include "shell/buildingfile.h"
 #include "shell/controls.h"
 #include "shell/helpservice.h"

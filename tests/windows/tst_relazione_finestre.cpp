@@ -163,9 +163,8 @@ class TestRelazioneFinestre : public QObject {
         computeStorey(f, "100", "20", "Option1"); // W = 100 + 0,33 * 20 = 106,6
         f.prompts.yesNoAnswers.push_back(false);
         compose(f, "mnueintitem", "componirelazione1", false, {"Check1"});
-        const auto question =
-            std::find_if(f.prompts.shown.rbegin(), f.prompts.shown.rend(),
-                         [](const auto& shown) { return shown.kind == "yesNo"; });
+        const auto question = std::find_if(f.prompts.shown.rbegin(), f.prompts.shown.rend(),
+                                           [](const auto& shown) { return shown.kind == "yesNo"; });
         QVERIFY(question != f.prompts.shown.rend());
         QVERIFY2(question->text.contains(QStringLiteral("    peso del 2° piano (W): 106,6 in ")) &&
                      question->text.contains(QStringLiteral(", 150 in Dati dell'edificio\n")),
