@@ -25,8 +25,8 @@ const std::vector<Field> table{
     {"forzeorizzontali.W", "forzeorizzontali", "Text2", "Label1", "tonn"},
     {"forzeorizzontali.Fh", "forzeorizzontali", "Label10", "Label3", "tonn"},
     // The choices behind S, C and I, and C as a plain number for the arithmetic.
-    {"forzeorizzontali.sceltaZona", "forzeorizzontali", "List2", nullptr, nullptr},
-    {"forzeorizzontali.sceltaI", "forzeorizzontali", "List1", nullptr, nullptr},
+    {"forzeorizzontali.sceltaZona", "forzeorizzontali", "List2", "Label7", nullptr},
+    {"forzeorizzontali.sceltaI", "forzeorizzontali", "List1", "Label6", nullptr},
     {"forzeorizzontali.Cvalore", "forzeorizzontali", "Label12", nullptr, nullptr},
 
     // Masonry, response spectrum: a/g = C * R * I.
@@ -36,8 +36,8 @@ const std::vector<Field> table{
     {"analisidinamica1.C", "analisidinamica1", "Label9", "Label8", nullptr},
     {"analisidinamica1.I", "analisidinamica1", "Label11", "Label6", nullptr},
     {"analisidinamica1.ag", "analisidinamica1", "Label3", "Label1", nullptr},
-    {"analisidinamica1.sceltaZona", "analisidinamica1", "List2", nullptr, nullptr},
-    {"analisidinamica1.sceltaI", "analisidinamica1", "List1", nullptr, nullptr},
+    {"analisidinamica1.sceltaZona", "analisidinamica1", "List2", "Label7", nullptr},
+    {"analisidinamica1.sceltaI", "analisidinamica1", "List1", "Label6", nullptr},
     {"analisidinamica1.Cvalore", "analisidinamica1", "Label12", nullptr, nullptr},
 
     // Masonry, vertical forces: Fv = m * C * W.
@@ -46,7 +46,7 @@ const std::vector<Field> table{
     {"forzeverticali.W", "forzeverticali", "Text2", "Label10", "tonn"},
     {"forzeverticali.m", "forzeverticali", "Label2", "Label5", nullptr},
     {"forzeverticali.Fv", "forzeverticali", "Label13", "Label12", "tonn"},
-    {"forzeverticali.sceltaZona", "forzeverticali", "List2", nullptr, nullptr},
+    {"forzeverticali.sceltaZona", "forzeverticali", "List2", "Label7", nullptr},
     {"forzeverticali.Cvalore", "forzeverticali", "Label1", nullptr, nullptr},
 
     // Framed, one storey: F = C * R * epsilon * beta * gamma * I * W, W = G + s * Q. The
@@ -66,9 +66,9 @@ const std::vector<Field> table{
     {"azioniorizzontali.Q", "azioniorizzontali", "Text7", "Label20", "tonn"},
     {"azioniorizzontali.W", "azioniorizzontali", "Label28", "Label22", "tonn"},
     {"azioniorizzontali.F", "azioniorizzontali", "Label29", "Label12", "tonn"},
-    {"azioniorizzontali.sceltaZona", "azioniorizzontali", "List2", nullptr, nullptr},
-    {"azioniorizzontali.sceltaI", "azioniorizzontali", "List1", nullptr, nullptr},
-    {"azioniorizzontali.sceltaBeta", "azioniorizzontali", "List3", nullptr, nullptr},
+    {"azioniorizzontali.sceltaZona", "azioniorizzontali", "List2", "Label7", nullptr},
+    {"azioniorizzontali.sceltaI", "azioniorizzontali", "List1", "Label6", nullptr},
+    {"azioniorizzontali.sceltaBeta", "azioniorizzontali", "List3", "Label11", nullptr},
     {"azioniorizzontali.Cvalore", "azioniorizzontali", "Label19", nullptr, nullptr},
     // The kind of room, which gives s.
     {"azioniorizzontali.localeAbitazione", "azioniorizzontali", "Option1", nullptr, nullptr},
@@ -91,9 +91,9 @@ const std::vector<Field> table{
     {"analisidinamica2.epsilon", "analisidinamica2", "Text3", "Label3", nullptr},
     {"analisidinamica2.beta", "analisidinamica2", "Label15", "Label11", nullptr},
     {"analisidinamica2.ag", "analisidinamica2", "Label13", "Label12", nullptr},
-    {"analisidinamica2.sceltaZona", "analisidinamica2", "List2", nullptr, nullptr},
-    {"analisidinamica2.sceltaI", "analisidinamica2", "List1", nullptr, nullptr},
-    {"analisidinamica2.sceltaBeta", "analisidinamica2", "List3", nullptr, nullptr},
+    {"analisidinamica2.sceltaZona", "analisidinamica2", "List2", "Label7", nullptr},
+    {"analisidinamica2.sceltaI", "analisidinamica2", "List1", "Label6", nullptr},
+    {"analisidinamica2.sceltaBeta", "analisidinamica2", "List3", "Label11", nullptr},
     {"analisidinamica2.Cvalore", "analisidinamica2", "Label14", nullptr, nullptr},
     {"analisidinamica2.beta.didascalia", "analisidinamica2", "Label11", nullptr, nullptr},
 
@@ -145,9 +145,9 @@ const std::vector<Field> table{
     {"tuttipiani.I", "tuttipiani", "Label16", "Label6", nullptr},
     {"tuttipiani.beta", "tuttipiani", "Label15", "Label11", nullptr},
     {"tuttipiani.epsilon", "tuttipiani", "Text3", "Label3", nullptr},
-    {"tuttipiani.sceltaZona", "tuttipiani", "List2", nullptr, nullptr},
-    {"tuttipiani.sceltaI", "tuttipiani", "List1", nullptr, nullptr},
-    {"tuttipiani.sceltaBeta", "tuttipiani", "List3", nullptr, nullptr},
+    {"tuttipiani.sceltaZona", "tuttipiani", "List2", "Label7", nullptr},
+    {"tuttipiani.sceltaI", "tuttipiani", "List1", "Label6", nullptr},
+    {"tuttipiani.sceltaBeta", "tuttipiani", "List3", "Label11", nullptr},
     {"tuttipiani.messaggio", "tuttipiani", "Messaggio", nullptr, nullptr},
     {"spettro.T", "spettro", "Text1", "Label2", "sec"},
     {"spettro.S", "spettro", "Label10", "Label7", nullptr},
@@ -157,9 +157,9 @@ const std::vector<Field> table{
     {"spettro.beta", "spettro", "Label15", "Label11", nullptr},
     {"spettro.epsilon", "spettro", "Text3", "Label3", nullptr},
     {"spettro.ag", "spettro", "Label13", "Label12", nullptr},
-    {"spettro.sceltaZona", "spettro", "List2", nullptr, nullptr},
-    {"spettro.sceltaI", "spettro", "List1", nullptr, nullptr},
-    {"spettro.sceltaBeta", "spettro", "List3", nullptr, nullptr},
+    {"spettro.sceltaZona", "spettro", "List2", "Label7", nullptr},
+    {"spettro.sceltaI", "spettro", "List1", "Label6", nullptr},
+    {"spettro.sceltaBeta", "spettro", "List3", "Label11", nullptr},
 };
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "shell/accessibility.h"
 
+#include "core/fields.h"
+
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -7,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSet>
 
 namespace accessibility {
 
@@ -138,13 +141,27 @@ QAccessibleInterface* resultFactory(const QString& className, QObject* object) {
 } // namespace
 
 void nameControls(QWidget* window) {
+    // A value of the window's table of values is named after the caption the table gives it.
+    QSet<const QWidget*> named;
+    for (const fields::Field* field : fields::ofWindow(window->objectName())) {
+        if (!field->control || !field->captionControl)
+            continue;
+        auto* control = window->findChild<QWidget*>(QString::fromLatin1(field->control));
+        auto* caption = window->findChild<QLabel*>(QString::fromLatin1(field->captionControl));
+        if (!control || !isNamed(control) || !caption || caption->isHidden() ||
+            captionText(caption).isEmpty())
+            continue;
+        give(control, captionText(caption));
+        named.insert(control);
+    }
+    // Any other by where it stands: its caption to the left, above, or the tag before it.
     for (QGridLayout* grid : window->findChildren<QGridLayout*>()) {
         for (int i = 0; i < grid->count(); ++i) {
             const QList<QWidget*> cell = widgetsIn(grid->itemAt(i));
             int row, column, rowSpan, columnSpan;
             grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
             for (QWidget* control : cell)
-                if (isNamed(control))
+                if (isNamed(control) && !named.contains(control))
                     give(control, captionOf(grid, row, column, cell));
         }
     }

@@ -7,8 +7,10 @@
 // metri"), every "?" button "Guida". Names set by hand are kept.
 namespace accessibility {
 
-// Names the window's controls after their captions as they read now; a window calls it
-// each time it is shown, since some captions change with the storey.
+// Names the window's controls after their captions as they read now: a value of the table
+// of values (core/fields.h) after the caption the table gives it, any other control after
+// the caption beside or above it. A window calls it each time it is shown, since some
+// captions change with the storey.
 void nameControls(QWidget* window);
 
 } // namespace accessibility
