@@ -1,5 +1,7 @@
 #include "core/ntc2018.h"
 
+#include "core/numtext.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -43,6 +45,12 @@ double spectrum(double t, const Site& site, const Parameters& p, double eta) {
 
 } // namespace
 
+QString fixed2(double value) {
+    const double rounded = numtext::round2(value);
+    return QString::number(rounded == 0.0 ? 0.0 : rounded, 'f', 2)
+        .replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
 QString refused(const Site& site) {
     if (!(site.ag > 0.0 && site.ag <= 1.0))
         return QStringLiteral("L'accelerazione ag deve essere maggiore di 0 e non superiore a "
@@ -56,6 +64,23 @@ QString refused(const Site& site) {
     if (!(site.q >= 1.0))
         return QStringLiteral("Il fattore di comportamento q non può essere minore di 1.");
     return QString();
+}
+
+SiteReading siteOf(const building::NtcSite& given) {
+    if (!given.ag || !given.f0 || !given.tcStar || !given.soil || !given.topography)
+        return {std::nullopt, QStringLiteral("Inserire ag, F0 e Tc* e scegliere la categoria di "
+                                             "sottosuolo e quella topografica.")};
+    const Site site{given.ag->value,
+                    given.f0->value,
+                    given.tcStar->value,
+                    Soil(*given.soil),
+                    Topography(*given.topography),
+                    given.damping ? given.damping->value : 5.0,
+                    given.q ? given.q->value : 1.0};
+    const QString reason = refused(site);
+    if (!reason.isEmpty())
+        return {std::nullopt, reason};
+    return {site, QString()};
 }
 
 Parameters parameters(const Site& site) {
@@ -154,6 +179,77 @@ std::optional<StaticForces> staticForces(const std::vector<storeys::Storey>& sto
     if (!std::isfinite(out.baseShearT))
         return std::nullopt;
     return out;
+}
+
+double factor(Basis basis) {
+    return basis == Basis::LimitStates ? 1.5 : 1.0;
+}
+
+QString comparisonText(const Site& site, const StaticForces& f, PeriodSource source, Basis basis,
+                       const storeys::Table& table1984) {
+    const Parameters p = parameters(site);
+    const QString indent(5, QLatin1Char(' '));
+    const QString sec = QStringLiteral(" sec");
+    const QString sd = isElastic(site) ? QStringLiteral("Se") : QStringLiteral("Sd");
+    const auto n = [](double v) { return format3(v); };
+    QStringList lines;
+    const auto line = [&](const QString& text) {
+        lines << (text.isEmpty() ? text : indent + text);
+    };
+    line(QStringLiteral("CONFRONTO CON LE NTC 2018 (ANALISI STATICA LINEARE)"));
+    line(QString());
+    line(QStringLiteral("Sito: ag = ") + n(site.ag) + QStringLiteral(" g, F0 = ") + n(site.f0) +
+         QStringLiteral(", Tc* = ") + n(site.tcStar) + sec);
+    line(QStringLiteral("Sottosuolo ") + QLatin1Char(char('A' + int(site.soil))) +
+         QStringLiteral(": SS = ") + n(p.ss) + QStringLiteral(", CC = ") + n(p.cc) +
+         QStringLiteral("; topografia T") + QString::number(int(site.topography) + 1) +
+         QStringLiteral(": ST = ") + n(p.st) + QStringLiteral("; S = SS · ST = ") + n(p.s));
+    line(isElastic(site) ? QStringLiteral("Spettro elastico: smorzamento ") + n(site.damping) +
+                               QStringLiteral(" %, eta = ") + n(p.eta)
+                         : QStringLiteral("Spettro di progetto: q = ") + n(site.q) +
+                               QStringLiteral(", Sd non minore di 0,2 · ag"));
+    line(QStringLiteral("TB = ") + n(p.tb) + QStringLiteral(" sec, TC = ") + n(p.tc) +
+         QStringLiteral(" sec, TD = ") + n(p.td) + sec);
+    static const char* const sources[] = {"periodo del D.M. 1984", "C1 · H^(3/4), acciaio",
+                                          "C1 · H^(3/4), cemento armato",
+                                          "C1 · H^(3/4), altre strutture"};
+    line(QStringLiteral("T1 = ") + n(f.t1S) + sec + QStringLiteral(" (") +
+         QString::fromUtf8(sources[int(source)]) + QStringLiteral(")"));
+    line(QStringLiteral("lambda = ") + n(f.lambda) + QStringLiteral(", W = ") +
+         numtext::formatRounded(f.weightT) + QStringLiteral(" tonn"));
+    line(QStringLiteral("Fh = ") + sd + QStringLiteral("(T1) · W · lambda / g = ") +
+         numtext::formatDigits(f.sd, 4) + QStringLiteral(" · ") +
+         numtext::formatRounded(f.weightT) + QStringLiteral(" · ") + n(f.lambda) +
+         QStringLiteral(" = ") + numtext::formatRounded(f.baseShearT) + QStringLiteral(" tonn"));
+    if (f.beyondTc)
+        line(QStringLiteral("Nota: T1 supera 2,5 · TC = ") + n(2.5 * p.tc) +
+             QStringLiteral(" sec, limite dell'analisi statica lineare"));
+    if (f.beyondTd)
+        line(QStringLiteral("Nota: T1 supera TD = ") + n(p.td) +
+             QStringLiteral(" sec, limite dell'analisi statica lineare"));
+    line(basis == Basis::LimitStates
+             ? QStringLiteral("k = 1,5: forze del D.M. 1984 moltiplicate per 1,5 (stati limite)")
+             : QStringLiteral("k = 1: forze del D.M. 1984 come calcolate (tensioni ammissibili)"));
+    line(QString());
+    const auto right = [](const QString& text, int width) { return text.rightJustified(width); };
+    line(QStringLiteral("Piano") + right(QStringLiteral("F NTC (tonn)"), 15) +
+         right(QStringLiteral("V NTC (tonn)"), 15) +
+         right(QStringLiteral("k · V 1984 (tonn)"), 20) +
+         right(QStringLiteral("V NTC / (k · V 1984)"), 23));
+    const double k = factor(basis);
+    for (std::size_t i = 0; i < f.rows.size(); ++i) {
+        const StoreyForce& r = f.rows[i];
+        const double old = i < table1984.rows.size() ? k * table1984.rows[i].shearT : 0.0;
+        line((QString::number(i + 1) + QStringLiteral("°")).leftJustified(5) +
+             right(fixed2(r.forceT), 15) + right(fixed2(r.shearT), 15) + right(fixed2(old), 20) +
+             right(std::isfinite(r.ratio) ? fixed2(r.ratio) : QStringLiteral("-"), 23));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString format3(double value) {
+    const double rounded = std::round(value * 1000.0) / 1000.0;
+    return numtext::format(rounded == 0.0 ? 0.0 : rounded);
 }
 
 } // namespace ntc2018

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/building.h"
 #include "core/storeys.h"
 
 #include <QString>
@@ -44,6 +45,14 @@ struct Parameters {
 // The Italian message that refuses a site, or an empty text when every value can be used:
 // ag above 0 and at most 1 g, F0 and Tc* above 0, xi from 0 to 100 %, q at least 1.
 QString refused(const Site& site);
+
+// The site as the building keeps it, or nothing with the Italian reason: ag, F0, Tc* and
+// both categories must be given; xi and q not given are 5 % and 1 (the elastic spectrum).
+struct SiteReading {
+    std::optional<Site> site;
+    QString reason;
+};
+SiteReading siteOf(const building::NtcSite& given);
 
 Parameters parameters(const Site& site);
 
@@ -101,5 +110,26 @@ struct StaticForces {
 std::optional<StaticForces> staticForces(const std::vector<storeys::Storey>& storeys,
                                          const storeys::Table& table1984, double t1S,
                                          const Site& site, double factor);
+
+// Where T1 comes from: the 1984 period, or C1 * H^(3/4) for a kind of structure.
+enum class PeriodSource { Period1984, Steel, Concrete, Other };
+// Which 1984 forces are compared: as computed (allowable stresses) or times 1,5 (limit
+// states, as the code of 1996 prescribed).
+enum class Basis { AllowableStresses, LimitStates };
+double factor(Basis basis);
+
+// The comparison as the report prints it: the site, the spectrum's parameters, T1 and how it
+// was found, Fh with its values substituted, the notes on the static method's limits and a
+// table of F and V of NTC 2018 against the 1984 shears times the factor, one storey a line
+// from the bottom. In the report's code page: eta, lambda and xi in words.
+QString comparisonText(const Site& site, const StaticForces& forces, PeriodSource source,
+                       Basis basis, const storeys::Table& table1984);
+
+// A value of the comparison as the windows and the report show it: to three decimals (TB of
+// 0,156 s and a plateau of 0,804 g would lose a figure at two), shortest text, decimal comma.
+QString format3(double value);
+
+// A force, a shear or a ratio in a column: rounded to two decimals, both written.
+QString fixed2(double value);
 
 } // namespace ntc2018

@@ -233,6 +233,33 @@ class TestNtc2018 : public QObject {
         QVERIFY(message.contains(named));
         QVERIFY(!ntc2018::staticForces({{0, 3}, {0, 6}}, table1984(), 1.0, helpSite(), 1.0));
     }
+
+    // The report of the first case of staticForces, written out by hand: F, V and the ratios
+    // from the values worked there, k V 1984 = 1,5 * 34,7 = 52,05, 44,85, 33,30, 16,80.
+    void comparisonText() {
+        const auto f = ntc2018::staticForces(fourStoreys, table1984(), 1.0, helpSite(), 1.5);
+        QVERIFY(f);
+        const QString expected = QStringLiteral(
+            "     CONFRONTO CON LE NTC 2018 (ANALISI STATICA LINEARE)\n"
+            "\n"
+            "     Sito: ag = 0,25 g, F0 = 2,4, Tc* = 0,3 sec\n"
+            "     Sottosuolo C: SS = 1,34, CC = 1,562; topografia T1: ST = 1; S = SS · ST = 1,34\n"
+            "     Spettro elastico: smorzamento 5 %, eta = 1\n"
+            "     TB = 0,156 sec, TC = 0,469 sec, TD = 2,6 sec\n"
+            "     T1 = 1 sec (periodo del D.M. 1984)\n"
+            "     lambda = 1, W = 410 tonn\n"
+            "     Fh = Se(T1) · W · lambda / g = 0,3768 · 410 · 1 = 154,49 tonn\n"
+            "     k = 1,5: forze del D.M. 1984 moltiplicate per 1,5 (stati limite)\n"
+            "\n"
+            "     Piano   F NTC (tonn)   V NTC (tonn)   k · V 1984 (tonn)   V NTC / (k · V 1984)\n"
+            "     1°             21,03         154,49               52,05                   2,97\n"
+            "     2°             35,81         133,46               44,85                   2,98\n"
+            "     3°             47,57          97,65               33,30                   2,93\n"
+            "     4°             50,08          50,08               16,80                   2,98");
+        QCOMPARE(ntc2018::comparisonText(helpSite(), *f, ntc2018::PeriodSource::Period1984,
+                                         ntc2018::Basis::LimitStates, table1984()),
+                 expected);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestNtc2018)
