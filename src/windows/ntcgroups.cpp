@@ -120,8 +120,8 @@ NtcSiteGroup::NtcSiteGroup(building::NtcSite& site, QWidget* parent)
     m_message = controls::label(this, "ntcMessaggio");
     m_message->setWordWrap(true);
 
-    // Three pairs of caption and value a line: the site, the categories, the structure,
-    // then what is worked out.
+    // Three pairs of caption and value a line: the site, the categories and the damping, q
+    // with S and eta, the corners of the spectrum.
     auto* g = new QGridLayout(body);
     g->setContentsMargins(0, 0, 0, 0);
     g->setVerticalSpacing(4);
@@ -144,19 +144,19 @@ NtcSiteGroup::NtcSiteGroup(building::NtcSite& site, QWidget* parent)
     add(0, 2, "ntcTcStarDescrizione", QStringLiteral("Tc*:"), m_tcStar, QStringLiteral("sec"));
     add(1, 0, "ntcSottosuoloDescrizione", QStringLiteral("Sottosuolo:"), m_soil);
     add(1, 1, "ntcTopografiaDescrizione", QStringLiteral("Topografia:"), m_topography);
-    add(2, 0, "ntcXiDescrizione", QStringLiteral("Smorzamento ξ:"), m_damping, QStringLiteral("%"));
-    add(2, 1, "ntcQDescrizione", QStringLiteral("Fattore q:"), m_q);
-    add(3, 0, "ntcSDescrizione", QStringLiteral("S:"), m_s);
-    add(3, 1, "ntcEtaDescrizione", QStringLiteral("η:"), m_eta);
-    add(3, 2, "ntcTBDescrizione", QStringLiteral("TB (sec):"), m_tb);
-    add(4, 0, "ntcTCDescrizione", QStringLiteral("TC (sec):"), m_tc);
-    add(4, 1, "ntcTDDescrizione", QStringLiteral("TD (sec):"), m_td);
+    add(1, 2, "ntcXiDescrizione", QStringLiteral("ξ:"), m_damping, QStringLiteral("%"));
+    add(2, 0, "ntcQDescrizione", QStringLiteral("Fattore q:"), m_q);
+    add(2, 1, "ntcSDescrizione", QStringLiteral("S:"), m_s);
+    add(2, 2, "ntcEtaDescrizione", QStringLiteral("η:"), m_eta);
+    add(3, 0, "ntcTBDescrizione", QStringLiteral("TB (sec):"), m_tb);
+    add(3, 1, "ntcTCDescrizione", QStringLiteral("TC (sec):"), m_tc);
+    add(3, 2, "ntcTDDescrizione", QStringLiteral("TD (sec):"), m_td);
+    // The ordinate at T, and on the same line why there is none.
     auto* ordinateRow = new QHBoxLayout;
     ordinateRow->addWidget(m_ordinateCaption);
     ordinateRow->addWidget(m_ordinate);
-    ordinateRow->addStretch();
-    g->addLayout(ordinateRow, 5, 0, 1, 6);
-    g->addWidget(m_message, 6, 0, 1, 6);
+    ordinateRow->addWidget(m_message, 1);
+    g->addLayout(ordinateRow, 4, 0, 1, 6);
     g->setColumnStretch(5, 1);
 
     connect(this, &QGroupBox::toggled, this, [this](bool on) {
@@ -249,14 +249,13 @@ NtcStaticGroup::NtcStaticGroup(QWidget* parent) : QWidget(parent) {
     m_on->setObjectName(QStringLiteral("ntcConfronto"));
     m_body = new QWidget(this);
     m_source = column(m_body, "ntcPeriodo",
-                      {QStringLiteral("T del D.M. 1984"),
-                       QStringLiteral("C1·H^(3/4), acciaio (C1 = 0,085)"),
-                       QStringLiteral("C1·H^(3/4), cemento armato (C1 = 0,075)"),
-                       QStringLiteral("C1·H^(3/4), altre strutture (C1 = 0,050)")});
+                      {QStringLiteral("T del D.M. 1984"), QStringLiteral("acciaio: 0,085·H^(3/4)"),
+                       QStringLiteral("cemento armato: 0,075·H^(3/4)"),
+                       QStringLiteral("altre strutture: 0,050·H^(3/4)")});
     choose(m_source, 0);
-    m_basis = column(m_body, "ntcFattore",
-                     {QStringLiteral("k = 1 (tensioni ammissibili)"),
-                      QStringLiteral("k = 1,5 (stati limite, D.M. 1996)")});
+    m_basis = column(
+        m_body, "ntcFattore",
+        {QStringLiteral("k = 1 (tensioni ammissibili)"), QStringLiteral("k = 1,5 (stati limite)")});
     choose(m_basis, 0);
     m_t1 = result(m_body, "ntcT1");
     m_sd = result(m_body, "ntcSd");
@@ -283,27 +282,30 @@ NtcStaticGroup::NtcStaticGroup(QWidget* parent) : QWidget(parent) {
     auto* g = new QGridLayout(m_body);
     g->setContentsMargins(0, 0, 0, 0);
     g->setVerticalSpacing(4);
+    // The two choices side by side, what they give under the second, then the storeys.
     g->addWidget(controls::label(m_body, "ntcPeriodoDescrizione", QStringLiteral("Periodo T1:")), 0,
                  0);
-    g->addWidget(m_source, 1, 0, Qt::AlignTop);
+    g->addWidget(m_source, 1, 0, 2, 1, Qt::AlignTop);
     g->addWidget(controls::label(m_body, "ntcFattoreDescrizione",
                                  QStringLiteral("Forze del D.M. 1984 per k:")),
                  0, 1);
     g->addWidget(m_basis, 1, 1, Qt::AlignTop);
-    auto* results = new QHBoxLayout;
-    const auto add = [&](const char* name, const QString& caption, QLabel* value) {
-        results->addWidget(controls::label(m_body, name, caption));
-        results->addWidget(value);
+    auto* results = new QGridLayout;
+    results->setVerticalSpacing(2);
+    const auto add = [&](int r, int c, QLabel* caption, QLabel* value) {
+        results->addWidget(caption, r, 2 * c);
+        results->addWidget(value, r, 2 * c + 1);
     };
-    add("ntcT1Descrizione", QStringLiteral("T1 (sec):"), m_t1);
     m_sdCaption = controls::label(m_body, "ntcSdDescrizione", QStringLiteral("Sd(T1)/g:"));
-    results->addWidget(m_sdCaption);
-    results->addWidget(m_sd);
-    add("ntcLambdaDescrizione", QStringLiteral("λ:"), m_lambda);
-    add("ntcFhDescrizione", QStringLiteral("Fh (t):"), m_fh);
-    results->addStretch();
-    g->addLayout(results, 2, 0, 1, 2);
+    add(0, 0, controls::label(m_body, "ntcT1Descrizione", QStringLiteral("T1 (sec):")), m_t1);
+    add(0, 1, m_sdCaption, m_sd);
+    add(1, 0, controls::label(m_body, "ntcLambdaDescrizione", QStringLiteral("λ:")), m_lambda);
+    add(1, 1, controls::label(m_body, "ntcFhDescrizione", QStringLiteral("Fh (t):")), m_fh);
+    results->setColumnStretch(4, 1);
+    g->addLayout(results, 2, 1, Qt::AlignTop);
     g->addWidget(m_table, 3, 0, 1, 2);
+    m_note->setMinimumHeight(2 * m_note->fontMetrics().lineSpacing());
+    m_note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     g->addWidget(m_note, 4, 0, 1, 2);
     g->setColumnStretch(1, 1);
 

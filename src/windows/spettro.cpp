@@ -100,19 +100,31 @@ Spettro::Spettro(AppContext& context, QWidget* parent)
     m_ntcCurve = new QLineSeries;
     m_ntcPoint = new QScatterSeries;
     m_ntcPoint->setMarkerSize(10.0);
-    m_ntcCorners = new QScatterSeries;
-    m_ntcCorners->setMarkerSize(7.0);
-    m_ntcCorners->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+    // Each corner named by its label above it; their values are in the group.
+    const char* const cornerNames[] = {"TB", "TC", "TD"};
+    for (int i = 0; i < 3; ++i) {
+        m_ntcCorners[i] = new QScatterSeries;
+        m_ntcCorners[i]->setMarkerSize(7.0);
+        m_ntcCorners[i]->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+        m_ntcCorners[i]->setPointLabelsVisible(true);
+        m_ntcCorners[i]->setPointLabelsClipping(false);
+        m_ntcCorners[i]->setPointLabelsFormat(QString::fromLatin1(cornerNames[i]));
+    }
     const QColor ntcColour(190, 40, 40);
-    for (QXYSeries* s : {static_cast<QXYSeries*>(m_ntcCurve), static_cast<QXYSeries*>(m_ntcPoint),
-                         static_cast<QXYSeries*>(m_ntcCorners)}) {
+    for (QXYSeries* s :
+         {static_cast<QXYSeries*>(m_ntcCurve), static_cast<QXYSeries*>(m_ntcPoint),
+          static_cast<QXYSeries*>(m_ntcCorners[0]), static_cast<QXYSeries*>(m_ntcCorners[1]),
+          static_cast<QXYSeries*>(m_ntcCorners[2])}) {
         s->setColor(ntcColour);
         m_chart->addSeries(s);
         s->attachAxis(m_axisX);
         s->attachAxis(m_axisY);
     }
     m_chart->legend()->setAlignment(Qt::AlignBottom);
-    for (QXYSeries* s : {static_cast<QXYSeries*>(m_point), static_cast<QXYSeries*>(m_ntcPoint)})
+    for (QXYSeries* s :
+         {static_cast<QXYSeries*>(m_point), static_cast<QXYSeries*>(m_ntcPoint),
+          static_cast<QXYSeries*>(m_ntcCorners[0]), static_cast<QXYSeries*>(m_ntcCorners[1]),
+          static_cast<QXYSeries*>(m_ntcCorners[2])})
         for (QLegendMarker* marker : m_chart->legend()->markers(s))
             marker->setVisible(false);
     connect(m_ntc, &NtcSiteGroup::changed, this, &Spettro::redraw);
@@ -146,7 +158,8 @@ void Spettro::redraw() {
 void Spettro::drawNtc() {
     m_ntcCurve->clear();
     m_ntcPoint->clear();
-    m_ntcCorners->clear();
+    for (QScatterSeries* corner : m_ntcCorners)
+        corner->clear();
     const auto site = m_ntc->refresh();
     if (!site) {
         // Without the site the diagram is the 1984 spectrum alone, as it always was.
@@ -169,12 +182,9 @@ void Spettro::drawNtc() {
         peak = std::max(peak, point.ordinate);
     }
     m_ntcCurve->replace(points);
-    for (double corner : {p.tb, p.tc, p.td})
-        m_ntcCorners->append(corner, ntc2018::ordinate(corner, *site));
-    m_ntcCorners->setName(QStringLiteral("TB = ") + ntc2018::format3(p.tb) +
-                          QStringLiteral(", TC = ") + ntc2018::format3(p.tc) +
-                          QStringLiteral(", TD = ") + ntc2018::format3(p.td) +
-                          QStringLiteral(" sec"));
+    const double corners[] = {p.tb, p.tc, p.td};
+    for (int i = 0; i < 3; ++i)
+        m_ntcCorners[i]->append(corners[i], ntc2018::ordinate(corners[i], *site));
 
     // The 1984 curve goes on as far as the axis now does.
     const auto given = numbers({m_intensity, m_protection, m_foundation, m_structure});
@@ -194,11 +204,9 @@ void Spettro::drawNtc() {
     if (t) {
         const double ordinate = ntc2018::ordinate(*t, *site);
         m_ntcPoint->append(*t, ordinate);
-        const QString where =
-            QStringLiteral(" a T = ") + numtext::format(*t) + QStringLiteral(" sec");
-        atNtc = QStringLiteral(" = ") + ntc2018::format3(ordinate) + where;
+        atNtc = QStringLiteral(" = ") + ntc2018::format3(ordinate);
         if (!m_ordinate->text().isEmpty())
-            at1984 = QStringLiteral(" = ") + m_ordinate->text() + where;
+            at1984 = QStringLiteral(" = ") + m_ordinate->text();
         m_ntc->showOrdinate(QStringLiteral("Accelerazione spettrale (") + name +
                                 QStringLiteral("):"),
                             ntc2018::format3(ordinate));
@@ -206,8 +214,10 @@ void Spettro::drawNtc() {
         m_ntc->showOrdinate(
             QStringLiteral("Accelerazione spettrale (") + name + QStringLiteral("):"), QString());
     }
-    m_curve->setName(QStringLiteral("D.M. 1984, a/g") + at1984);
-    m_ntcCurve->setName(QStringLiteral("NTC 2018, ") + name + atNtc);
+    // Short names, so that both fit under a small diagram: T is the point's, shown on the
+    // 1984 curve and in the period box.
+    m_curve->setName(QStringLiteral("D.M. 1984: a/g") + at1984);
+    m_ntcCurve->setName(QStringLiteral("NTC 2018: ") + name + atNtc);
     for (QLegendMarker* marker : m_chart->legend()->markers(m_curve))
         marker->setVisible(m_curve->count() > 0);
     m_chart->legend()->setVisible(true);

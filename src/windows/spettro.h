@@ -2,6 +2,8 @@
 
 #include "windows/calcwindow.h"
 
+#include <array>
+
 class NtcSiteGroup;
 class QChart;
 class QChartView;
@@ -53,5 +55,5 @@ class Spettro : public CalcWindow {
     NtcSiteGroup* m_ntc;           // ntcGruppo
     QLineSeries* m_ntcCurve;
     QScatterSeries* m_ntcPoint;
-    QScatterSeries* m_ntcCorners; // TB, TC, TD
+    std::array<QScatterSeries*, 3> m_ntcCorners; // TB, TC, TD, each labelled with its name
 };
