@@ -60,8 +60,17 @@ bool Seismic::operator==(const Seismic& o) const {
            foundation == o.foundation;
 }
 
+bool NtcSite::operator==(const NtcSite& o) const {
+    return ag == o.ag && f0 == o.f0 && tcStar == o.tcStar && damping == o.damping && q == o.q &&
+           soil == o.soil && topography == o.topography;
+}
+
+bool NtcSite::isEmpty() const {
+    return *this == NtcSite();
+}
+
 bool Building::operator==(const Building& o) const {
-    return project == o.project && sismica == o.sismica && storeys == o.storeys;
+    return project == o.project && sismica == o.sismica && ntc == o.ntc && storeys == o.storeys;
 }
 
 std::optional<double> spreadsheetNumber(const QString& cell) {

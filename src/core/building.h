@@ -61,9 +61,26 @@ struct Seismic {
     bool operator==(const Seismic& other) const;
 };
 
+// The site of the building for the comparison with today's code (NTC 2018), given in
+// "Spettro di risposta" and used by "Tutti i piani"; each stays nothing until given.
+struct NtcSite {
+    std::optional<Typed> ag;       // ag on rock, fraction of g
+    std::optional<Typed> f0;       // F0
+    std::optional<Typed> tcStar;   // Tc*, s
+    std::optional<Typed> damping;  // xi, %
+    std::optional<Typed> q;        // behaviour factor
+    std::optional<int> soil;       // row of the subsoil list: 0 A ... 4 E
+    std::optional<int> topography; // row of the topography list: 0 T1 ... 3 T4
+    bool operator==(const NtcSite& other) const;
+    bool isEmpty() const;
+};
+constexpr int ntcSoilCount = 5;
+constexpr int ntcTopographyCount = 4;
+
 struct Building {
     Project project;
     Seismic sismica;
+    NtcSite ntc;
     std::vector<Storey> storeys; // storey 1, the lowest, first
     // P = sum of W over the storeys, t; nothing when there is no storey or a storey has no W.
     std::optional<double> totalWeight() const;

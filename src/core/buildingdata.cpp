@@ -39,6 +39,25 @@ const QString keyZone = QStringLiteral("S");
 const QString keyProtection = QStringLiteral("I");
 const QString keyStructure = QStringLiteral("beta");
 const QString keyFoundation = QStringLiteral("epsilon");
+const QString keyNtc = QStringLiteral("ntc");
+const QString keySoil = QStringLiteral("sottosuolo");
+const QString keyTopography = QStringLiteral("topografia");
+// The NTC 2018 site's numbers, as typed, by their keys in the file.
+struct NtcValue {
+    const char* key;
+    std::optional<building::Typed> building::NtcSite::*member;
+};
+const NtcValue ntcValues[] = {
+    {"ag", &building::NtcSite::ag},      {"F0", &building::NtcSite::f0},
+    {"Tc*", &building::NtcSite::tcStar}, {"smorzamento", &building::NtcSite::damping},
+    {"q", &building::NtcSite::q},
+};
+QString soilName(int row) {
+    return QString(QLatin1Char(char('A' + row)));
+}
+QString topographyName(int row) {
+    return QStringLiteral("T") + QString::number(row + 1);
+}
 
 // The oldest version still read: it has no building.
 constexpr int oldestVersion = 1;
@@ -319,7 +338,7 @@ class Reader {
     bool buildingData(const QJsonValue& v, building::Building* out) {
         QJsonObject o;
         if (!object(v, keyBuilding, &o) ||
-            !onlyKeys(o, keyBuilding, {keyProject, keyStoreys, keySeismic}))
+            !onlyKeys(o, keyBuilding, {keyProject, keyStoreys, keySeismic, keyNtc}))
             return false;
         const auto path = [](const QString& parent, const QString& key) {
             return parent + QLatin1Char('.') + key;
@@ -381,8 +400,62 @@ class Reader {
             }
             out->storeys.push_back(storey);
         }
-        return !o.contains(keySeismic) ||
-               seismic(o.value(keySeismic), path(keyBuilding, keySeismic), &out->sismica);
+        return (!o.contains(keySeismic) ||
+                seismic(o.value(keySeismic), path(keyBuilding, keySeismic), &out->sismica)) &&
+               (!o.contains(keyNtc) ||
+                ntcSite(o.value(keyNtc), path(keyBuilding, keyNtc), &out->ntc));
+    }
+
+    // The NTC 2018 site: each value optional; the numbers as typed and not negative (the
+    // window refuses the rest when it computes), the categories by their names.
+    bool ntcSite(const QJsonValue& v, const QString& where, building::NtcSite* out) {
+        QStringList keys{keySoil, keyTopography};
+        for (const NtcValue& n : ntcValues)
+            keys << QString::fromLatin1(n.key);
+        QJsonObject o;
+        if (!object(v, where, &o) || !onlyKeys(o, where, keys))
+            return false;
+        const auto at = [&where](const QString& key) { return where + QLatin1Char('.') + key; };
+        for (const NtcValue& n : ntcValues) {
+            const QString key = QString::fromLatin1(n.key);
+            if (!o.contains(key))
+                continue;
+            QString t;
+            if (!text(o.value(key), at(key), &t))
+                return false;
+            const auto value = building::typed(t);
+            if (!value)
+                return fail(quoted(at(key)) + QStringLiteral(" non è un numero: \"") + excerpt(t) +
+                            QStringLiteral("\""));
+            if (value->value < 0)
+                return fail(quoted(at(key)) + QStringLiteral(" è negativo: \"") + excerpt(t) +
+                            QStringLiteral("\""));
+            out->*n.member = value;
+        }
+        const struct {
+            const QString& key;
+            int count;
+            QString (*name)(int);
+            std::optional<int> building::NtcSite::*member;
+        } categories[] = {
+            {keySoil, building::ntcSoilCount, soilName, &building::NtcSite::soil},
+            {keyTopography, building::ntcTopographyCount, topographyName,
+             &building::NtcSite::topography},
+        };
+        for (const auto& c : categories) {
+            if (!o.contains(c.key))
+                continue;
+            QString t;
+            if (!text(o.value(c.key), at(c.key), &t))
+                return false;
+            for (int row = 0; row < c.count; ++row)
+                if (c.name(row) == t)
+                    out->*c.member = row;
+            if (!(out->*c.member))
+                return fail(quoted(at(c.key)) + QStringLiteral(" non è una categoria: \"") +
+                            excerpt(t) + QStringLiteral("\""));
+        }
+        return true;
     }
 
     // The seismic data: each value optional (not chosen yet), and each one the windows could
@@ -558,6 +631,17 @@ QJsonObject buildingObject(const building::Building& b) {
         seismic.insert(keyFoundation, b.sismica.foundation->text);
     if (!seismic.isEmpty())
         out.insert(keySeismic, seismic);
+    // The NTC 2018 site likewise: only what has been given.
+    QJsonObject ntc;
+    for (const NtcValue& n : ntcValues)
+        if (const auto& value = b.ntc.*n.member)
+            ntc.insert(QString::fromLatin1(n.key), value->text);
+    if (b.ntc.soil)
+        ntc.insert(keySoil, soilName(*b.ntc.soil));
+    if (b.ntc.topography)
+        ntc.insert(keyTopography, topographyName(*b.ntc.topography));
+    if (!ntc.isEmpty())
+        out.insert(keyNtc, ntc);
     return out;
 }
 

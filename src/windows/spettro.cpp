@@ -1,17 +1,21 @@
 #include "windows/spettro.h"
 
 #include "core/coefficients.h"
+#include "core/ntc2018.h"
 #include "core/numtext.h"
+#include "core/sharedvalues.h"
 #include "core/storeys.h"
 #include "shell/numberedit.h"
 #include "windows/chartexport.h"
 #include "windows/messages.h"
+#include "windows/ntcgroups.h"
 
 #include <QChart>
 #include <QChartView>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QListWidget>
 #include <QPushButton>
@@ -88,6 +92,42 @@ Spettro::Spettro(AppContext& context, QWidget* parent)
     m_view->setMinimumSize(400, 340);
     g->addWidget(m_view, 0, 1, row + 1, 1);
     g->setColumnStretch(1, 1);
+
+    // The spectrum of today's code, under the diagram; its curve, its point at T and its
+    // corners drawn in red beside the 1984 curve.
+    m_ntc = new NtcSiteGroup(ctx.shared.edificio.ntc, this);
+    g->addWidget(m_ntc, row + 1, 1);
+    m_ntcCurve = new QLineSeries;
+    m_ntcPoint = new QScatterSeries;
+    m_ntcPoint->setMarkerSize(10.0);
+    // Each corner named by its label above it; their values are in the group.
+    const char* const cornerNames[] = {"TB", "TC", "TD"};
+    for (int i = 0; i < 3; ++i) {
+        m_ntcCorners[i] = new QScatterSeries;
+        m_ntcCorners[i]->setMarkerSize(7.0);
+        m_ntcCorners[i]->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+        m_ntcCorners[i]->setPointLabelsVisible(true);
+        m_ntcCorners[i]->setPointLabelsClipping(false);
+        m_ntcCorners[i]->setPointLabelsFormat(QString::fromLatin1(cornerNames[i]));
+    }
+    const QColor ntcColour(190, 40, 40);
+    for (QXYSeries* s :
+         {static_cast<QXYSeries*>(m_ntcCurve), static_cast<QXYSeries*>(m_ntcPoint),
+          static_cast<QXYSeries*>(m_ntcCorners[0]), static_cast<QXYSeries*>(m_ntcCorners[1]),
+          static_cast<QXYSeries*>(m_ntcCorners[2])}) {
+        s->setColor(ntcColour);
+        m_chart->addSeries(s);
+        s->attachAxis(m_axisX);
+        s->attachAxis(m_axisY);
+    }
+    m_chart->legend()->setAlignment(Qt::AlignBottom);
+    for (QXYSeries* s :
+         {static_cast<QXYSeries*>(m_point), static_cast<QXYSeries*>(m_ntcPoint),
+          static_cast<QXYSeries*>(m_ntcCorners[0]), static_cast<QXYSeries*>(m_ntcCorners[1]),
+          static_cast<QXYSeries*>(m_ntcCorners[2])})
+        for (QLegendMarker* marker : m_chart->legend()->markers(s))
+            marker->setVisible(false);
+    connect(m_ntc, &NtcSiteGroup::changed, this, &Spettro::redraw);
     // Opens with a larger diagram that still fits an 800 x 600 screen with its task bar.
     addDiagramButtons({}, m_view, "spettro.png", QSize(760, 480));
     connect(m_period, &QLineEdit::textChanged, this, &Spettro::redraw);
@@ -97,6 +137,7 @@ Spettro::Spettro(AppContext& context, QWidget* parent)
 void Spettro::load() {
     takeValue(m_period, ctx.forms.value(QStringLiteral("periodo.T")),
               QStringLiteral("il periodo T"), [this] { return currentPeriod(); });
+    m_ntc->fromBuilding();
 }
 
 void Spettro::watchSources() {
@@ -105,10 +146,84 @@ void Spettro::watchSources() {
 
 void Spettro::restoreKept(const QMap<QString, QString>& kept) {
     CalcWindow::restoreKept(kept);
+    m_ntc->openWhenGiven();
     redraw();
 }
 
 void Spettro::redraw() {
+    drawCurve1984();
+    drawNtc();
+}
+
+void Spettro::drawNtc() {
+    m_ntcCurve->clear();
+    m_ntcPoint->clear();
+    for (QScatterSeries* corner : m_ntcCorners)
+        corner->clear();
+    const auto site = m_ntc->refresh();
+    if (!site) {
+        // Without the site the diagram is the 1984 spectrum alone, as it always was.
+        m_curve->setName(QString());
+        m_chart->legend()->setVisible(false);
+        m_ntc->showOrdinate(QStringLiteral("Accelerazione spettrale (Se/g):"), QString());
+        return;
+    }
+    const ntc2018::Parameters p = ntc2018::parameters(*site);
+    const QString name =
+        ntc2018::isElastic(*site) ? QStringLiteral("Se/g") : QStringLiteral("Sd/g");
+    // Far enough to the right for TD to show with the branch after it.
+    const double until = std::max(m_axisX->max(), p.td < 3.0 ? 3.0 : std::ceil(p.td + 0.2));
+    if (until > m_axisX->max())
+        m_axisX->setRange(0.0, until);
+    QList<QPointF> points;
+    double peak = 0.0;
+    for (const ntc2018::Point& point : ntc2018::curve(*site, until)) {
+        points << QPointF(point.periodS, point.ordinate);
+        peak = std::max(peak, point.ordinate);
+    }
+    m_ntcCurve->replace(points);
+    const double corners[] = {p.tb, p.tc, p.td};
+    for (int i = 0; i < 3; ++i)
+        m_ntcCorners[i]->append(corners[i], ntc2018::ordinate(corners[i], *site));
+
+    // The 1984 curve goes on as far as the axis now does.
+    const auto given = numbers({m_intensity, m_protection, m_foundation, m_structure});
+    if (given && m_curve->count() > 0) {
+        const double c = (*given)[0], i = (*given)[1], epsilon = (*given)[2], beta = (*given)[3];
+        for (int k = int(std::round(m_curve->points().constLast().x() * 100.0)) + 1;
+             k <= int(std::round(until * 100.0)); ++k)
+            m_curve->append(k / 100.0, storeys::spectrumOrdinate(k / 100.0, c, i, epsilon, beta));
+        peak = std::max(peak, storeys::spectrumOrdinate(0.0, c, i, epsilon, beta));
+    }
+    m_axisY->setRange(0.0, peak * 1.15);
+    m_axisY->applyNiceNumbers();
+
+    // The legend names both curves with their values at the building's T.
+    const auto t = number(m_period);
+    QString at1984, atNtc;
+    if (t) {
+        const double ordinate = ntc2018::ordinate(*t, *site);
+        m_ntcPoint->append(*t, ordinate);
+        atNtc = QStringLiteral(" = ") + ntc2018::format3(ordinate);
+        if (!m_ordinate->text().isEmpty())
+            at1984 = QStringLiteral(" = ") + m_ordinate->text();
+        m_ntc->showOrdinate(QStringLiteral("Accelerazione spettrale (") + name +
+                                QStringLiteral("):"),
+                            ntc2018::format3(ordinate));
+    } else {
+        m_ntc->showOrdinate(
+            QStringLiteral("Accelerazione spettrale (") + name + QStringLiteral("):"), QString());
+    }
+    // Short names, so that both fit under a small diagram: T is the point's, shown on the
+    // 1984 curve and in the period box.
+    m_curve->setName(QStringLiteral("D.M. 1984: a/g") + at1984);
+    m_ntcCurve->setName(QStringLiteral("NTC 2018: ") + name + atNtc);
+    for (QLegendMarker* marker : m_chart->legend()->markers(m_curve))
+        marker->setVisible(m_curve->count() > 0);
+    m_chart->legend()->setVisible(true);
+}
+
+void Spettro::drawCurve1984() {
     // A curve only from a full set of coefficients, a point only from a period as well; a
     // box marked in red counts as empty.
     const auto given = numbers({m_intensity, m_protection, m_foundation, m_structure});

@@ -2,6 +2,9 @@
 
 #include "windows/calcwindow.h"
 
+#include <array>
+
+class NtcSiteGroup;
 class QChart;
 class QChartView;
 class QLineSeries;
@@ -10,7 +13,8 @@ class QValueAxis;
 
 // The design response spectrum of a framed building, a/g = C * I * R(T) * epsilon * beta for
 // T from 0 to 3 s, drawn for the zone, I, epsilon and beta chosen, with the building's
-// period marked on it. It follows every choice as it is made.
+// period marked on it. It follows every choice as it is made. Beside it, when the group
+// "NTC 2018" is opened, the spectrum of today's code for the building's site on the same axes.
 class Spettro : public CalcWindow {
     Q_OBJECT
   public:
@@ -25,6 +29,9 @@ class Spettro : public CalcWindow {
 
   private:
     void redraw();
+    void drawCurve1984();
+    // The NTC 2018 curve, its point at T, its corners and the legend with the values at T.
+    void drawNtc();
     // Room on the chart's right for the label of the point at the period given.
     void keepLabelInView(double period);
     void setRightMargin(int pixels);
@@ -45,4 +52,8 @@ class Spettro : public CalcWindow {
     NumberEdit* m_foundation;      // Text3: epsilon
     NumberEdit* m_period;          // Text1: T, s
     QLabel* m_ordinate;            // Label13: a/g at the building's T
+    NtcSiteGroup* m_ntc;           // ntcGruppo
+    QLineSeries* m_ntcCurve;
+    QScatterSeries* m_ntcPoint;
+    std::array<QScatterSeries*, 3> m_ntcCorners; // TB, TC, TD, each labelled with its name
 };

@@ -9,6 +9,7 @@
 #include "shell/shell.h"
 #include "windows/chartexport.h"
 #include "windows/messages.h"
+#include "windows/ntcgroups.h"
 
 #include <QAreaSeries>
 #include <QChart>
@@ -22,6 +23,7 @@
 #include <QLineSeries>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScatterSeries>
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QTableWidget>
@@ -176,6 +178,22 @@ TuttiPiani::TuttiPiani(AppContext& context, QWidget* parent)
     tableColumn->addWidget(m_table);
     tableColumn->addLayout(storeyButtons);
     tableColumn->addWidget(m_view, 1);
+    // The comparison with today's code under the diagram, one check box line until it is on.
+    m_ntc = new NtcStaticGroup(this);
+    tableColumn->addWidget(m_ntc);
+    const QColor ntcColour(190, 40, 40);
+    m_ntcForces = new QScatterSeries;
+    m_ntcForces->setName(QStringLiteral("Forza di piano NTC 2018"));
+    m_ntcForces->setMarkerSize(9.0);
+    m_ntcShearLine = new QLineSeries;
+    m_ntcShearLine->setName(QStringLiteral("Taglio di piano NTC 2018"));
+    for (QXYSeries* s :
+         {static_cast<QXYSeries*>(m_ntcForces), static_cast<QXYSeries*>(m_ntcShearLine)}) {
+        s->setColor(ntcColour);
+        m_chart->addSeries(s);
+        s->attachAxis(m_axisX);
+        s->attachAxis(m_axisY);
+    }
     // What is missing or wrong, at the foot of the choices: it speaks of them as well as of
     // the table. Four lines whatever it says, so that the window keeps its size as it changes.
     m_message->setMinimumHeight(4 * m_message->fontMetrics().lineSpacing());
@@ -198,6 +216,7 @@ TuttiPiani::TuttiPiani(AppContext& context, QWidget* parent)
     connect(m_add, &QPushButton::clicked, this, &TuttiPiani::addStorey);
     connect(m_remove, &QPushButton::clicked, this, &TuttiPiani::removeStorey);
     connect(append, &QPushButton::clicked, this, &TuttiPiani::appendToReport);
+    connect(m_ntc, &NtcStaticGroup::changed, this, &TuttiPiani::refresh);
 
     setStoreyCount(1);
 }
@@ -230,6 +249,9 @@ void TuttiPiani::showEvent(QShowEvent* event) {
     CalcWindow::showEvent(event);
     if (event->spontaneous())
         return;
+    // The site may have been given or changed in "Spettro di risposta" since.
+    if (m_ntc->isOn())
+        refresh();
     // Storeys entered again since they were taken replace them, unless the table was
     // edited: what the user typed stays.
     const auto [weights, heights] = enteredStoreys();
@@ -377,6 +399,35 @@ void TuttiPiani::refresh() {
     }
     m_refreshing = false;
     drawDiagram(building.value_or(std::vector<storeys::Storey>()), m_result ? &*m_result : nullptr);
+    refreshNtc(building && m_result ? &*building : nullptr);
+}
+
+void TuttiPiani::refreshNtc(const std::vector<storeys::Storey>* building) {
+    const auto period = m_period->isAcceptable() ? number(m_period) : std::nullopt;
+    const auto forces =
+        m_ntc->refresh(ctx.shared.edificio.ntc, building, m_result ? &*m_result : nullptr, period);
+    m_ntcForces->clear();
+    m_ntcShearLine->clear();
+    // Both legend entries only while there is something of NTC 2018 to draw, so that the
+    // diagram of the 1984 actions alone stays as it was.
+    for (QXYSeries* s :
+         {static_cast<QXYSeries*>(m_ntcForces), static_cast<QXYSeries*>(m_ntcShearLine)})
+        for (QLegendMarker* marker : m_chart->legend()->markers(s))
+            marker->setVisible(forces.has_value());
+    if (!forces || !building)
+        return;
+    QList<QPointF> steps;
+    double below = 0.0;
+    for (std::size_t i = 0; i < building->size(); ++i) {
+        const double h = (*building)[i].heightM;
+        m_ntcForces->append(forces->rows[i].forceT, h);
+        steps << QPointF(forces->rows[i].shearT, below) << QPointF(forces->rows[i].shearT, h);
+        below = h;
+    }
+    m_ntcShearLine->replace(steps);
+    const double widest = std::max(m_result->baseShearT, forces->baseShearT);
+    m_axisX->setRange(0.0, widest > 0.0 ? widest * 1.1 : 1.0);
+    m_axisX->applyNiceNumbers();
 }
 
 void TuttiPiani::showTable(const storeys::Table& table) {
@@ -494,7 +545,10 @@ void TuttiPiani::appendToReport() {
         message(messages::titleSystem, m_message->text());
         return;
     }
-    ctx.shell.appendReportText(tableText());
+    // The comparison with NTC 2018, when it is on and worked out, follows the 1984 table.
+    const QString ntc = m_ntc->reportText();
+    ctx.shell.appendReportText(ntc.isEmpty() ? tableText()
+                                             : tableText() + QStringLiteral("\n\n") + ntc);
     message(
         messages::titleSystem,
         QStringLiteral("La tabella di tutti i piani è stata aggiunta in fondo alla relazione."));
@@ -541,6 +595,7 @@ void TuttiPiani::watchSources() {
 
 void TuttiPiani::restoreKept(const QMap<QString, QString>& kept) {
     CalcWindow::restoreKept(kept);
+    m_ntc->syncShown();
     setStoreys(kept.value(keptWeights).split(keptSeparator),
                kept.value(keptHeights).split(keptSeparator));
 }

@@ -7,7 +7,9 @@
 #include <utility>
 #include <vector>
 
+class NtcStaticGroup;
 class QAreaSeries;
+class QScatterSeries;
 class QChart;
 class QChartView;
 class QLineSeries;
@@ -17,7 +19,8 @@ class QValueAxis;
 // Every storey of a framed building at once: for each storey, from the bottom, W and h
 // (taken from the storey data already entered, or typed), gamma, Kh, the force F, the storey
 // shear V and the overturning moment M, with the base row, and a diagram of the forces and
-// shears against height. Everything follows the data as it is typed.
+// shears against height. Everything follows the data as it is typed. Switched on, the
+// comparison with NTC 2018 adds the forces and shears of today's code for the same storeys.
 class TuttiPiani : public CalcWindow {
     Q_OBJECT
   public:
@@ -53,6 +56,8 @@ class TuttiPiani : public CalcWindow {
     void clearResults(const QString& reason);
     void drawDiagram(const std::vector<storeys::Storey>& building, const storeys::Table* table);
     void appendToReport();
+    // The NTC 2018 comparison from the storeys read, and its forces and shears in the diagram.
+    void refreshNtc(const std::vector<storeys::Storey>* building);
     QString tableText() const;
     QStringList inputTexts(int column) const;
 
@@ -78,6 +83,9 @@ class TuttiPiani : public CalcWindow {
     QPushButton* m_add;            // cmdAggiungiPiano
     QPushButton* m_remove;         // cmdRimuoviPiano
     std::optional<storeys::Table> m_result;
+    NtcStaticGroup* m_ntc;       // ntcConfrontoGruppo
+    QScatterSeries* m_ntcForces; // NTC 2018 storey forces
+    QLineSeries* m_ntcShearLine; // NTC 2018 storey shears
     bool m_refreshing = false;
     // The storey data as taken at load, to bring in the data entered since when the table
     // still shows what was taken.

@@ -102,7 +102,20 @@ class TestBuildingData : public QObject {
         epsilonOnly.sismica.foundation = building::typed(QStringLiteral("0"));
         building::Building firstOfEach;
         firstOfEach.sismica = {0, 1.0, 1.0, std::nullopt};
+        building::Building site = fromLoads;
+        site.ntc = {building::typed(QStringLiteral("0,25")),
+                    building::typed(QStringLiteral("2,4")),
+                    building::typed(QStringLiteral("0,30")),
+                    building::typed(QStringLiteral("5")),
+                    building::typed(QStringLiteral("1,5")),
+                    4,
+                    3};
+        building::Building soilOnly;
+        soilOnly.ntc.soil = 0;
+        soilOnly.ntc.topography = 0;
         QTest::newRow("nothing entered") << building::Building();
+        QTest::newRow("NTC site: every value, subsoil E, T4") << site;
+        QTest::newRow("NTC site: subsoil A and T1 only") << soilOnly;
         QTest::newRow("seismic data: S = 12, I = 1,4, beta = 1,2, epsilon as typed") << chosen;
         QTest::newRow("seismic data: epsilon 0 only") << epsilonOnly;
         QTest::newRow("seismic data: first item of each list") << firstOfEach;
@@ -122,6 +135,38 @@ class TestBuildingData : public QObject {
         QVERIFY(back.file->shared.edificio == edificio);
         QCOMPARE(back.file->shared.edificio.totalWeight(), edificio.totalWeight());
         QCOMPARE(buildingdata::write(*back.file), bytes);
+    }
+
+    // The NTC site's values are refused as the storeys' are, the categories by their names.
+    void ntcSiteRefused_data() {
+        QTest::addColumn<QByteArray>("from");
+        QTest::addColumn<QByteArray>("to");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("subsoil F") << QByteArray("\"C\"") << QByteArray("\"F\"")
+                                   << "«edificio.ntc.sottosuolo» non è una categoria: \"F\"";
+        QTest::newRow("T5") << QByteArray("\"T1\"") << QByteArray("\"T5\"")
+                            << "«edificio.ntc.topografia» non è una categoria: \"T5\"";
+        QTest::newRow("ag negative") << QByteArray("\"0,25\"") << QByteArray("\"-0,25\"")
+                                     << "«edificio.ntc.ag» è negativo: \"-0,25\"";
+        QTest::newRow("F0 with a point") << QByteArray("\"2,4\"") << QByteArray("\"2.4\"")
+                                         << "«edificio.ntc.F0» non è un numero: \"2.4\"";
+    }
+    void ntcSiteRefused() {
+        QFETCH(QByteArray, from);
+        QFETCH(QByteArray, to);
+        buildingdata::File file;
+        file.shared.edificio.ntc = {building::typed(QStringLiteral("0,25")),
+                                    building::typed(QStringLiteral("2,4")),
+                                    std::nullopt,
+                                    std::nullopt,
+                                    std::nullopt,
+                                    2,
+                                    0};
+        QByteArray bytes = buildingdata::write(file);
+        QVERIFY(bytes.contains(from));
+        const auto back = buildingdata::read(bytes.replace(from, to));
+        QVERIFY(!back.file);
+        QTEST(back.error, "error");
     }
 };
 
