@@ -149,6 +149,11 @@ const std::vector<Field> table{
     {"tuttipiani.sceltaI", "tuttipiani", "List1", "Label6", nullptr},
     {"tuttipiani.sceltaBeta", "tuttipiani", "List3", "Label11", nullptr},
     {"tuttipiani.messaggio", "tuttipiani", "Messaggio", nullptr, nullptr},
+    // The comparison with NTC 2018: on or off, where T1 comes from, the factor k on the 1984
+    // forces; its results are worked out again from the building.
+    {"tuttipiani.ntcConfronto", "tuttipiani", "ntcConfronto", nullptr, nullptr},
+    {"tuttipiani.ntcSceltaT1", "tuttipiani", "ntcPeriodo", "ntcPeriodoDescrizione", nullptr},
+    {"tuttipiani.ntcSceltaK", "tuttipiani", "ntcFattore", "ntcFattoreDescrizione", nullptr},
     {"spettro.T", "spettro", "Text1", "Label2", "sec"},
     {"spettro.S", "spettro", "Label10", "Label7", nullptr},
     {"spettro.C", "spettro", "Label9", "Label8", nullptr},

@@ -239,6 +239,9 @@ void apply(Forms& forms, SharedValues& shared, const buildingdata::File& file) {
     for (const QString& name : forms.loadedNames())
         if (holdsBuildingData(forms.get(name)) && !file.windows.contains(name))
             forms.discard(name);
+    // The shared values and the building first: a window put back shows what the building
+    // holds (the NTC site of the spectrum) besides its own values.
+    shared = file.shared;
     for (auto w = file.windows.begin(); w != file.windows.end(); ++w) {
         QDialog* window = forms.restore(w.key());
         if (!window)
@@ -261,7 +264,6 @@ void apply(Forms& forms, SharedValues& shared, const buildingdata::File& file) {
             box->updateMark();
         dynamic_cast<ManagedWindow*>(window)->restoreKept(w->kept);
     }
-    shared = file.shared;
 }
 
 QString save(Forms& forms, const SharedValues& shared, const QString& path) {

@@ -5,6 +5,7 @@
 #include "shell/helpservice.h"
 #include "shell/reportdocument.h"
 
+#include <QGroupBox>
 #include <QTemporaryDir>
 
 // Building data files: what the calculation windows and the shared values hold, saved and
@@ -136,38 +137,60 @@ class TestDatiEdificio : public QObject {
         QCOMPARE(f.prompts.unexpected, 0);
     }
 
-    // The file keeps a window's values by their keys: whatever else a window shows must be
-    // what a new window shows, whatever the user did in it (every option tried in turn).
-    void whatTheFileLeavesOutNeverChanges() {
-        const auto state = [](const QWidget* w) -> QString {
-            if (auto* l = qobject_cast<const QLabel*>(w))
-                return l->text();
-            if (auto* t = qobject_cast<const QLineEdit*>(w))
-                return t->text();
-            if (auto* list = qobject_cast<const QListWidget*>(w))
-                return QString::number(list->currentRow());
-            if (auto* b = qobject_cast<const QAbstractButton*>(w))
-                return b->isChecked() ? QStringLiteral("sì") : QStringLiteral("no");
-            return QString();
-        };
-        Fixture f;
-        workEveryWindow(f, [](QDialog* window) {
-            for (QRadioButton* option : window->findChildren<QRadioButton*>())
-                option->click();
-        });
-        for (const QString& name : f.forms().loadedNames()) {
-            QDialog* window = f.forms().get(name);
-            const std::unique_ptr<QDialog> fresh = f.forms().sample(name);
-            for (QWidget* control : window->findChildren<QWidget*>()) {
-                const QString control_ = control->objectName();
-                if (control->window() != window || control_.isEmpty() ||
-                    control_.startsWith(QLatin1String("qt_")) || fields::byControl(name, control_))
-                    continue;
-                auto* same = fresh->findChild<QWidget*>(control_);
-                QVERIFY2(same, qPrintable(name + '.' + control_));
-                QVERIFY2(state(control) == state(same), qPrintable(name + '.' + control_));
+    // The file keeps a window's values by their keys and the building's own data once: every
+    // control of every window comes back as the user left it, whatever was done in it (every
+    // option tried in turn, every box filled).
+    void everyControlComesBack() {
+        const auto states = [](Fixture& f) {
+            QMap<QString, QString> all;
+            for (const QString& name : f.forms().loadedNames()) {
+                QDialog* window = f.forms().get(name);
+                for (QWidget* w : window->findChildren<QWidget*>()) {
+                    QString state;
+                    if (auto* l = qobject_cast<const QLabel*>(w))
+                        state = QStringLiteral("etichetta: ") + l->text();
+                    else if (auto* t = qobject_cast<const QLineEdit*>(w))
+                        state = t->text();
+                    else if (auto* list = qobject_cast<const QListWidget*>(w))
+                        state = QString::number(list->currentRow());
+                    else if (auto* b = qobject_cast<const QAbstractButton*>(w))
+                        state = b->isChecked() ? QStringLiteral("sì") : QStringLiteral("no");
+                    else
+                        continue;
+                    if (w->window() == window && !w->objectName().isEmpty() &&
+                        !w->objectName().startsWith(QLatin1String("qt_")))
+                        all.insert(name + QLatin1Char('.') + w->objectName(), state);
+                }
             }
+            return all;
+        };
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("edificio.tremora"));
+        QMap<QString, QString> before;
+        {
+            Fixture f;
+            workEveryWindow(f, [](QDialog* window) {
+                for (QRadioButton* option : window->findChildren<QRadioButton*>())
+                    option->click();
+                for (QCheckBox* tick : window->findChildren<QCheckBox*>())
+                    tick->click();
+                for (QGroupBox* group : window->findChildren<QGroupBox*>())
+                    if (group->isCheckable())
+                        group->setChecked(true);
+            });
+            QCOMPARE(buildingfile::save(f.forms(), f.shared(), path), QString());
+            before = states(f);
         }
+        Fixture f;
+        QCOMPARE(buildingfile::open(f.forms(), f.shared(), path), QString());
+        const QMap<QString, QString> after = states(f);
+        for (auto it = before.begin(); it != before.end(); ++it)
+            // Tutti i piani works its NTC 2018 comparison out again from the building's site
+            // on opening, and the site was typed in Spettro after Tutti i piani was closed.
+            if (!it.key().startsWith(QLatin1String("tuttipiani.ntc")) ||
+                !it.value().startsWith(QLatin1String("etichetta: ")))
+                QVERIFY2(after.value(it.key()) == it.value(),
+                         qPrintable(it.key() + ": " + it.value() + " / " + after.value(it.key())));
     }
 
     void controlsOfTheHelpViewerInAFileArePassedOver_data() {
