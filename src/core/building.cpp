@@ -61,7 +61,8 @@ bool Seismic::operator==(const Seismic& o) const {
 }
 
 bool Building::operator==(const Building& o) const {
-    return project == o.project && sismica == o.sismica && storeys == o.storeys;
+    return project == o.project && sismica == o.sismica && periodo == o.periodo &&
+           storeys == o.storeys;
 }
 
 std::optional<double> spreadsheetNumber(const QString& cell) {
