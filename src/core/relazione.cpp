@@ -199,15 +199,15 @@ void horizontal(const Context& c, Document& d) {
                           "Fi = C · R · ε · β · γi · I · Wi, cioè Fi = Kh,i · Wi con il "
                           "coefficiente sismico Kh,i = C · R · ε · β · γi · I. I valori "
                           "intermedi non sono arrotondati: quelli scritti lo sono alla terza "
-                          "cifra decimale."));
+                          "cifra decimale (R, γ, K) o alla seconda (forze); Kh,i è riportato "
+                          "nella tabella di tutti i piani."));
     const QString common = hundredths(*r.intensity) + dot + thousandths(*r.response) + dot +
                            hundredths(*r.foundation) + dot + hundredths(*r.structure);
     for (std::size_t i = 0; i < r.storeys.size(); ++i) {
         const storeys::Row& row = t.rows[i];
         w.line(QStringLiteral("F%1 = C · R · ε · β · γ%1 · I · W%1 = ").arg(i + 1) + common + dot +
                thousandths(row.distribution) + dot + hundredths(*r.protection) + dot +
-               w.forceNumber(r.storeys[i].weightT) + QStringLiteral(" = ") + w.force(row.forceT) +
-               QStringLiteral(" (Kh = %1)").arg(thousandths(row.coefficient)));
+               w.forceNumber(r.storeys[i].weightT) + QStringLiteral(" = ") + w.force(row.forceT));
     }
     w.text(QStringLiteral("Poiché Σ(γi · Wi) = ΣW, la somma delle forze di piano è uguale a "
                           "C · R · ε · β · I · ΣW:"));
@@ -405,7 +405,7 @@ Document compose(const calcolo::Results& results, const building::Project& proje
              ? QStringLiteral("kN, momenti in kN·m (1 t = 9,80665 kN)")
              : QStringLiteral("t, momenti in t·m")},
     };
-    d.headerLine = project.titolo.simplified();
+    d.project = project;
     const Context context{results, project, choices.unit};
     int number = 0;
     for (const Section& s : all) {

@@ -69,7 +69,7 @@ struct Cover {
 
 struct Document {
     Cover cover;
-    QString headerLine; // the work's title at the head of every page
+    building::Project project; // its title and client at the head of every page
     std::vector<Block> blocks;
 };
 

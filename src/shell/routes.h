@@ -94,6 +94,9 @@ inline const Route composeFramed{
     QStringLiteral("componirelazione1"), panels::composer,
     QStringLiteral("Consente di personalizzare la relazione statica o dinamica per gli edifici "
                    "intelaiati")};
+inline const Route calcReport{
+    QStringLiteral("relazionecalcolo"), panels::composer,
+    QStringLiteral("Relazione di calcolo: formule, valori, tabelle e diagrammi dell'edificio")};
 inline const Route contact{QStringLiteral("lithvane"), panels::contact,
                            QStringLiteral("Autore del programma e indirizzo internet di Corvesta")};
 
