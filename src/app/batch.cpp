@@ -110,13 +110,9 @@ int run(int argc, char* argv[]) {
     else
         app = std::make_unique<QCoreApplication>(argc, argv);
 
-    QFile in(request.input);
-    if (!in.open(QIODevice::ReadOnly))
-        return fail(
-            QStringLiteral("impossibile leggere «%1»: %2").arg(request.input, in.errorString()));
-    const buildingdata::ReadResult data = buildingdata::read(in.readAll());
+    const buildingdata::ReadResult data = buildingfile::readFile(request.input);
     if (!data.file)
-        return fail(QStringLiteral("«%1» non è un file di dati edificio leggibile: %2")
+        return fail(QStringLiteral("impossibile leggere i dati dell'edificio da «%1»: %2")
                         .arg(request.input, data.error));
     const buildingdata::File& file = *data.file;
     const calcolo::Results results = calcolo::compute(file.shared.edificio, savedFields(file));
