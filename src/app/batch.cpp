@@ -3,8 +3,6 @@
 #include "core/buildingdata.h"
 #include "core/calcolo.h"
 #include "core/diskfile.h"
-#include "core/fields.h"
-#include "core/numtext.h"
 #include "core/relazione.h"
 #include "shell/buildingfile.h"
 #include "shell/relazionedocument.h"
@@ -34,23 +32,6 @@ struct Request {
     QString input;
     QString output;
 };
-
-// The values the windows held when the file was saved, by field key, as the checks read them.
-calcolo::FieldReader savedFields(const buildingdata::File& file) {
-    return [&file](const QString& key) -> std::optional<double> {
-        const fields::Field* field = fields::find(key);
-        if (!field || !field->control)
-            return std::nullopt;
-        const auto window = file.windows.constFind(QString::fromLatin1(field->window));
-        if (window == file.windows.constEnd())
-            return std::nullopt;
-        const auto control = window->controls.constFind(QString::fromLatin1(field->control));
-        if (control == window->controls.constEnd() ||
-            control->kind != buildingdata::ControlValue::Text)
-            return std::nullopt;
-        return numtext::parse(control->text);
-    };
-}
 
 QByteArray quantitiesJson(const calcolo::Results& results) {
     QJsonArray list;
@@ -115,7 +96,8 @@ int run(int argc, char* argv[]) {
         return fail(QStringLiteral("impossibile leggere i dati dell'edificio da «%1»: %2")
                         .arg(request.input, data.error));
     const buildingdata::File& file = *data.file;
-    const calcolo::Results results = calcolo::compute(file.shared.edificio, savedFields(file));
+    const calcolo::Results results =
+        calcolo::compute(file.shared.edificio, calcolo::savedFields(file));
 
     if (!request.report) {
         const QByteArray json = quantitiesJson(results);

@@ -1,6 +1,8 @@
 #include "core/calcolo.h"
 
+#include "core/buildingdata.h"
 #include "core/coefficients.h"
+#include "core/fields.h"
 #include "core/formulas.h"
 #include "core/numtext.h"
 
@@ -87,6 +89,22 @@ Results compute(const building::Building& b, const FieldReader& fields) {
         r.stresses = Stresses{*sh, *sv, sc, *se, formulas::totalStress(sc, *se)};
     }
     return r;
+}
+
+FieldReader savedFields(const buildingdata::File& file) {
+    return [&file](const QString& key) -> std::optional<double> {
+        const fields::Field* field = fields::find(key);
+        if (!field || !field->control)
+            return std::nullopt;
+        const auto window = file.windows.constFind(QString::fromLatin1(field->window));
+        if (window == file.windows.constEnd())
+            return std::nullopt;
+        const auto control = window->controls.constFind(QString::fromLatin1(field->control));
+        if (control == window->controls.constEnd() ||
+            control->kind != buildingdata::ControlValue::Text)
+            return std::nullopt;
+        return numtext::parse(control->text);
+    };
 }
 
 std::vector<Quantity> quantities(const Results& r) {

@@ -8,6 +8,10 @@
 #include <optional>
 #include <vector>
 
+namespace buildingdata {
+struct File;
+}
+
 // Every quantity of the building at full precision, worked out once from the building model
 // (and, for the checks, from what the displacement and check windows hold) with the formulas
 // of the calculation windows: the calculation report and the batch command state these.
@@ -52,6 +56,10 @@ struct Results {
 };
 
 Results compute(const building::Building& building, const FieldReader& fields);
+
+// The values the windows held when a building data file was saved, by field key: what the
+// batch commands read the checks' inputs from. The file must outlive the reader.
+FieldReader savedFields(const buildingdata::File& file);
 
 // One computed quantity as the batch command prints it: key, full-precision value, unit
 // ("" for a pure number). Further codes add their quantities under their own key prefix.
