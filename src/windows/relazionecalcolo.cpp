@@ -173,5 +173,5 @@ void RelazioneCalcolo::compose() {
 }
 
 void RelazioneCalcolo::showHelp() {
-    ctx.help.showTopic(this, helptopics::composer, helptopics::composerContext);
+    ctx.help.showTopic(this, helptopics::calcReport, helptopics::calcReportContext);
 }
