@@ -76,11 +76,20 @@ struct NtcSite {
 };
 constexpr int ntcSoilCount = 5;
 constexpr int ntcTopographyCount = 4;
+// What the fundamental period is worked out from, as typed in the period window when it
+// computes T = 0,1 * H / sqrt(B): H the building's height and B the side of the foundation
+// in the direction considered, both in m.
+struct Period {
+    std::optional<Typed> h;
+    std::optional<Typed> b;
+    bool operator==(const Period& other) const { return h == other.h && b == other.b; }
+};
 
 struct Building {
     Project project;
     Seismic sismica;
     NtcSite ntc;
+    Period periodo;
     std::vector<Storey> storeys; // storey 1, the lowest, first
     // P = sum of W over the storeys, t; nothing when there is no storey or a storey has no W.
     std::optional<double> totalWeight() const;
