@@ -133,7 +133,14 @@ TuttiPiani::TuttiPiani(AppContext& context, QWidget* parent)
     QHeaderView* header = m_table->horizontalHeader();
     header->setDefaultSectionSize(columnWidth);
     header->resizeSection(Storey, metrics.horizontalAdvance(QStringLiteral("Piano")) + 14);
-    header->resizeSection(Moment, header->fontMetrics().horizontalAdvance(momentCaption) + 14);
+    // gamma and K are below ten: their columns take three decimals and no more.
+    for (int c : {Distribution, Coefficient})
+        header->resizeSection(c, metrics.horizontalAdvance(QStringLiteral("0,000")) + 10);
+    // The moment's caption says where it acts, on three lines so that the window still fits
+    // a small screen.
+    header->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    header->resizeSection(
+        Moment, header->fontMetrics().horizontalAdvance(QStringLiteral("M alla quota")) + 14);
     m_table->verticalHeader()->setDefaultSectionSize(metrics.height() + 8);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     // Always room for the vertical scroll bar, so that the last column is never hidden
