@@ -141,6 +141,7 @@ TuttiPiani::TuttiPiani(AppContext& context, QWidget* parent)
     header->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     header->resizeSection(
         Moment, header->fontMetrics().horizontalAdvance(QStringLiteral("M alla quota")) + 14);
+    header->setMinimumHeight(3 * header->fontMetrics().lineSpacing() + 8);
     m_table->verticalHeader()->setDefaultSectionSize(metrics.height() + 8);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     // Always room for the vertical scroll bar, so that the last column is never hidden
@@ -148,7 +149,7 @@ TuttiPiani::TuttiPiani(AppContext& context, QWidget* parent)
     m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_table->setMinimumSize(header->length() + 2 * m_table->frameWidth() +
                                 m_table->verticalScrollBar()->sizeHint().width(),
-                            header->sizeHint().height() + 5 * (metrics.height() + 8));
+                            header->minimumHeight() + 5 * (metrics.height() + 8));
     for (int c = 0; c < 8; ++c)
         m_table->setItem(0, c, cell(c == Storey ? QStringLiteral("Base") : QString(), false));
     m_add = button("cmdAggiungiPiano", QStringLiteral("Aggiungi piano"));
