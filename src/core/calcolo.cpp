@@ -76,7 +76,8 @@ Results compute(const building::Building& b, const FieldReader& fields) {
     const auto dv = field("Sollecitazioni.verticali");
     const auto da = field("Sollecitazioni.altreAzioni");
     const auto k = field("Sollecitazioni.phi");
-    if (dh && dv && da && k) {
+    // Only a check its window has computed: its result is shown there.
+    if (dh && dv && da && k && field("Sollecitazioni.reali")) {
         const double dc = formulas::combinedDisplacement(*dh, *dv);
         r.displacements =
             Displacements{*dh, *dv, dc, *da, *k, formulas::realDisplacement(*da, *k, dc)};
@@ -84,7 +85,7 @@ Results compute(const building::Building& b, const FieldReader& fields) {
     const auto sh = field("verifiche.orizzontali");
     const auto sv = field("verifiche.verticali");
     const auto se = field("verifiche.esterne");
-    if (sh && sv && se) {
+    if (sh && sv && se && field("verifiche.totali")) {
         const double sc = formulas::combinedStress(*sh, *sv);
         r.stresses = Stresses{*sh, *sv, sc, *se, formulas::totalStress(sc, *se)};
     }
