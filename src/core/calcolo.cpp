@@ -41,11 +41,19 @@ void storeysOf(const building::Building& b, Results& r) {
 } // namespace
 
 Results compute(const building::Building& b, const FieldReader& fields) {
+    const auto field = [&fields](const char* key) {
+        return fields ? fields(QString::fromLatin1(key)) : std::nullopt;
+    };
     Results r;
     if (b.periodo.h)
         r.heightM = b.periodo.h->value;
     if (b.periodo.b)
         r.sideM = b.periodo.b->value;
+    // A building kept before it held H and B: those of the period window, when it computed.
+    if (!b.periodo.h && !b.periodo.b && field("periodo.T")) {
+        r.heightM = field("periodo.H");
+        r.sideM = field("periodo.B");
+    }
     if (r.heightM && r.sideM)
         r.periodS = finite(formulas::period(*r.heightM, *r.sideM));
     if (r.periodS)
@@ -69,9 +77,6 @@ Results compute(const building::Building& b, const FieldReader& fields) {
         for (const storeys::Storey& s : r.storeys)
             r.verticalT.push_back(formulas::verticalForce(*r.intensity, s.weightT));
 
-    const auto field = [&fields](const char* key) {
-        return fields ? fields(QString::fromLatin1(key)) : std::nullopt;
-    };
     const auto dh = field("Sollecitazioni.orizzontali");
     const auto dv = field("Sollecitazioni.verticali");
     const auto da = field("Sollecitazioni.altreAzioni");

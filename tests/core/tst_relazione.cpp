@@ -1,4 +1,5 @@
 #include "core/calcolo.h"
+#include "core/numtext.h"
 #include "core/relazione.h"
 
 #include <QtTest>
@@ -128,6 +129,21 @@ class TestRelazione : public QObject {
             linesOf(composed(b, relazione::Unit::Tonnes), Block::Kind::Formula);
         QVERIFY(
             lines.contains(QStringLiteral("R = 0,862 / T^(2/3) = 0,862 / 2,000^(2/3) = 0,543")));
+    }
+
+    // A building without H and B (kept before it held them) takes those of the period window
+    // when it has computed T; not when it shows none.
+    void periodFromThePeriodWindow() {
+        building::Building b = school();
+        b.periodo = {};
+        QHash<QString, double> window{{QStringLiteral("periodo.H"), 12.5},
+                                      {QStringLiteral("periodo.B"), 10.0}};
+        const auto read = [&window](const QString& key) -> std::optional<double> {
+            return window.contains(key) ? std::optional<double>(window.value(key)) : std::nullopt;
+        };
+        QVERIFY(!calcolo::compute(b, read).periodS);
+        window.insert(QStringLiteral("periodo.T"), 0.4);
+        QCOMPARE(numtext::fixed(*calcolo::compute(b, read).periodS, 3), QStringLiteral("0,395"));
     }
 
     // The storey table: one row a storey and the base, forces in the unit chosen, the moment
