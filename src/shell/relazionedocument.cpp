@@ -185,10 +185,14 @@ std::unique_ptr<QTextDocument> make(const relazione::Document& source) {
     font.setStyleStrategy(QFont::PreferNoShaping);
     document->setDefaultFont(font);
     diagramobject::install(*document);
+    // One edit: the document is laid out once, when it is whole, not after every cell.
+    QTextCursor edit(document.get());
+    edit.beginEditBlock();
     Builder builder(*document);
     builder.cover(source.cover);
     for (const Block& b : source.blocks)
         builder.block(b);
+    edit.endEditBlock();
     pagelayout::setHeaderLine(*document, pagelayout::headerLine(source.project));
     return document;
 }

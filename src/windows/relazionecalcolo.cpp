@@ -110,10 +110,14 @@ QStringList RelazioneCalcolo::outdatedValues(const relazione::Choices& choices) 
     // H and B typed in the period window after its last computation.
     const QString periodo = QStringLiteral("periodo");
     const building::Period& p = ctx.shared.edificio.periodo;
+    // A window loaded only to be read (empty) has changed nothing.
+    const auto typedAgain = [&](const char* key, const std::optional<building::Typed>& kept) {
+        const QString shown = ctx.forms.value(QString::fromLatin1(key));
+        return !shown.isEmpty() && (!kept || shown != kept->text);
+    };
     if ((chosen("periodo") || chosen("orizzontali") || chosen("spettro") || chosen("tabella")) &&
-        ctx.forms.isLoaded(periodo) && p.h && p.b &&
-        (ctx.forms.value(QStringLiteral("periodo.H")) != p.h->text ||
-         ctx.forms.value(QStringLiteral("periodo.B")) != p.b->text))
+        ctx.forms.isLoaded(periodo) && (p.h || p.b) &&
+        (typedAgain("periodo.H", p.h) || typedAgain("periodo.B", p.b)))
         out << QStringLiteral("il periodo T: H o B sono cambiati nella finestra Periodo "
                               "fondamentale di vibrazione dopo l'ultimo calcolo");
     if (chosen("verifiche")) {

@@ -53,8 +53,7 @@ QString fixed2(double value) {
 QString fixed3(double value) {
     return numtext::fixed(value, 3);
 }
-// On two lines, so that the table keeps within an 800 x 600 screen beside the choices.
-const QString momentCaption = QStringLiteral("M alla quota\ndel piano (t·m)");
+const QString momentCaption = QStringLiteral("M alla quota del piano (t·m)");
 
 QTableWidgetItem* cell(const QString& text, bool editable) {
     auto* item = new QTableWidgetItem(text);
@@ -136,10 +135,15 @@ TuttiPiani::TuttiPiani(AppContext& context, QWidget* parent)
     QHeaderView* header = m_table->horizontalHeader();
     header->setDefaultSectionSize(columnWidth);
     header->resizeSection(Storey, metrics.horizontalAdvance(QStringLiteral("Piano")) + 14);
-    // gamma and K are below 10, with three decimals.
+    // gamma and K are below ten: their columns take three decimals and no more.
     for (int c : {Distribution, Coefficient})
-        header->resizeSection(c, metrics.horizontalAdvance(QStringLiteral("00,000")) + 6);
-    header->resizeSection(Moment, header->fontMetrics().size(0, momentCaption).width() + 14);
+        header->resizeSection(c, metrics.horizontalAdvance(QStringLiteral("0,000")) + 10);
+    // The moment's caption says where it acts, on three lines so that the window still fits
+    // a small screen.
+    header->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    header->resizeSection(
+        Moment, header->fontMetrics().horizontalAdvance(QStringLiteral("M alla quota")) + 14);
+    header->setMinimumHeight(3 * header->fontMetrics().lineSpacing() + 8);
     m_table->verticalHeader()->setDefaultSectionSize(metrics.height() + 8);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     // Always room for the vertical scroll bar, so that the last column is never hidden
@@ -147,7 +151,7 @@ TuttiPiani::TuttiPiani(AppContext& context, QWidget* parent)
     m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_table->setMinimumSize(header->length() + 2 * m_table->frameWidth() +
                                 m_table->verticalScrollBar()->sizeHint().width(),
-                            header->sizeHint().height() + 5 * (metrics.height() + 8));
+                            header->minimumHeight() + 5 * (metrics.height() + 8));
     for (int c = 0; c < 8; ++c)
         m_table->setItem(0, c, cell(c == Storey ? QStringLiteral("Base") : QString(), false));
     m_add = button("cmdAggiungiPiano", QStringLiteral("Aggiungi piano"));

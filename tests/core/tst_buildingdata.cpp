@@ -113,9 +113,13 @@ class TestBuildingData : public QObject {
         building::Building soilOnly;
         soilOnly.ntc.soil = 0;
         soilOnly.ntc.topography = 0;
+        building::Building period = fromLoads;
+        period.periodo = {building::typed(QStringLiteral("22,50")),
+                          building::typed(QStringLiteral("1E1"))};
         QTest::newRow("nothing entered") << building::Building();
         QTest::newRow("NTC site: every value, subsoil E, T4") << site;
         QTest::newRow("NTC site: subsoil A and T1 only") << soilOnly;
+        QTest::newRow("H and B of the period as typed") << period;
         QTest::newRow("seismic data: S = 12, I = 1,4, beta = 1,2, epsilon as typed") << chosen;
         QTest::newRow("seismic data: epsilon 0 only") << epsilonOnly;
         QTest::newRow("seismic data: first item of each list") << firstOfEach;

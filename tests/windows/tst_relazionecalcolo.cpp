@@ -1,5 +1,6 @@
 #include "core/sharedvalues.h"
 #include "fixture.h"
+#include "pdftools.h"
 #include "shell/buildingfile.h"
 #include "shell/reportdocument.h"
 
@@ -47,6 +48,8 @@ class TestRelazioneCalcolo : public QObject {
     void composesTheBuildingsReport() {
         Fixture f;
         QCOMPARE(buildingfile::open(f.forms(), f.shared(), school()), QString());
+        // A window that takes T loads the period window, empty: no H or B typed again.
+        f.forms().get(QStringLiteral("periodo"));
         open(f);
         f.click(W, "cmdComponi");
         QCOMPARE(f.prompts.unexpected, 0);
@@ -57,6 +60,22 @@ class TestRelazioneCalcolo : public QObject {
         QVERIFY(text.contains(QStringLiteral("δr = δa + k · δc = 0,50 + 6 · 1,26 = 8,09 cm")));
         QCOMPARE(tableRows(f), QList<int>({9, 6}));
         QVERIFY(f.main().document().isModified());
+        // Saved as text, a table is a cell a line and a diagram nothing.
+        const QString saved = f.main().reportText();
+        QVERIFY(saved.contains(QStringLiteral("M alla quota del piano (t·m)\r\n1°\r\n120,00\r\n")));
+        for (ushort mark : {0xfffc, 0xfdd0, 0xfdd1})
+            QVERIFY(!saved.contains(QChar(mark)));
+        // Exported from the editor: the cover alone on the first page, the sections after.
+        if (!pdftools::have("pdftotext"))
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QTemporaryDir dir;
+        f.prompts.saveNames.push_back(dir.filePath(QStringLiteral("relazione.pdf")));
+        f.main().document().exportPdf();
+        const QStringList pages = pdftools::pages(dir.filePath(QStringLiteral("relazione.pdf")));
+        QVERIFY(pages.size() > 2);
+        QVERIFY(pages[0].contains(QStringLiteral("Progettista Ing. Maria Rossi")));
+        QVERIFY(!pages[0].contains(QStringLiteral("1. Dati sismici")));
+        QVERIFY(pages[1].contains(QStringLiteral("1. Dati sismici")));
     }
 
     // Bad choices and missing or outdated values are refused or named, and "No" leaves the
