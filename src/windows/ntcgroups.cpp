@@ -89,11 +89,12 @@ std::optional<building::Typed> typedValue(const QString& text) {
 NtcSiteGroup::NtcSiteGroup(building::NtcSite& site, QWidget* parent)
     : QGroupBox(QStringLiteral("NTC 2018"), parent), m_site(site) {
     setObjectName(QStringLiteral("ntcGruppo"));
-    // Closed, the window is the 1984 spectrum alone; a building with a site opens it.
-    setCheckable(true);
-    setChecked(false);
+    // Off, the window is the 1984 spectrum alone; a building with a site switches it on.
+    m_on = new QCheckBox(QStringLiteral("Spettro delle NTC 2018 per il sito dell'edificio"), this);
+    m_on->setObjectName(QStringLiteral("ntcSpettro"));
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(6, 2, 6, 2);
+    outer->addWidget(m_on);
     m_body = new QWidget(this);
     outer->addWidget(m_body);
     m_body->setVisible(false);
@@ -159,7 +160,7 @@ NtcSiteGroup::NtcSiteGroup(building::NtcSite& site, QWidget* parent)
     g->addLayout(ordinateRow, 4, 0, 1, 6);
     g->setColumnStretch(5, 1);
 
-    connect(this, &QGroupBox::toggled, this, [this](bool on) {
+    connect(m_on, &QCheckBox::toggled, this, [this](bool on) {
         m_body->setVisible(on);
         emit changed();
     });
@@ -169,17 +170,23 @@ NtcSiteGroup::NtcSiteGroup(building::NtcSite& site, QWidget* parent)
         connect(l, &QListWidget::itemSelectionChanged, this, &NtcSiteGroup::keep);
 }
 
+building::NtcSite NtcSiteGroup::shown() const {
+    building::NtcSite site;
+    site.ag = typedValue(m_ag->text());
+    site.f0 = typedValue(m_f0->text());
+    site.tcStar = typedValue(m_tcStar->text());
+    site.damping = typedValue(m_damping->text());
+    site.q = typedValue(m_q->text());
+    const int soil = chosen(m_soil), topography = chosen(m_topography);
+    site.soil = soil >= 0 ? std::optional<int>(soil) : std::nullopt;
+    site.topography = topography >= 0 ? std::optional<int>(topography) : std::nullopt;
+    return site;
+}
+
 void NtcSiteGroup::keep() {
     if (m_filling)
         return;
-    m_site.ag = typedValue(m_ag->text());
-    m_site.f0 = typedValue(m_f0->text());
-    m_site.tcStar = typedValue(m_tcStar->text());
-    m_site.damping = typedValue(m_damping->text());
-    m_site.q = typedValue(m_q->text());
-    const int soil = chosen(m_soil), topography = chosen(m_topography);
-    m_site.soil = soil >= 0 ? std::optional<int>(soil) : std::nullopt;
-    m_site.topography = topography >= 0 ? std::optional<int>(topography) : std::nullopt;
+    m_site = shown();
     emit changed();
 }
 
@@ -199,23 +206,18 @@ void NtcSiteGroup::fromBuilding() {
     choose(m_soil, m_site.soil);
     choose(m_topography, m_site.topography);
     m_filling = false;
-    openWhenGiven();
+    m_on->setChecked(true);
     emit changed();
 }
 
-void NtcSiteGroup::openWhenGiven() {
-    const bool given = !m_ag->text().isEmpty() || !m_f0->text().isEmpty() ||
-                       !m_tcStar->text().isEmpty() || chosen(m_soil) >= 0 ||
-                       chosen(m_topography) >= 0;
-    if (given)
-        setChecked(true);
-    m_body->setVisible(isChecked());
+void NtcSiteGroup::syncShown() {
+    m_body->setVisible(m_on->isChecked());
 }
 
 std::optional<ntc2018::Site> NtcSiteGroup::refresh() {
     for (QLabel* l : {m_s, m_eta, m_tb, m_tc, m_td, m_ordinate})
         l->clear();
-    if (!isChecked())
+    if (!m_on->isChecked())
         return std::nullopt;
     bool marked = false;
     for (NumberEdit* b : {m_ag, m_f0, m_tcStar, m_damping, m_q})
@@ -224,7 +226,8 @@ std::optional<ntc2018::Site> NtcSiteGroup::refresh() {
         m_message->setText(QStringLiteral("Correggere i valori segnati in rosso."));
         return std::nullopt;
     }
-    const ntc2018::SiteReading reading = ntc2018::siteOf(m_site);
+    // From the controls, which a building data file puts back before the building itself.
+    const ntc2018::SiteReading reading = ntc2018::siteOf(shown());
     m_message->setText(reading.reason);
     if (!reading.site)
         return std::nullopt;

@@ -11,7 +11,7 @@ class QLabel;
 class QListWidget;
 class QTableWidget;
 
-// "NTC 2018" in "Spettro di risposta", a group opened by its check box: the site of the building
+// "NTC 2018" in "Spettro di risposta", switched on by its check box: the site of the building
 // for today's code (ag, F0, Tc*, subsoil and topographic categories, xi, q), kept in the building
 // as it is typed, with S, eta, TB, TC and TD worked out from it and the reason when it cannot be
 // used.
@@ -22,9 +22,9 @@ class NtcSiteGroup : public QGroupBox {
 
     // The boxes and lists show the site the building has.
     void fromBuilding();
-    // Opened when a site is given (after a file put the controls back), closed as it was
-    // otherwise.
-    void openWhenGiven();
+    // Shows or hides the site as the check box says (also after a file put it back without
+    // its signals).
+    void syncShown();
     // The site and its parameters shown, or nothing with the reason in the message line.
     std::optional<ntc2018::Site> refresh();
     // The spectral ordinate at the building's T, empty without one.
@@ -34,9 +34,12 @@ class NtcSiteGroup : public QGroupBox {
     void changed();
 
   private:
+    // The site as the controls show it; kept in the building at every change.
+    building::NtcSite shown() const;
     void keep();
 
     building::NtcSite& m_site;
+    QCheckBox* m_on; // ntcSpettro
     QWidget* m_body;
     NumberEdit* m_ag;          // ntcAg: fraction of g
     NumberEdit* m_f0;          // ntcF0

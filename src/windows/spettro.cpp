@@ -146,7 +146,7 @@ void Spettro::watchSources() {
 
 void Spettro::restoreKept(const QMap<QString, QString>& kept) {
     CalcWindow::restoreKept(kept);
-    m_ntc->openWhenGiven();
+    m_ntc->syncShown();
     redraw();
 }
 

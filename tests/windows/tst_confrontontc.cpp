@@ -5,7 +5,6 @@
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLegend>
 #include <QTableWidget>
 #include <QXYSeries>
@@ -25,7 +24,7 @@ void giveSite(Fixture& f, const QString& ag, const QString& f0, const QString& t
               int topography, const QString& xi = QStringLiteral("5"),
               const QString& q = QStringLiteral("1")) {
     routes::open(f.main(), f.forms(), routes::spectrum);
-    f.control<QGroupBox>(S, "ntcGruppo")->setChecked(true);
+    f.control<QCheckBox>(S, "ntcSpettro")->setChecked(true);
     f.type(S, "ntcAg", ag);
     f.type(S, "ntcF0", f0);
     f.type(S, "ntcTcStar", tcStar);
