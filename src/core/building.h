@@ -71,11 +71,18 @@ struct NtcSite {
     std::optional<Typed> q;        // behaviour factor
     std::optional<int> soil;       // row of the subsoil list: 0 A ... 4 E
     std::optional<int> topography; // row of the topography list: 0 T1 ... 3 T4
+    // Chosen in "Tutti i piani": where T1 comes from (0 the 1984 T, 1 C1 * H^(3/4) for steel,
+    // 2 reinforced concrete, 3 other structures) and the factor k of the 1984 forces (0 k = 1,
+    // 1 k = 1,5).
+    std::optional<int> periodSource;
+    std::optional<int> basis;
     bool operator==(const NtcSite& other) const;
     bool isEmpty() const;
 };
 constexpr int ntcSoilCount = 5;
 constexpr int ntcTopographyCount = 4;
+constexpr int ntcPeriodSourceCount = 4;
+constexpr int ntcBasisCount = 2;
 
 struct Building {
     Project project;

@@ -246,7 +246,8 @@ void NtcSiteGroup::showOrdinate(const QString& caption, const QString& value) {
     m_ordinate->setText(value);
 }
 
-NtcStaticGroup::NtcStaticGroup(QWidget* parent) : QWidget(parent) {
+NtcStaticGroup::NtcStaticGroup(building::NtcSite& site, QWidget* parent)
+    : QWidget(parent), m_site(site) {
     setObjectName(QStringLiteral("ntcConfrontoGruppo"));
     m_on = new QCheckBox(QStringLiteral("Confronto con le NTC 2018"), this);
     m_on->setObjectName(QStringLiteral("ntcConfronto"));
@@ -316,9 +317,24 @@ NtcStaticGroup::NtcStaticGroup(QWidget* parent) : QWidget(parent) {
         syncShown();
         emit changed();
     });
-    for (QListWidget* l : {m_source, m_basis})
-        connect(l, &QListWidget::itemSelectionChanged, this, &NtcStaticGroup::changed);
+    connect(m_source, &QListWidget::itemSelectionChanged, this, [this] {
+        const int row = chosen(m_source);
+        m_site.periodSource = row >= 0 ? std::optional<int>(row) : std::nullopt;
+        emit changed();
+    });
+    connect(m_basis, &QListWidget::itemSelectionChanged, this, [this] {
+        const int row = chosen(m_basis);
+        m_site.basis = row >= 0 ? std::optional<int>(row) : std::nullopt;
+        emit changed();
+    });
     syncShown();
+}
+
+void NtcStaticGroup::fromBuilding() {
+    if (m_site.periodSource)
+        choose(m_source, m_site.periodSource);
+    if (m_site.basis)
+        choose(m_basis, m_site.basis);
 }
 
 bool NtcStaticGroup::isOn() const {

@@ -65,7 +65,10 @@ class NtcSiteGroup : public QGroupBox {
 class NtcStaticGroup : public QWidget {
     Q_OBJECT
   public:
-    explicit NtcStaticGroup(QWidget* parent);
+    // The choices of T1 and k are the building's, as the site is.
+    NtcStaticGroup(building::NtcSite& site, QWidget* parent);
+    // The lists show the building's choices.
+    void fromBuilding();
 
     bool isOn() const;
     // Shows or hides the comparison as the check box says (also after a file put it back
@@ -86,6 +89,7 @@ class NtcStaticGroup : public QWidget {
   private:
     void clearResults(const QString& reason);
 
+    building::NtcSite& m_site;
     QCheckBox* m_on; // ntcConfronto
     QWidget* m_body;
     QListWidget* m_source; // ntcPeriodo: where T1 comes from

@@ -179,7 +179,7 @@ TuttiPiani::TuttiPiani(AppContext& context, QWidget* parent)
     tableColumn->addLayout(storeyButtons);
     tableColumn->addWidget(m_view, 1);
     // The comparison with today's code under the diagram, one check box line until it is on.
-    m_ntc = new NtcStaticGroup(this);
+    m_ntc = new NtcStaticGroup(ctx.shared.edificio.ntc, this);
     tableColumn->addWidget(m_ntc);
     const QColor ntcColour(190, 40, 40);
     m_ntcForces = new QScatterSeries;
@@ -225,6 +225,7 @@ void TuttiPiani::load() {
     takeValue(m_period, ctx.forms.value(QStringLiteral("periodo.T")),
               QStringLiteral("il periodo T"), [this] { return currentPeriod(); });
     std::tie(m_takenWeights, m_takenHeights) = enteredStoreys();
+    m_ntc->fromBuilding();
     setStoreys(m_takenWeights, m_takenHeights);
 }
 
