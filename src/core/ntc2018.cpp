@@ -185,6 +185,34 @@ double factor(Basis basis) {
     return basis == Basis::LimitStates ? 1.5 : 1.0;
 }
 
+ComparisonReading compare(const building::NtcSite& given,
+                          const std::vector<storeys::Storey>& storeys,
+                          const storeys::Table* table1984, std::optional<double> period1984) {
+    const SiteReading reading = siteOf(given);
+    if (!reading.site)
+        return {std::nullopt,
+                QStringLiteral("Dati del sito (finestra Spettro di risposta): ") + reading.reason};
+    if (storeys.empty() || !table1984)
+        return {std::nullopt, QStringLiteral("Il confronto si fa sulla tabella del D.M. 1984: "
+                                             "completarne i dati.")};
+    const auto source = PeriodSource(given.periodSource.value_or(0));
+    double t1 = 0.0;
+    if (source == PeriodSource::Period1984) {
+        if (!period1984)
+            return {std::nullopt,
+                    QStringLiteral("Inserire il periodo T o scegliere T1 = C1·H^(3/4).")};
+        t1 = *period1984;
+    } else {
+        t1 = approximatePeriod(Frame(int(source) - 1), storeys.back().heightM);
+    }
+    const auto basis = given.basis == 1 ? Basis::LimitStates : Basis::AllowableStresses;
+    const auto forces = staticForces(storeys, *table1984, t1, *reading.site, factor(basis));
+    if (!forces)
+        return {std::nullopt, QStringLiteral("Con i pesi e le quote inseriti le forze delle NTC "
+                                             "2018 non possono essere calcolate.")};
+    return {Comparison{*reading.site, source, basis, *forces}, QString()};
+}
+
 QString comparisonText(const Site& site, const StaticForces& f, PeriodSource source, Basis basis,
                        const storeys::Table& table1984) {
     const Parameters p = parameters(site);

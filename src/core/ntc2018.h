@@ -118,6 +118,23 @@ enum class PeriodSource { Period1984, Steel, Concrete, Other };
 enum class Basis { AllowableStresses, LimitStates };
 double factor(Basis basis);
 
+// The comparison as the building states it: its site, T1 by its choice (the 1984 T given, or
+// C1 * H^(3/4) with H the top storey's height), k by its choice (1 when not chosen), the
+// storeys and their 1984 table. Nothing, with the Italian reason, when anything lacks.
+struct Comparison {
+    Site site;
+    PeriodSource source;
+    Basis basis;
+    StaticForces forces;
+};
+struct ComparisonReading {
+    std::optional<Comparison> comparison;
+    QString reason;
+};
+ComparisonReading compare(const building::NtcSite& given,
+                          const std::vector<storeys::Storey>& storeys,
+                          const storeys::Table* table1984, std::optional<double> period1984);
+
 // The comparison as the report prints it: the site, the spectrum's parameters, T1 and how it
 // was found, Fh with its values substituted, the notes on the static method's limits and a
 // table of F and V of NTC 2018 against the 1984 shears times the factor, one storey a line

@@ -361,49 +361,25 @@ NtcStaticGroup::refresh(const building::NtcSite& given,
         clearResults(QString());
         return std::nullopt;
     }
-    const ntc2018::SiteReading reading = ntc2018::siteOf(given);
-    if (!reading.site) {
-        clearResults(QStringLiteral("Dati del sito (finestra Spettro di risposta): ") +
-                     reading.reason);
+    const ntc2018::ComparisonReading reading = ntc2018::compare(
+        given, building ? *building : std::vector<storeys::Storey>(), table1984, period1984);
+    if (!reading.comparison) {
+        clearResults(reading.reason);
         return std::nullopt;
     }
-    if (!building || !table1984) {
-        clearResults(QStringLiteral("Il confronto si fa sulla tabella del D.M. 1984: "
-                                    "completarne i dati."));
-        return std::nullopt;
-    }
-    const int sourceRow = std::max(0, chosen(m_source));
-    const auto source = ntc2018::PeriodSource(sourceRow);
-    double t1 = 0.0;
-    if (source == ntc2018::PeriodSource::Period1984) {
-        if (!period1984) {
-            clearResults(QStringLiteral("Inserire il periodo T o scegliere T1 = C1·H^(3/4)."));
-            return std::nullopt;
-        }
-        t1 = *period1984;
-    } else {
-        // H: the height of the top storey above the foundation.
-        t1 = ntc2018::approximatePeriod(ntc2018::Frame(sourceRow - 1), building->back().heightM);
-    }
-    const auto basis =
-        chosen(m_basis) == 1 ? ntc2018::Basis::LimitStates : ntc2018::Basis::AllowableStresses;
-    const auto forces =
-        ntc2018::staticForces(*building, *table1984, t1, *reading.site, ntc2018::factor(basis));
-    if (!forces) {
-        clearResults(QStringLiteral("Con i pesi e le quote inseriti le forze delle NTC 2018 non "
-                                    "possono essere calcolate."));
-        return std::nullopt;
-    }
+    const ntc2018::Comparison& comparison = *reading.comparison;
+    const ntc2018::StaticForces* forces = &comparison.forces;
+    const ntc2018::Site* site = &comparison.site;
     m_t1->setText(ntc2018::format3(forces->t1S));
-    m_sdCaption->setText(ntc2018::isElastic(*reading.site) ? QStringLiteral("Se(T1)/g:")
-                                                           : QStringLiteral("Sd(T1)/g:"));
+    m_sdCaption->setText(ntc2018::isElastic(*site) ? QStringLiteral("Se(T1)/g:")
+                                                   : QStringLiteral("Sd(T1)/g:"));
     m_sd->setText(ntc2018::format3(forces->sd));
     m_lambda->setText(ntc2018::format3(forces->lambda));
     m_fh->setText(numtext::formatRounded(forces->baseShearT));
     const int count = int(forces->rows.size());
     m_table->setRowCount(count);
     QStringList storeyNames;
-    const double k = ntc2018::factor(basis);
+    const double k = ntc2018::factor(comparison.basis);
     for (int r = 0; r < count; ++r) {
         const ntc2018::StoreyForce& f = forces->rows[r];
         const QString values[] = {ntc2018::fixed2(f.forceT), ntc2018::fixed2(f.shearT),
@@ -418,7 +394,7 @@ NtcStaticGroup::refresh(const building::NtcSite& given,
         storeyNames << QString::number(r + 1) + QStringLiteral("°");
     }
     m_table->setVerticalHeaderLabels(storeyNames);
-    const ntc2018::Parameters p = ntc2018::parameters(*reading.site);
+    const ntc2018::Parameters p = ntc2018::parameters(*site);
     QStringList notes;
     if (forces->beyondTc)
         notes << QStringLiteral("T1 supera 2,5·TC = ") + ntc2018::format3(2.5 * p.tc) +
@@ -431,8 +407,9 @@ NtcStaticGroup::refresh(const building::NtcSite& given,
                         : QStringLiteral("Attenzione: ") + notes.join(QStringLiteral(" e ")) +
                               QStringLiteral(": l'analisi statica lineare non è applicabile "
                                              "(NTC 2018, §7.3.3.2)."));
-    m_report = ntc2018::comparisonText(*reading.site, *forces, source, basis, *table1984);
-    return forces;
+    m_report =
+        ntc2018::comparisonText(*site, *forces, comparison.source, comparison.basis, *table1984);
+    return comparison.forces;
 }
 
 QString NtcStaticGroup::reportText() const {

@@ -400,7 +400,10 @@ void TuttiPiani::refresh() {
     }
     m_refreshing = false;
     drawDiagram(building.value_or(std::vector<storeys::Storey>()), m_result ? &*m_result : nullptr);
-    refreshNtc(building && m_result ? &*building : nullptr);
+    // A file being opened puts the building back after its windows: the comparison, which
+    // rests on the building's site, keeps what the file holds until the window is shown.
+    if (!m_restoring)
+        refreshNtc(building && m_result ? &*building : nullptr);
 }
 
 void TuttiPiani::refreshNtc(const std::vector<storeys::Storey>* building) {
@@ -597,6 +600,8 @@ void TuttiPiani::watchSources() {
 void TuttiPiani::restoreKept(const QMap<QString, QString>& kept) {
     CalcWindow::restoreKept(kept);
     m_ntc->syncShown();
+    m_restoring = true;
     setStoreys(kept.value(keptWeights).split(keptSeparator),
                kept.value(keptHeights).split(keptSeparator));
+    m_restoring = false;
 }

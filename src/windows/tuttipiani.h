@@ -87,6 +87,7 @@ class TuttiPiani : public CalcWindow {
     QScatterSeries* m_ntcForces; // NTC 2018 storey forces
     QLineSeries* m_ntcShearLine; // NTC 2018 storey shears
     bool m_refreshing = false;
+    bool m_restoring = false;
     // The storey data as taken at load, to bring in the data entered since when the table
     // still shows what was taken.
     // The storeys the table takes: the building's (W and h), else the questionnaires' lists.

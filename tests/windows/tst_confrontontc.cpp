@@ -1,5 +1,6 @@
 #include "core/sharedvalues.h"
 #include "fixture.h"
+#include "shell/buildingfile.h"
 #include "shell/routes.h"
 
 #include <QChart>
@@ -7,6 +8,7 @@
 #include <QCheckBox>
 #include <QLegend>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QXYSeries>
 
 namespace {
@@ -172,6 +174,35 @@ class TestConfrontoNtc : public QObject {
         f.click(W, "cmdAggiungi");
         QVERIFY(
             f.main().reportText().contains(QStringLiteral("     Fh = Se(T1) · W · lambda / g = ")));
+    }
+
+    // Saved and opened again, the site, the choices of T1 and k and the comparison come back:
+    // concrete (Fh 263,38 t) against 1,5 * 34,7 t.
+    void keptInBuildingData() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("edificio.tremora"));
+        {
+            Fixture f;
+            fourStoreys(f, QStringLiteral("1"));
+            f.window(W)->hide();
+            giveSite(f, QStringLiteral("0,25"), QStringLiteral("2,4"), QStringLiteral("0,30"), 2,
+                     0);
+            f.window(S)->hide();
+            routes::open(f.main(), f.forms(), routes::allStoreys);
+            f.control<QCheckBox>(W, "ntcConfronto")->setChecked(true);
+            f.pick(W, "ntcPeriodo", 2);
+            f.pick(W, "ntcFattore", 1);
+            QCOMPARE(buildingfile::save(f.forms(), f.shared(), path), QString());
+        }
+        Fixture f;
+        QCOMPARE(buildingfile::open(f.forms(), f.shared(), path), QString());
+        QVERIFY(f.control<QCheckBox>(S, "ntcSpettro")->isChecked());
+        QCOMPARE(f.text(W, "ntcFh"), QStringLiteral("263,38"));
+        routes::open(f.main(), f.forms(), routes::allStoreys);
+        QCOMPARE(f.control<QTableWidget>(W, "TabellaNTC")->item(0, 2)->text(),
+                 QStringLiteral("52,05"));
+        QCOMPARE(f.text(W, "ntcFh"), QStringLiteral("263,38"));
+        QCOMPARE(f.prompts.unexpected, 0);
     }
 };
 
