@@ -171,7 +171,8 @@ NtcSiteGroup::NtcSiteGroup(building::NtcSite& site, QWidget* parent)
 }
 
 building::NtcSite NtcSiteGroup::shown() const {
-    building::NtcSite site;
+    // The choices made in "Tutti i piani" stay as they are.
+    building::NtcSite site = m_site;
     site.ag = typedValue(m_ag->text());
     site.f0 = typedValue(m_f0->text());
     site.tcStar = typedValue(m_tcStar->text());

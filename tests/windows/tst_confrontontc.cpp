@@ -192,6 +192,10 @@ class TestConfrontoNtc : public QObject {
             f.control<QCheckBox>(W, "ntcConfronto")->setChecked(true);
             f.pick(W, "ntcPeriodo", 2);
             f.pick(W, "ntcFattore", 1);
+            // A site changed afterwards leaves the choices of T1 and k as they are.
+            routes::open(f.main(), f.forms(), routes::spectrum);
+            f.type(S, "ntcTcStar", QStringLiteral("0,3"));
+            f.window(S)->hide();
             QCOMPARE(buildingfile::save(f.forms(), f.shared(), path), QString());
         }
         Fixture f;
