@@ -9,15 +9,6 @@ namespace ntc2018 {
 
 namespace {
 
-struct SoilRow {
-    double ssConstant; // SS = constant - slope * F0 * ag, ag in g
-    double ssSlope;
-    double ssLow;
-    double ssHigh;
-    double ccFactor; // CC = factor * Tc*^exponent
-    double ccExponent;
-};
-
 // Tab. 3.2.IV. For A the amplification is 1 whatever the site: the row gives 1 - 0.
 const SoilRow soilRows[] = {
     {1.00, 0.00, 1.00, 1.00, 1.00, 0.00},  // A
@@ -83,8 +74,12 @@ SiteReading siteOf(const building::NtcSite& given) {
     return {site, QString()};
 }
 
+const SoilRow& soilRow(Soil soil) {
+    return soilRows[int(soil)];
+}
+
 Parameters parameters(const Site& site) {
-    const SoilRow& row = soilRows[int(site.soil)];
+    const SoilRow& row = soilRow(site.soil);
     Parameters p;
     p.ss = std::clamp(row.ssConstant - row.ssSlope * site.f0 * site.ag, row.ssLow, row.ssHigh);
     p.cc = row.ccFactor * std::pow(site.tcStar, row.ccExponent);

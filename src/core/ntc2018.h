@@ -30,6 +30,18 @@ struct Site {
     double q = 1.0;        // behaviour factor; 1 is the elastic spectrum
 };
 
+// A row of Tab. 3.2.IV: SS = constant - slope * F0 * ag (ag in g) between low and high,
+// CC = factor * Tc*^exponent.
+struct SoilRow {
+    double ssConstant;
+    double ssSlope;
+    double ssLow;
+    double ssHigh;
+    double ccFactor;
+    double ccExponent;
+};
+const SoilRow& soilRow(Soil soil);
+
 // What Tab. 3.2.IV, Tab. 3.2.V and §3.2.3.2.1 give for a site.
 struct Parameters {
     double ss;  // stratigraphic amplification SS
