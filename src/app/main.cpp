@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "app/batch.h"
 #include "shell/ondemand.h"
 
 #include <QApplication>
@@ -17,7 +18,16 @@ const char usage[] = "Uso: tremora [FILE]\n"
                      "  -h, --help           mostra questo aiuto ed esce\n"
                      "  -v, --version        mostra la versione ed esce\n"
                      "  --controlla-guida    dice dove si trova la guida del programma ed esce\n"
-                     "                       (codice di uscita 1 se non la trova)\n";
+                     "                       (codice di uscita 1 se non la trova)\n"
+                     "  --relazione FILE.tremora -o USCITA.pdf|USCITA.odt\n"
+                     "                       scrive la relazione di calcolo dell'edificio in\n"
+                     "                       PDF o ODT, senza aprire finestre\n"
+                     "  --risultati FILE.tremora\n"
+                     "                       scrive in JSON sull'uscita standard ogni grandezza\n"
+                     "                       calcolata (chiave, valore, unità)\n"
+                     "\n"
+                     "Codici di uscita di --relazione e --risultati: 0 se riuscito, 2 se il file\n"
+                     "non si può leggere o scrivere (il motivo sull'errore standard).\n";
 
 // Whether the help collection is where the program looks for it; for installers and CI.
 int checkHelp(int argc, char* argv[]) {
@@ -47,5 +57,7 @@ int main(int argc, char* argv[]) {
         if (!std::strcmp(argv[i], "--controlla-guida"))
             return checkHelp(argc, argv);
     }
+    if (batch::wanted(argc, argv))
+        return batch::run(argc, argv);
     return runApplication(argc, argv);
 }

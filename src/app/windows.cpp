@@ -14,6 +14,7 @@
 #include "windows/infowindows.h"
 #include "windows/periodo.h"
 #include "windows/peso.h"
+#include "windows/relazionecalcolo.h"
 #include "windows/selection.h"
 #include "windows/sollecitazioni.h"
 #include "windows/verifiche.h"
@@ -50,4 +51,5 @@ void registerWindows(Forms& forms) {
                          ComponiRelazione::factory(report::Building::Masonry));
     forms.registerWindow(QStringLiteral("componirelazione1"),
                          ComponiRelazione::factory(report::Building::Framed));
+    forms.registerWindow(QStringLiteral("relazionecalcolo"), make<RelazioneCalcolo>());
 }

@@ -71,7 +71,8 @@ bool NtcSite::isEmpty() const {
 }
 
 bool Building::operator==(const Building& o) const {
-    return project == o.project && sismica == o.sismica && ntc == o.ntc && storeys == o.storeys;
+    return project == o.project && sismica == o.sismica && periodo == o.periodo && ntc == o.ntc &&
+           storeys == o.storeys;
 }
 
 std::optional<double> spreadsheetNumber(const QString& cell) {

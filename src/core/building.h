@@ -61,6 +61,14 @@ struct Seismic {
     bool operator==(const Seismic& other) const;
 };
 
+// What the fundamental period is worked out from, as typed in the period window when it
+// computes T = 0,1 * H / sqrt(B): H the building's height and B the side of the foundation
+// in the direction considered, both in m.
+struct Period {
+    std::optional<Typed> h;
+    std::optional<Typed> b;
+    bool operator==(const Period& other) const { return h == other.h && b == other.b; }
+};
 // The site of the building for the comparison with today's code (NTC 2018), given in
 // "Spettro di risposta" and used by "Tutti i piani"; each stays nothing until given.
 struct NtcSite {
@@ -87,6 +95,7 @@ constexpr int ntcBasisCount = 2;
 struct Building {
     Project project;
     Seismic sismica;
+    Period periodo;
     NtcSite ntc;
     std::vector<Storey> storeys; // storey 1, the lowest, first
     // P = sum of W over the storeys, t; nothing when there is no storey or a storey has no W.

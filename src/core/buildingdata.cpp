@@ -66,6 +66,12 @@ QString periodSourceName(int row) {
 QString basisName(int row) {
     return row == 1 ? QStringLiteral("1,5") : QStringLiteral("1");
 }
+const QString keyPeriod = QStringLiteral("periodo");
+const QString keyReport = QStringLiteral("relazioneDiCalcolo");
+const QString keyReportSections = QStringLiteral("sezioni");
+const QString keyReportUnit = QStringLiteral("unita");
+const QString keyPeriodH = QStringLiteral("H");
+const QString keyPeriodB = QStringLiteral("B");
 
 // The oldest version still read: it has no building.
 constexpr int oldestVersion = 1;
@@ -346,7 +352,7 @@ class Reader {
     bool buildingData(const QJsonValue& v, building::Building* out) {
         QJsonObject o;
         if (!object(v, keyBuilding, &o) ||
-            !onlyKeys(o, keyBuilding, {keyProject, keyStoreys, keySeismic, keyNtc}))
+            !onlyKeys(o, keyBuilding, {keyProject, keyStoreys, keySeismic, keyPeriod, keyNtc}))
             return false;
         const auto path = [](const QString& parent, const QString& key) {
             return parent + QLatin1Char('.') + key;
@@ -408,6 +414,9 @@ class Reader {
             }
             out->storeys.push_back(storey);
         }
+        if (o.contains(keyPeriod) &&
+            !period(o.value(keyPeriod), path(keyBuilding, keyPeriod), &out->periodo))
+            return false;
         return (!o.contains(keySeismic) ||
                 seismic(o.value(keySeismic), path(keyBuilding, keySeismic), &out->sismica)) &&
                (!o.contains(keyNtc) ||
@@ -465,6 +474,64 @@ class Reader {
             if (!(out->*c.member))
                 return fail(quoted(at(c.key)) + QStringLiteral(" non è tra le scelte: \"") +
                             excerpt(t) + QStringLiteral("\""));
+        }
+        return true;
+    }
+
+    // The sections of the calculation report, by key, and the unit of forces, both required.
+    bool reportChoices(const QJsonValue& v, std::optional<relazione::Choices>* out) {
+        QJsonObject o;
+        if (!object(v, keyReport, &o) ||
+            !onlyKeys(o, keyReport, {keyReportSections, keyReportUnit}))
+            return false;
+        const QString sectionsPath = keyReport + QLatin1Char('.') + keyReportSections;
+        const QString unitPath = keyReport + QLatin1Char('.') + keyReportUnit;
+        for (const QString& key : {keyReportSections, keyReportUnit})
+            if (!o.contains(key))
+                return fail(QStringLiteral("manca ") + quoted(keyReport + QLatin1Char('.') + key));
+        if (!o.value(keyReportSections).isArray())
+            return fail(quoted(sectionsPath) + QStringLiteral(" deve essere un elenco di testi"));
+        relazione::ChoicesText t;
+        for (const QJsonValue& item : o.value(keyReportSections).toArray()) {
+            if (!item.isString())
+                return fail(quoted(sectionsPath) +
+                            QStringLiteral(" deve essere un elenco di testi"));
+            t.sections << item.toString();
+        }
+        if (!text(o.value(keyReportUnit), unitPath, &t.unit))
+            return false;
+        QString why;
+        const auto choices = relazione::fromText(t, &why);
+        if (!choices)
+            return fail(quoted(keyReport) + QStringLiteral(": ") + excerpt(why));
+        *out = choices;
+        return true;
+    }
+
+    // H and B of the period, each optional, as typed and read as a storey's values are.
+    bool period(const QJsonValue& v, const QString& where, building::Period* out) {
+        QJsonObject o;
+        if (!object(v, where, &o) || !onlyKeys(o, where, {keyPeriodH, keyPeriodB}))
+            return false;
+        const struct {
+            const QString& key;
+            std::optional<building::Typed> building::Period::*member;
+        } values[] = {{keyPeriodH, &building::Period::h}, {keyPeriodB, &building::Period::b}};
+        for (const auto& p : values) {
+            if (!o.contains(p.key))
+                continue;
+            const QString at = where + QLatin1Char('.') + p.key;
+            QString t;
+            if (!text(o.value(p.key), at, &t))
+                return false;
+            const auto value = building::typed(t);
+            if (!value)
+                return fail(quoted(at) + QStringLiteral(" non è un numero: \"") + excerpt(t) +
+                            QStringLiteral("\""));
+            if (value->value < 0)
+                return fail(quoted(at) + QStringLiteral(" è negativo: \"") + excerpt(t) +
+                            QStringLiteral("\""));
+            out->*p.member = value;
         }
         return true;
     }
@@ -638,6 +705,13 @@ QJsonObject buildingObject(const building::Building& b) {
         ntc.insert(keyBasis, basisName(*b.ntc.basis));
     if (!ntc.isEmpty())
         out.insert(keyNtc, ntc);
+    QJsonObject period;
+    if (b.periodo.h)
+        period.insert(keyPeriodH, b.periodo.h->text);
+    if (b.periodo.b)
+        period.insert(keyPeriodB, b.periodo.b->text);
+    if (!period.isEmpty())
+        out.insert(keyPeriod, period);
     return out;
 }
 
@@ -685,6 +759,14 @@ QByteArray write(const File& file) {
     root.insert(keyShared, shared);
     root.insert(keyWindows, windows);
     root.insert(keyBuilding, buildingObject(file.shared.edificio));
+    // Only once the calculation report has been composed: files without it stay as before.
+    if (const auto& choices = file.shared.relazioneCalcolo) {
+        const relazione::ChoicesText t = relazione::toText(*choices);
+        QJsonObject report;
+        report.insert(keyReportSections, QJsonArray::fromStringList(t.sections));
+        report.insert(keyReportUnit, t.unit);
+        root.insert(keyReport, report);
+    }
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -741,7 +823,7 @@ ReadResult read(const QByteArray& bytes) {
     File file;
     QStringList rootKeys{keyFormat, keyVersion, keyShared, keyWindows};
     if (withBuilding)
-        rootKeys << keyBuilding;
+        rootKeys << keyBuilding << keyReport;
     if (!reader.onlyKeys(root, QString(), rootKeys) ||
         !reader.shared(root.value(keyShared), &file.shared))
         return {std::nullopt, reader.error};
@@ -751,6 +833,9 @@ ReadResult read(const QByteArray& bytes) {
         if (!reader.buildingData(root.value(keyBuilding), &file.shared.edificio))
             return {std::nullopt, reader.error};
     }
+    if (root.contains(keyReport) &&
+        !reader.reportChoices(root.value(keyReport), &file.shared.relazioneCalcolo))
+        return {std::nullopt, reader.error};
     QJsonObject windows;
     if (!reader.object(root.value(keyWindows), keyWindows, &windows))
         return {std::nullopt, reader.error};

@@ -236,4 +236,16 @@ QString alignNumberColumns(const QString& text) {
     return lines.join(QLatin1Char('\n'));
 }
 
+QString fixed(double value, int decimals) {
+    QString text = QString::number(value, 'f', decimals);
+    // A small negative value rounds to "-0,00": no sign for a zero.
+    bool zero = true;
+    for (QChar c : text)
+        if (c.isDigit() && c != QLatin1Char('0'))
+            zero = false;
+    if (zero && text.startsWith(QLatin1Char('-')))
+        text.remove(0, 1);
+    return text.replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
 } // namespace numtext

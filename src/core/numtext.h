@@ -39,6 +39,10 @@ inline QString formatRounded(double value) {
     return format(round2(value));
 }
 
+// A result shown with a fixed count of decimals and the decimal comma, as a table column or
+// a line of the calculation report writes it ("0,395", "12,50"); never "-0,00".
+QString fixed(double value, int decimals);
+
 // Lines whose columns are made of blanks, with the numbers of each column right-aligned:
 // a run of lines with the same count of numbers (a number being a word that parse()
 // reads) is a table, and blanks go before each number until its right end is where the

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/building.h"
+#include "core/relazione.h"
 
 #include <QString>
 #include <QStringList>
@@ -53,6 +54,10 @@ struct SharedValues {
     // The building as entered once ("Dati dell'edificio"): project data and storeys, which
     // the questionnaires fill and offer again.
     building::Building edificio;
+
+    // What the "Relazione di calcolo" was last composed with (sections and unit of forces);
+    // nothing until it is composed once. The text itself is made again from the building.
+    std::optional<relazione::Choices> relazioneCalcolo;
 
     // Clears the storey and its coefficient together, the one way every window does it.
     void clearStoreyCoefficient() {

@@ -8,14 +8,6 @@
 
 namespace storeys {
 
-namespace {
-// The distribution coefficient window keeps its sums in single precision and reads them
-// back from their text: the same numbers here give the same gamma.
-double asWritten(float sum) {
-    return numtext::parse(numtext::formatSingle(sum)).value_or(std::nan(""));
-}
-} // namespace
-
 double response(double periodSeconds) {
     return numtext::round2(coefficients::responseCoefficient(periodSeconds));
 }
@@ -28,45 +20,49 @@ int firstStoreyNotAbove(const std::vector<Storey>& storeys) {
 }
 
 std::optional<Table> horizontalActions(const std::vector<Storey>& storeys, const Seismic& seismic) {
-    formulas::StoreySums sums;
-    for (const Storey& s : storeys)
-        formulas::addStorey(sums, s.weightT, s.heightM);
-    const double sumW = asWritten(sums.weights);
-    const double sumWh = asWritten(sums.weightHeights);
-
     Table table;
+    table.sumWeightsT = 0.0;
+    table.sumWeightHeightsTm = 0.0;
+    for (const Storey& s : storeys) {
+        table.sumWeightsT += s.weightT;
+        table.sumWeightHeightsTm += s.weightT * s.heightM;
+    }
     table.rows.resize(storeys.size());
     for (std::size_t i = 0; i < storeys.size(); ++i) {
         Row& row = table.rows[i];
-        row.distribution =
-            numtext::round2(formulas::distributionCoefficient(storeys[i].heightM, sumW, sumWh));
-        // K0 is rounded before the protection coefficient applies, and Kh again after.
-        const double base = numtext::round2(formulas::horizontalCoefficientBase(
-            seismic.response, seismic.intensity, row.distribution, seismic.foundation,
-            seismic.structure));
-        row.coefficient =
-            numtext::round2(formulas::horizontalCoefficient(base, seismic.protection));
-        row.forceT =
-            numtext::round2(formulas::storeyHorizontalForce(storeys[i].weightT, row.coefficient));
+        row.distribution = formulas::distributionCoefficient(storeys[i].heightM, table.sumWeightsT,
+                                                             table.sumWeightHeightsTm);
+        row.base = formulas::horizontalCoefficientBase(seismic.response, seismic.intensity,
+                                                       row.distribution, seismic.foundation,
+                                                       seismic.structure);
+        row.coefficient = formulas::horizontalCoefficient(row.base, seismic.protection);
+        row.forceT = formulas::storeyHorizontalForce(storeys[i].weightT, row.coefficient);
         if (!std::isfinite(row.forceT))
             return std::nullopt;
     }
 
     // From the top down: the shear below storey i adds its force to the shear above, and
-    // the moment about storey i adds the shear above times the height between the two.
+    // the moment at the level of storey i adds the shear above times the height between the
+    // two.
     double shear = 0.0;
     double moment = 0.0;
     for (std::size_t i = storeys.size(); i-- > 0;) {
         if (i + 1 < storeys.size())
             moment += shear * (storeys[i + 1].heightM - storeys[i].heightM);
         shear += table.rows[i].forceT;
-        table.rows[i].shearT = numtext::round2(shear);
-        table.rows[i].momentTm = numtext::round2(moment);
+        table.rows[i].shearT = shear;
+        table.rows[i].momentTm = moment;
     }
     if (!storeys.empty())
         moment += shear * storeys.front().heightM;
-    table.baseShearT = numtext::round2(shear);
-    table.baseMomentTm = numtext::round2(moment);
+    table.baseShearT = shear;
+    table.baseMomentTm = moment;
+    table.expectedBaseShearT =
+        formulas::horizontalCoefficient(
+            formulas::horizontalCoefficientBase(seismic.response, seismic.intensity, 1.0,
+                                                seismic.foundation, seismic.structure),
+            seismic.protection) *
+        table.sumWeightsT;
     if (!std::isfinite(table.baseShearT) || !std::isfinite(table.baseMomentTm))
         return std::nullopt;
     return table;

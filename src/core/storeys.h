@@ -17,7 +17,7 @@ struct Storey {
 };
 
 // The building's seismic data as the horizontal actions use it: C (fraction of g), R as
-// shown (rounded to two decimals), foundation epsilon, structure beta, protection I.
+// worked out from T (not rounded), foundation epsilon, structure beta, protection I.
 struct Seismic {
     double intensity;
     double response;
@@ -26,19 +26,26 @@ struct Seismic {
     double protection;
 };
 
-// One storey's results, each rounded to two decimals as a window shows it.
+// One storey's results at full precision: whoever shows them rounds them (gamma and K to
+// three decimals, forces and moments to two), never before the next step uses them.
 struct Row {
     double distribution; // gamma, dimensionless
-    double coefficient;  // Kh, dimensionless
+    double base;         // K0 = R * C * gamma * epsilon * beta, dimensionless
+    double coefficient;  // Kh = K0 * I, dimensionless
     double forceT;       // F = Kh * W, t
     double shearT;       // V, t: the forces of this storey and of every storey above
     double momentTm;     // M, t * m: the forces above about this storey's level
 };
 
 struct Table {
-    std::vector<Row> rows; // storey 1, the lowest, first
-    double baseShearT;     // V at the foundation: the sum of the forces
-    double baseMomentTm;   // M at the foundation: the sum of F * h
+    std::vector<Row> rows;     // storey 1, the lowest, first
+    double baseShearT;         // V at the foundation: the sum of the forces
+    double baseMomentTm;       // M at the foundation: the sum of F * h
+    double sumWeightsT;        // sum(W), t
+    double sumWeightHeightsTm; // sum(W * h), t * m
+    // C * R * epsilon * beta * I * sum(W), t: since sum(gamma * W) = sum(W), the sum of the
+    // forces must come back to it; the table shows both as its check.
+    double expectedBaseShearT;
 };
 
 // R as a framed-building window shows it: from T (s) as given, not rounded, then R rounded
@@ -49,12 +56,12 @@ double response(double periodSeconds);
 // heights rise from the bottom up, as shears and moments need.
 int firstStoreyNotAbove(const std::vector<Storey>& storeys);
 
-// The storeys' horizontal actions, listed from the bottom: gamma_i = h_i * sum(W) /
-// sum(W * h) with the sums worked out as the distribution coefficient does, Kh_i rounded as
-// K0 = R * C * gamma * epsilon * beta then K0 * I, F_i = Kh_i * W_i; then the shear V_i = sum
-// of F_j for j >= i and the moment M_i = sum of F_j * (h_j - h_i) for j > i, from the forces
-// as shown. Nothing when the weights and heights spread no force (sum(W * h) = 0) or a
-// result is not finite.
+// The storeys' horizontal actions, listed from the bottom, nothing rounded: gamma_i = h_i *
+// sum(W) / sum(W * h) with the sums in double precision, K0 = R * C * gamma * epsilon * beta,
+// Kh_i = K0 * I, F_i = Kh_i * W_i; then the shear V_i = sum of F_j for j >= i and the
+// overturning moment at the level of storey i, M_i = sum of F_j * (h_j - h_i) for j > i.
+// Nothing when the weights and heights spread no force (sum(W * h) = 0) or a result is not
+// finite.
 std::optional<Table> horizontalActions(const std::vector<Storey>& storeys, const Seismic& seismic);
 
 // The design response spectrum of a framed building as a fraction of g:

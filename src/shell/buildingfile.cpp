@@ -225,19 +225,24 @@ QString save(Forms& forms, const SharedValues& shared, const QString& path) {
     return diskfile::write(path, buildingdata::write(capture(forms, shared)));
 }
 
-QString open(Forms& forms, SharedValues& shared, const QString& path) {
+buildingdata::ReadResult readFile(const QString& path) {
     const diskfile::ReadResult read = diskfile::readRegular(path, maxFileSize);
     switch (read.outcome) {
     case diskfile::ReadResult::Read:
         break;
     case diskfile::ReadResult::Failed:
-        return read.reason;
+        return {std::nullopt, read.reason};
     case diskfile::ReadResult::NotRegular:
-        return QStringLiteral("non è un file ordinario");
+        return {std::nullopt, QStringLiteral("non è un file ordinario")};
     case diskfile::ReadResult::TooLarge:
-        return QStringLiteral("il file è troppo grande per essere un file di dati edificio");
+        return {std::nullopt,
+                QStringLiteral("il file è troppo grande per essere un file di dati edificio")};
     }
-    const buildingdata::ReadResult data = buildingdata::read(read.bytes);
+    return buildingdata::read(read.bytes);
+}
+
+QString open(Forms& forms, SharedValues& shared, const QString& path) {
+    const buildingdata::ReadResult data = readFile(path);
     if (!data.file)
         return data.error;
     if (const QString wrong = check(forms, *data.file); !wrong.isEmpty())

@@ -29,6 +29,10 @@ QString check(Forms& forms, const buildingdata::File& file);
 // no result: the results come from the file.
 void apply(Forms& forms, SharedValues& shared, const buildingdata::File& file);
 
+// Reads a file and its data without putting them anywhere (the batch commands); on failure
+// the Italian reason.
+buildingdata::ReadResult readFile(const QString& path);
+
 // Writes the file (whole or not at all) / reads, checks and applies it. Empty on success,
 // else the Italian reason; a refused file changes nothing.
 QString save(Forms& forms, const SharedValues& shared, const QString& path);

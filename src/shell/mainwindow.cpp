@@ -254,6 +254,9 @@ void MainWindow::buildMenus() {
         {Cmd::ComposeFramed, "mnurelazioni", "mnueintitem", "Edifici &Intelaiati....", "Ctrl+I",
          "menu/componi-intelaiati", "componiint", "Componi Relazione - Edifici intelaiati",
          route(routes::composeFramed), "componirelazione1"},
+        // The report an engineer files: formulas, values, tables and diagrams of the building.
+        {Cmd::CalcReport, "mnurelazioni", "mnurelcalcoloitem", "Relazione di &calcolo....",
+         nullptr, nullptr, nullptr, nullptr, route(routes::calcReport), "relazionecalcolo"},
         {Cmd::Font, "mnuformat", "mnucarattereitem", "&Carattere", nullptr, nullptr, nullptr,
          nullptr, onDocument(&ReportDocument::chooseFont), nullptr},
         {Cmd::Bold, "mnuformat", "mnugrassettoitem", "&Grassetto", nullptr, "menu/grassetto",
@@ -517,6 +520,10 @@ void MainWindow::openFile(const QString& path) {
                                          "dati di un edificio (file .tremora): «") +
                               QFileInfo(path).fileName() +
                               QStringLiteral("» non è né l'una né gli altri."));
+}
+
+void MainWindow::setReportDocument(const QTextDocument& document) {
+    m_document->setRichText(document);
 }
 
 void MainWindow::appendReportText(const QString& text) {

@@ -33,6 +33,7 @@ class MainWindow : public QMainWindow, public Shell {
     void setBannerVisible(bool visible) override;
     QString reportText() const override;
     void setReportText(const QString& text) override;
+    void setReportDocument(const QTextDocument& document) override;
     void appendReportText(const QString& text) override;
     void focusReport() override;
 
@@ -90,6 +91,7 @@ class MainWindow : public QMainWindow, public Shell {
         ChooseFramed,
         ComposeMasonry,
         ComposeFramed,
+        CalcReport,
         Font,
         Bold,
         Italic,

@@ -1,6 +1,7 @@
 #include "shell/pagelayout.h"
 
 #include "core/building.h"
+#include "shell/diagramobject.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -112,6 +113,8 @@ void setUp(QPagedPaintDevice& device) {
 int paint(const QTextDocument& document, QPagedPaintDevice& device) {
     // A copy laid out at the device's resolution, so that 12 pt on screen is 12 pt on paper.
     std::unique_ptr<QTextDocument> copy(document.clone());
+    // The diagrams of a calculation report are drawn by the program, in any copy.
+    diagramobject::install(*copy);
     copy->documentLayout()->setPaintDevice(&device);
     const int dpi = device.logicalDpiY();
     const QRectF area = device.pageLayout().paintRectPixels(dpi);
@@ -169,6 +172,7 @@ QByteArray pdf(const QTextDocument& document, const QString& title) {
 
 QByteArray odt(const QTextDocument& document) {
     std::unique_ptr<QTextDocument> copy(document.clone());
+    diagramobject::replaceWithImages(*copy);
     nameEveryFont(*copy);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);

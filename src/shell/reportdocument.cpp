@@ -2,6 +2,7 @@
 
 #include "core/cp1252.h"
 #include "core/diskfile.h"
+#include "shell/diagramobject.h"
 #include "shell/pagelayout.h"
 #include "shell/prompts.h"
 #include "shell/routes.h"
@@ -172,6 +173,22 @@ void ReportDocument::setText(const QString& text) {
     m_editor->setCurrentCharFormat(QTextCharFormat());
     m_editor->moveCursor(QTextCursor::Start);
     // Also when the text and its formats were already those.
+    markChanged();
+}
+
+void ReportDocument::setRichText(const QTextDocument& content) {
+    QTextDocument* document = m_editor->document();
+    // The editor draws the diagrams the content may hold.
+    diagramobject::install(*document);
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+    cursor.setBlockFormat(QTextBlockFormat());
+    cursor.setBlockCharFormat(QTextCharFormat());
+    cursor.insertFragment(QTextDocumentFragment(&content));
+    cursor.endEditBlock();
+    m_editor->moveCursor(QTextCursor::Start);
     markChanged();
 }
 

@@ -32,6 +32,9 @@ class ReportDocument : public QObject {
     // Replaces the whole text (as the report composers do) as plain text, dropping any
     // formatting, in one step that Undo takes back; the document counts as changed.
     void setText(const QString& text);
+    // Replaces the whole text with a formatted document (the calculation report: headings,
+    // tables, diagrams), in one step that Undo takes back; the document counts as changed.
+    void setRichText(const QTextDocument& content);
     // Adds lines after the last line in a fixed-pitch font, so that columns set with blanks
     // line up, in one step that Undo takes back; the text above keeps its formatting.
     void append(const QString& text);

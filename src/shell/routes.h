@@ -27,11 +27,13 @@ inline const QString masonry = QStringLiteral("edifici in muratura - analisi sta
 inline const QString framed = QStringLiteral("edifici intelaiati");
 inline const QString composer = QStringLiteral("componi relazione");
 inline const QString buildingData = QStringLiteral("dati dell'edificio");
+inline const QString calcReport = QStringLiteral("relazione di calcolo");
 constexpr int buildingParametersContext = 1030;
 constexpr int masonryContext = 1040;
 constexpr int framedContext = 1050;
 constexpr int composerContext = 1060;
 constexpr int buildingDataContext = 1070;
+constexpr int calcReportContext = 1080;
 } // namespace helptopics
 
 // The ways into a window: the window, the group indicator that goes on and the hint that the
@@ -94,6 +96,9 @@ inline const Route composeFramed{
     QStringLiteral("componirelazione1"), panels::composer,
     QStringLiteral("Consente di personalizzare la relazione statica o dinamica per gli edifici "
                    "intelaiati")};
+inline const Route calcReport{
+    QStringLiteral("relazionecalcolo"), panels::composer,
+    QStringLiteral("Relazione di calcolo: formule, valori, tabelle e diagrammi dell'edificio")};
 inline const Route contact{QStringLiteral("lithvane"), panels::contact,
                            QStringLiteral("Autore del programma e indirizzo internet di Corvesta")};
 

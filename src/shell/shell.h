@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QTextDocument;
+
 // What the other windows do to the main window: the indicator panels 1 to 12 and the hint
 // (panel 13) of the status bar, the status-clearing timer, the banner, the report text.
 class Shell {
@@ -16,6 +18,9 @@ class Shell {
     virtual QString reportText() const = 0;
     // Replaces the whole report; the document counts as changed.
     virtual void setReportText(const QString& text) = 0;
+    // Replaces the whole report with a formatted document (the calculation report); the
+    // document counts as changed.
+    virtual void setReportDocument(const QTextDocument& document) = 0;
     // Adds lines after the report's last line in a fixed-pitch font, so that columns set
     // with blanks line up, in one step that Undo takes back; the text above, with its
     // formatting, stays as it was and the document counts as changed.

@@ -420,8 +420,10 @@ void DatiEdificio::accept() {
         return;
     }
     building::Building b;
-    // The seismic data are chosen in the calculation windows, not here.
+    // The seismic data and the period's H and B are entered in the calculation windows, not
+    // here.
     b.sismica = ctx.shared.edificio.sismica;
+    b.periodo = ctx.shared.edificio.periodo;
     for (int i = 0; i < 7; ++i)
         b.project.*projectFields[i].member = m_project[i]->text().trimmed();
     for (int r = 0; r < m_table->rowCount(); ++r)

@@ -1,7 +1,9 @@
 #include "windows/periodo.h"
 
+#include "core/building.h"
 #include "core/formulas.h"
 #include "core/numtext.h"
+#include "core/sharedvalues.h"
 #include "shell/numberedit.h"
 #include "windows/messages.h"
 
@@ -42,6 +44,9 @@ void Periodo::compute() {
     if (!std::isfinite(t))
         return; // B zero or negative: no period, the label keeps its text
     m_period->setText(numtext::formatRounded(t));
+    // H and B as typed are the building's: the calculation report works T out from them.
+    ctx.shared.edificio.periodo = {building::typed(m_height->text()),
+                                   building::typed(m_side->text())};
 }
 
 void Periodo::send() {

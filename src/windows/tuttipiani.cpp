@@ -1,6 +1,7 @@
 #include "windows/tuttipiani.h"
 
 #include "core/buildingdata.h"
+#include "core/calcolo.h"
 #include "core/coefficients.h"
 #include "core/numtext.h"
 #include "core/sharedvalues.h"
@@ -43,12 +44,16 @@ const QString negative =
 const QString notAbove =
     QStringLiteral("La quota di un piano deve superare quella del piano sottostante");
 
-// A result of the table: rounded to two decimals already, written with both decimals so
-// that the column lines up.
+// A result of the table, worked out at full precision and rounded only here, as it is
+// shown: forces and moments to the hundredth, gamma and K to the thousandth, every figure
+// written so that the column lines up.
 QString fixed2(double value) {
-    return QString::number(value == 0.0 ? 0.0 : value, 'f', 2)
-        .replace(QLatin1Char('.'), QLatin1Char(','));
+    return numtext::fixed(value, 2);
 }
+QString fixed3(double value) {
+    return numtext::fixed(value, 3);
+}
+const QString momentCaption = QStringLiteral("M alla quota del piano (t·m)");
 
 QTableWidgetItem* cell(const QString& text, bool editable) {
     auto* item = new QTableWidgetItem(text);
@@ -121,7 +126,7 @@ TuttiPiani::TuttiPiani(AppContext& context, QWidget* parent)
     m_table->setHorizontalHeaderLabels({QStringLiteral("Piano"), QStringLiteral("W (t)"),
                                         QStringLiteral("h (m)"), QStringLiteral("γ"),
                                         QStringLiteral("K"), QStringLiteral("F (t)"),
-                                        QStringLiteral("V (t)"), QStringLiteral("M (t·m)")});
+                                        QStringLiteral("V (t)"), momentCaption});
     m_table->verticalHeader()->setVisible(false);
     // Columns as wide as a result of thousands of tonnes with its two decimals, rows as
     // high as a line of text, so that the table shows several storeys on a small screen.
@@ -130,6 +135,15 @@ TuttiPiani::TuttiPiani(AppContext& context, QWidget* parent)
     QHeaderView* header = m_table->horizontalHeader();
     header->setDefaultSectionSize(columnWidth);
     header->resizeSection(Storey, metrics.horizontalAdvance(QStringLiteral("Piano")) + 14);
+    // gamma and K are below ten: their columns take three decimals and no more.
+    for (int c : {Distribution, Coefficient})
+        header->resizeSection(c, metrics.horizontalAdvance(QStringLiteral("0,000")) + 10);
+    // The moment's caption says where it acts, on three lines so that the window still fits
+    // a small screen.
+    header->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    header->resizeSection(
+        Moment, header->fontMetrics().horizontalAdvance(QStringLiteral("M alla quota")) + 14);
+    header->setMinimumHeight(3 * header->fontMetrics().lineSpacing() + 8);
     m_table->verticalHeader()->setDefaultSectionSize(metrics.height() + 8);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     // Always room for the vertical scroll bar, so that the last column is never hidden
@@ -137,13 +151,15 @@ TuttiPiani::TuttiPiani(AppContext& context, QWidget* parent)
     m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_table->setMinimumSize(header->length() + 2 * m_table->frameWidth() +
                                 m_table->verticalScrollBar()->sizeHint().width(),
-                            header->sizeHint().height() + 5 * (metrics.height() + 8));
+                            header->minimumHeight() + 5 * (metrics.height() + 8));
     for (int c = 0; c < 8; ++c)
         m_table->setItem(0, c, cell(c == Storey ? QStringLiteral("Base") : QString(), false));
     m_add = button("cmdAggiungiPiano", QStringLiteral("Aggiungi piano"));
     m_remove = button("cmdRimuoviPiano", QStringLiteral("Rimuovi piano"));
     m_message = label("Messaggio");
     m_message->setWordWrap(true);
+    // The sum of the forces against C * R * epsilon * beta * I * sum(W), which it equals.
+    m_check = label("Verifica");
 
     // The diagram: the storey forces as horizontal bars and the storey shear as a step line,
     // against the height above the foundation.
@@ -176,6 +192,7 @@ TuttiPiani::TuttiPiani(AppContext& context, QWidget* parent)
     storeyButtons->addStretch();
     auto* tableColumn = new QVBoxLayout;
     tableColumn->addWidget(m_table);
+    tableColumn->addWidget(m_check);
     tableColumn->addLayout(storeyButtons);
     tableColumn->addWidget(m_view, 1);
     // The comparison with today's code under the diagram, one check box line until it is on.
@@ -390,7 +407,11 @@ void TuttiPiani::refresh() {
                                     "di struttura."));
     } else {
         const std::vector<double>& v = *seismic;
-        m_result = storeys::horizontalActions(*building, {v[0], v[1], v[2], v[3], v[4]});
+        // R from T as typed, not from its label rounded to two decimals: the table rounds
+        // nothing it computes on.
+        const auto period = numtext::parse(m_period->text());
+        const double r = period ? coefficients::responseCoefficient(*period) : v[1];
+        m_result = storeys::horizontalActions(*building, {v[0], r, v[2], v[3], v[4]});
         if (m_result)
             showTable(*m_result);
         else
@@ -439,18 +460,21 @@ void TuttiPiani::showTable(const storeys::Table& table) {
     const int count = int(table.rows.size());
     for (int r = 0; r < count; ++r) {
         const storeys::Row& row = table.rows[r];
-        m_table->item(r, Distribution)->setText(fixed2(row.distribution));
-        m_table->item(r, Coefficient)->setText(fixed2(row.coefficient));
+        m_table->item(r, Distribution)->setText(fixed3(row.distribution));
+        m_table->item(r, Coefficient)->setText(fixed3(row.coefficient));
         m_table->item(r, Force)->setText(fixed2(row.forceT));
         m_table->item(r, Shear)->setText(fixed2(row.shearT));
         m_table->item(r, Moment)->setText(fixed2(row.momentTm));
     }
     m_table->item(count, Shear)->setText(fixed2(table.baseShearT));
     m_table->item(count, Moment)->setText(fixed2(table.baseMomentTm));
+    m_check->setText(
+        calcolo::checkLine(table.baseShearT, table.expectedBaseShearT, QStringLiteral("t")));
 }
 
 void TuttiPiani::clearResults(const QString& reason) {
     m_message->setText(reason);
+    m_check->clear();
     for (int r = 0; r < m_table->rowCount(); ++r)
         for (int c = Distribution; c <= Moment; ++c)
             m_table->item(r, c)->setText(QString());
@@ -541,6 +565,7 @@ QString TuttiPiani::tableText() const {
                      right(at(Height), 9) + right(at(Distribution), 8) + right(at(Coefficient), 7) +
                      right(at(Force), 11) + right(at(Shear), 11) + right(at(Moment), 13);
     }
+    lines << QString() << indent + m_check->text();
     return lines.join(QLatin1Char('\n'));
 }
 

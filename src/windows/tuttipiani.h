@@ -69,6 +69,7 @@ class TuttiPiani : public CalcWindow {
     QLineSeries* m_shearLine;
     std::vector<QAreaSeries*> m_bars;
     QLabel* m_message;             // Messaggio: why the table has no results
+    QLabel* m_check;               // Verifica: sum(F) against C * R * epsilon * beta * I * sum(W)
     NumberEdit* m_period;          // Text1: T, s
     QLabel* m_response;            // Label5: R
     NumberEdit* m_foundation;      // Text3: epsilon

@@ -25,8 +25,11 @@ bool near(double actual, double expected) {
 const std::vector<storeys::Storey> fourStoreys{{120, 3.5}, {110, 6.5}, {100, 9.5}, {80, 12.5}};
 storeys::Table table1984() {
     storeys::Table t;
-    for (double v : {34.7, 29.9, 22.2, 11.2})
-        t.rows.push_back({0, 0, 0, v, 0});
+    for (double v : {34.7, 29.9, 22.2, 11.2}) {
+        storeys::Row row{};
+        row.shearT = v;
+        t.rows.push_back(row);
+    }
     return t;
 }
 

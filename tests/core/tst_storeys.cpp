@@ -1,5 +1,7 @@
+#include "core/numtext.h"
 #include "core/storeys.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 #include <cmath>
 
@@ -38,24 +40,37 @@ bool sameToHundredths(double shown, double exact) {
 class TestStoreys : public QObject {
     Q_OBJECT
   private slots:
-    // Worked by hand: sum(W) = 410 t, sum(W * h) = 3085 t*m; gamma_i = h_i * 410 / 3085;
-    // K0 = 0,86 * 0,07 * gamma * 1 * 1,2 rounded, then Kh = K0 * 1,2 rounded; F = Kh * W;
-    // V from the top down; M_i = sum over the storeys above of F_j * (h_j - h_i).
+    // Worked by hand, nothing rounded: sum(W) = 410 t, sum(W * h) = 3085 t*m; gamma_i =
+    // h_i * 410 / 3085; Kh = 0,86 * 0,07 * 1 * 1,2 * gamma * 1,2 = 0,086688 * gamma; F = Kh * W;
+    // V from the top down; M_i = sum over the storeys above of F_j * (h_j - h_i). Compared as
+    // the table shows them: gamma and Kh to the thousandth, F, V and M to the hundredth.
     void fourStoreysByHand_data() {
         QTest::addColumn<int>("storey");
-        QTest::addColumn<double>("gamma");
-        QTest::addColumn<double>("k");
-        QTest::addColumn<double>("f");
-        QTest::addColumn<double>("v");
-        QTest::addColumn<double>("m");
-        QTest::newRow("1st: 0,4652 -> 0,47; K0 0,03, Kh 0,036")
-            << 1 << 0.47 << 0.04 << 4.8 << 34.7 << 189.9;
-        QTest::newRow("2nd: 0,8639 -> 0,86; K0 0,06, Kh 0,072")
-            << 2 << 0.86 << 0.07 << 7.7 << 29.9 << 100.2;
-        QTest::newRow("3rd: 1,2626 -> 1,26; K0 0,09, Kh 0,108")
-            << 3 << 1.26 << 0.11 << 11.0 << 22.2 << 33.6;
-        QTest::newRow("4th: 1,6613 -> 1,66; K0 0,12, Kh 0,144")
-            << 4 << 1.66 << 0.14 << 11.2 << 11.2 << 0.0;
+        QTest::addColumn<QString>("gamma");
+        QTest::addColumn<QString>("k");
+        QTest::addColumn<QString>("f");
+        QTest::addColumn<QString>("v");
+        QTest::addColumn<QString>("m");
+        QTest::newRow("1st: 3,5 * 410 / 3085 = 0,46515; F = 0,040323 * 120") << 1 << "0,465"
+                                                                             << "0,040"
+                                                                             << "4,84"
+                                                                             << "35,54"
+                                                                             << "194,07";
+        QTest::newRow("2nd: 6,5 * 410 / 3085 = 0,86386; F = 0,074886 * 110") << 2 << "0,864"
+                                                                             << "0,075"
+                                                                             << "8,24"
+                                                                             << "30,70"
+                                                                             << "101,96";
+        QTest::newRow("3rd: 9,5 * 410 / 3085 = 1,26256; F = 0,109449 * 100") << 3 << "1,263"
+                                                                             << "0,109"
+                                                                             << "10,94"
+                                                                             << "22,47"
+                                                                             << "34,56";
+        QTest::newRow("4th: 12,5 * 410 / 3085 = 1,66126; F = 0,144012 * 80") << 4 << "1,661"
+                                                                             << "0,144"
+                                                                             << "11,52"
+                                                                             << "11,52"
+                                                                             << "0,00";
     }
     void fourStoreysByHand() {
         QFETCH(int, storey);
@@ -63,14 +78,54 @@ class TestStoreys : public QObject {
         QVERIFY(table);
         QCOMPARE(int(table->rows.size()), 4);
         const storeys::Row& row = table->rows[storey - 1];
-        QTEST(row.distribution, "gamma");
-        QTEST(row.coefficient, "k");
-        QTEST(row.forceT, "f");
-        QTEST(row.shearT, "v");
-        QTEST(row.momentTm, "m");
-        // Base: 4,8 + 7,7 + 11 + 11,2; 4,8 * 3,5 + 7,7 * 6,5 + 11 * 9,5 + 11,2 * 12,5.
-        QCOMPARE(table->baseShearT, 34.7);
-        QCOMPARE(table->baseMomentTm, 311.35);
+        QTEST(numtext::fixed(row.distribution, 3), "gamma");
+        QTEST(numtext::fixed(row.coefficient, 3), "k");
+        QTEST(numtext::fixed(row.forceT, 2), "f");
+        QTEST(numtext::fixed(row.shearT, 2), "v");
+        QTEST(numtext::fixed(row.momentTm, 2), "m");
+        // Base: sum(F) = 0,086688 * 410 = 35,54208; sum(F * h) = 0,086688 * 410 * sum(h^2 *
+        // W) / 3085 = 318,4674.
+        QCOMPARE(numtext::fixed(table->baseShearT, 2), QStringLiteral("35,54"));
+        QCOMPARE(numtext::fixed(table->baseMomentTm, 2), QStringLiteral("318,47"));
+        QCOMPARE(numtext::fixed(table->expectedBaseShearT, 5), QStringLiteral("35,54208"));
+    }
+
+    // Rounding nothing before F, the forces add up to C * R * epsilon * beta * I * sum(W) to
+    // the hundredth of a tonne, whatever the building: 1 to 30 storeys of random weights and
+    // rising heights, every zone and coefficient.
+    void sumOfForcesIsTheBaseShear_data() {
+        QTest::addColumn<quint32>("seed");
+        for (quint32 seed = 1; seed <= 40; ++seed)
+            QTest::newRow(qPrintable(QStringLiteral("building %1").arg(seed))) << seed;
+    }
+    void sumOfForcesIsTheBaseShear() {
+        QFETCH(quint32, seed);
+        QRandomGenerator random(seed);
+        const int count = 1 + int(random.bounded(storeys::maxStoreys));
+        std::vector<Storey> b;
+        double h = 0.0, sumW = 0.0;
+        for (int i = 0; i < count; ++i) {
+            h += 2.5 + random.bounded(2.5);
+            const double w = 20.0 + random.bounded(2000.0);
+            sumW += w;
+            b.push_back({w, h});
+        }
+        const double c = (3 * int(random.bounded(3)) + 6 - 2) / 100.0;
+        const double t = random.bounded(2.5);
+        const double r = t <= 0.8 ? 1.0 : 0.862 / std::cbrt(t * t);
+        const Seismic s{c, r, 1.0 + random.bounded(0.3), random.bounded(2) ? 1.2 : 1.0,
+                        1.0 + 0.2 * random.bounded(3)};
+        const auto table = storeys::horizontalActions(b, s);
+        QVERIFY(table);
+        double sumF = 0.0;
+        for (const storeys::Row& row : table->rows)
+            sumF += row.forceT;
+        const double expected = c * r * s.foundation * s.structure * s.protection * sumW;
+        QVERIFY2(
+            std::abs(sumF - expected) < 0.01,
+            qPrintable(
+                QStringLiteral("%1 storeys: %2 against %3").arg(count).arg(sumF).arg(expected)));
+        QVERIFY(std::abs(table->expectedBaseShearT - expected) < 1e-9 * expected);
     }
 
     // Whatever the building, the base takes every force: V0 = sum(F), M0 = sum(F * h), and

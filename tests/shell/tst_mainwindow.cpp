@@ -65,6 +65,7 @@ const Item menuTree[] = {
     {0, "mnurelazioni", "Componi &Relazione", ""},
     {1, "mnuedmuritem", "Edifici in &Muratura....", ""},
     {1, "mnueintitem", "Edifici &Intelaiati....", "Ctrl+I"},
+    {1, "mnurelcalcoloitem", "Relazione di &calcolo....", ""},
     {0, "mnuformat", "For&matta Testo", ""},
     {1, "mnucarattereitem", "&Carattere", ""},
     {1, "mnugrassettoitem", "&Grassetto", ""},

@@ -125,8 +125,9 @@ class TestConfrontoNtc : public QObject {
 
     // The four storeys against the help's site (hand-worked in the core test): F of the
     // first storey, its shear, k times the 1984 shear, their ratio and Fh; past 2,5 TC the
-    // note. T 1,2 s: Sd = 0,376805 / 1,2 = 0,314004, Fh = 128,74 t, F1 = 128,74 * 420 / 3085;
-    // the 1984 table has R = 0,862 / 1,2^(2/3) = 0,76 and F = 4,8, 6,6, 10, 10,4, V1 = 31,8.
+    // note. T 1,2 s: Sd = 0,376805 / 1,2 = 0,314004, Fh = 128,74 t, F1 = 128,74 * 420 / 3085.
+    // The 1984 base shear, unrounded, is C R epsilon beta I sum(W) = 0,07 * R * 1,44 * 410:
+    // 35,6247 t with R = 0,862 (1 s), 31,5474 t with R = 0,862 / 1,2^(2/3) (1,2 s).
     void comparisonInAllStoreys_data() {
         QTest::addColumn<QString>("period");
         QTest::addColumn<int>("source");
@@ -135,13 +136,13 @@ class TestConfrontoNtc : public QObject {
         QTest::addColumn<QString>("fh");
         QTest::addColumn<QString>("note");
         QTest::newRow("T1 = T 1 s, k 1,5")
-            << "1" << 0 << 1 << QStringList{"21,03", "154,49", "52,05", "2,97"} << "154,49"
+            << "1" << 0 << 1 << QStringList{"21,03", "154,49", "53,44", "2,89"} << "154,49"
             << "";
         QTest::newRow("T1 = C1 H^3/4 concrete, k 1")
-            << "1" << 2 << 0 << QStringList{"35,86", "263,38", "34,70", "7,59"} << "263,38"
+            << "1" << 2 << 0 << QStringList{"35,86", "263,38", "35,62", "7,39"} << "263,38"
             << "";
         QTest::newRow("T1 = T 1,2 s, past 2,5 TC")
-            << "1,2" << 0 << 0 << QStringList{"17,53", "128,74", "31,80", "4,05"} << "128,74"
+            << "1,2" << 0 << 0 << QStringList{"17,53", "128,74", "31,55", "4,08"} << "128,74"
             << "Attenzione: T1 supera 2,5·TC = 1,172 sec: l'analisi statica lineare non è "
                "applicabile (NTC 2018, §7.3.3.2).";
     }
@@ -177,7 +178,7 @@ class TestConfrontoNtc : public QObject {
     }
 
     // Saved and opened again, the site, the choices of T1 and k and the comparison come back:
-    // concrete (Fh 263,38 t) against 1,5 * 34,7 t.
+    // concrete (Fh 263,38 t) against 1,5 * 35,6247 t.
     void keptInBuildingData() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("edificio.tremora"));
@@ -204,7 +205,7 @@ class TestConfrontoNtc : public QObject {
         QCOMPARE(f.text(W, "ntcFh"), QStringLiteral("263,38"));
         routes::open(f.main(), f.forms(), routes::allStoreys);
         QCOMPARE(f.control<QTableWidget>(W, "TabellaNTC")->item(0, 2)->text(),
-                 QStringLiteral("52,05"));
+                 QStringLiteral("53,44"));
         QCOMPARE(f.text(W, "ntcFh"), QStringLiteral("263,38"));
         QCOMPARE(f.prompts.unexpected, 0);
     }
