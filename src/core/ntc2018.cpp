@@ -184,9 +184,13 @@ ComparisonReading compare(const building::NtcSite& given,
                           const std::vector<storeys::Storey>& storeys,
                           const storeys::Table* table1984, std::optional<double> period1984) {
     const SiteReading reading = siteOf(given);
-    if (!reading.site)
+    if (!reading.site) {
+        // The site's reason as the rest of a sentence.
+        QString reason = reading.reason;
+        reason[0] = reason[0].toLower();
         return {std::nullopt,
-                QStringLiteral("Dati del sito (finestra Spettro di risposta): ") + reading.reason};
+                QStringLiteral("Dati del sito (finestra Spettro di risposta): ") + reason};
+    }
     if (storeys.empty() || !table1984)
         return {std::nullopt, QStringLiteral("Il confronto si fa sulla tabella del D.M. 1984: "
                                              "completarne i dati.")};

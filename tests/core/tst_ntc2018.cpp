@@ -357,7 +357,7 @@ class TestNtc2018 : public QObject {
             QVERIFY(!q.key.startsWith(QLatin1String("ntc.")));
         QVERIFY(reportTexts(noSite).contains(
             QStringLiteral("Valori mancanti: il confronto con le NTC 2018: dati del sito "
-                           "(finestra Spettro di risposta): Inserire ag, F0 e Tc* e scegliere la "
+                           "(finestra Spettro di risposta): inserire ag, F0 e Tc* e scegliere la "
                            "categoria di sottosuolo e quella topografica.")));
         QVERIFY(!relazione::allSections().sections.contains(QStringLiteral("ntc2018")));
     }

@@ -155,7 +155,7 @@ class TestConfrontoNtc : public QObject {
         fourStoreys(f, period);
         f.control<QCheckBox>(W, "ntcConfronto")->setChecked(true);
         QCOMPARE(f.text(W, "ntcNota"),
-                 QStringLiteral("Dati del sito (finestra Spettro di risposta): Inserire ag, F0 e "
+                 QStringLiteral("Dati del sito (finestra Spettro di risposta): inserire ag, F0 e "
                                 "Tc* e scegliere la categoria di sottosuolo e quella "
                                 "topografica."));
         f.window(W)->hide();
