@@ -369,20 +369,20 @@ NtcStaticGroup::refresh(const building::NtcSite& given,
         return std::nullopt;
     }
     const ntc2018::Comparison& comparison = *reading.comparison;
-    const ntc2018::StaticForces* forces = &comparison.forces;
-    const ntc2018::Site* site = &comparison.site;
-    m_t1->setText(ntc2018::format3(forces->t1S));
-    m_sdCaption->setText(ntc2018::isElastic(*site) ? QStringLiteral("Se(T1)/g:")
-                                                   : QStringLiteral("Sd(T1)/g:"));
-    m_sd->setText(ntc2018::format3(forces->sd));
-    m_lambda->setText(ntc2018::format3(forces->lambda));
-    m_fh->setText(numtext::formatRounded(forces->baseShearT));
-    const int count = int(forces->rows.size());
+    const ntc2018::StaticForces& forces = comparison.forces;
+    const ntc2018::Site& site = comparison.site;
+    m_t1->setText(ntc2018::format3(forces.t1S));
+    m_sdCaption->setText(ntc2018::isElastic(site) ? QStringLiteral("Se(T1)/g:")
+                                                  : QStringLiteral("Sd(T1)/g:"));
+    m_sd->setText(ntc2018::format3(forces.sd));
+    m_lambda->setText(ntc2018::format3(forces.lambda));
+    m_fh->setText(numtext::formatRounded(forces.baseShearT));
+    const int count = int(forces.rows.size());
     m_table->setRowCount(count);
     QStringList storeyNames;
     const double k = ntc2018::factor(comparison.basis);
     for (int r = 0; r < count; ++r) {
-        const ntc2018::StoreyForce& f = forces->rows[r];
+        const ntc2018::StoreyForce& f = forces.rows[r];
         const QString values[] = {ntc2018::fixed2(f.forceT), ntc2018::fixed2(f.shearT),
                                   ntc2018::fixed2(k * table1984->rows[r].shearT),
                                   std::isfinite(f.ratio) ? ntc2018::fixed2(f.ratio)
@@ -395,12 +395,12 @@ NtcStaticGroup::refresh(const building::NtcSite& given,
         storeyNames << QString::number(r + 1) + QStringLiteral("°");
     }
     m_table->setVerticalHeaderLabels(storeyNames);
-    const ntc2018::Parameters p = ntc2018::parameters(*site);
+    const ntc2018::Parameters p = ntc2018::parameters(site);
     QStringList notes;
-    if (forces->beyondTc)
+    if (forces.beyondTc)
         notes << QStringLiteral("T1 supera 2,5·TC = ") + ntc2018::format3(2.5 * p.tc) +
                      QStringLiteral(" sec");
-    if (forces->beyondTd)
+    if (forces.beyondTd)
         notes << QStringLiteral("T1 supera TD = ") + ntc2018::format3(p.td) +
                      QStringLiteral(" sec");
     m_note->setText(notes.isEmpty()
@@ -409,7 +409,7 @@ NtcStaticGroup::refresh(const building::NtcSite& given,
                               QStringLiteral(": l'analisi statica lineare non è applicabile "
                                              "(NTC 2018, §7.3.3.2)."));
     m_report =
-        ntc2018::comparisonText(*site, *forces, comparison.source, comparison.basis, *table1984);
+        ntc2018::comparisonText(site, forces, comparison.source, comparison.basis, *table1984);
     return comparison.forces;
 }
 
