@@ -65,9 +65,9 @@ int main(int argc, char* argv[]) {
             return 1;
 
         timer.restart();
-        const int status = QProcess::execute(
-            tremora, {QStringLiteral("--relazione"), data, QStringLiteral("-o"),
-                      dir.filePath(QStringLiteral("torre.pdf"))});
+        const int status =
+            QProcess::execute(tremora, {QStringLiteral("--relazione"), data, QStringLiteral("-o"),
+                                        dir.filePath(QStringLiteral("torre.pdf"))});
         program.push_back(timer.nsecsElapsed() / 1e6);
         if (status != 0)
             return 1;

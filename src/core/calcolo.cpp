@@ -41,11 +41,19 @@ void storeysOf(const building::Building& b, Results& r) {
 } // namespace
 
 Results compute(const building::Building& b, const FieldReader& fields) {
+    const auto field = [&fields](const char* key) {
+        return fields ? fields(QString::fromLatin1(key)) : std::nullopt;
+    };
     Results r;
     if (b.periodo.h)
         r.heightM = b.periodo.h->value;
     if (b.periodo.b)
         r.sideM = b.periodo.b->value;
+    // A building kept before it held H and B: those of the period window, when it computed.
+    if (!b.periodo.h && !b.periodo.b && field("periodo.T")) {
+        r.heightM = field("periodo.H");
+        r.sideM = field("periodo.B");
+    }
     if (r.heightM && r.sideM)
         r.periodS = finite(formulas::period(*r.heightM, *r.sideM));
     if (r.periodS)
@@ -73,14 +81,12 @@ Results compute(const building::Building& b, const FieldReader& fields) {
     r.ntc = ntc.comparison;
     r.ntcReason = ntc.reason;
 
-    const auto field = [&fields](const char* key) {
-        return fields ? fields(QString::fromLatin1(key)) : std::nullopt;
-    };
     const auto dh = field("Sollecitazioni.orizzontali");
     const auto dv = field("Sollecitazioni.verticali");
     const auto da = field("Sollecitazioni.altreAzioni");
     const auto k = field("Sollecitazioni.phi");
-    if (dh && dv && da && k) {
+    // Only a check its window has computed: its result is shown there.
+    if (dh && dv && da && k && field("Sollecitazioni.reali")) {
         const double dc = formulas::combinedDisplacement(*dh, *dv);
         r.displacements =
             Displacements{*dh, *dv, dc, *da, *k, formulas::realDisplacement(*da, *k, dc)};
@@ -88,7 +94,7 @@ Results compute(const building::Building& b, const FieldReader& fields) {
     const auto sh = field("verifiche.orizzontali");
     const auto sv = field("verifiche.verticali");
     const auto se = field("verifiche.esterne");
-    if (sh && sv && se) {
+    if (sh && sv && se && field("verifiche.totali")) {
         const double sc = formulas::combinedStress(*sh, *sv);
         r.stresses = Stresses{*sh, *sv, sc, *se, formulas::totalStress(sc, *se)};
     }

@@ -60,6 +60,8 @@ struct Results {
     QString ntcReason;
 };
 
+// H and B are the building's; a building without them takes those of the period window when
+// it shows its T (a data file saved before the building kept them).
 Results compute(const building::Building& building, const FieldReader& fields);
 
 // The values the windows held when a building data file was saved, by field key: what the

@@ -218,20 +218,28 @@ void ReportDocument::load(const QString& text) {
 QString ReportDocument::text() const {
     // The editor ends each line with a paragraph separator (or a line separator, typed with
     // Shift+Enter), and setPlainText took CR LF as one such separator: both go back to
-    // CR LF. Non-breaking spaces and trailing blanks stay as they are.
+    // CR LF. Non-breaking spaces and trailing blanks stay as they are. A formatted document
+    // (the calculation report) also parts blocks with the marks that open and close a
+    // table, which end a line too, and holds its diagrams as objects, which have no text.
     const QString raw = m_editor->document()->toRawText();
-    const qsizetype breaks =
-        raw.count(QChar(QChar::ParagraphSeparator)) + raw.count(QChar(QChar::LineSeparator));
+    const auto endsLine = [](QChar ch) {
+        return ch == QChar::ParagraphSeparator || ch == QChar::LineSeparator ||
+               ch.unicode() == 0xfdd0 || ch.unicode() == 0xfdd1;
+    };
+    qsizetype breaks = 0;
+    for (const QChar ch : raw)
+        breaks += endsLine(ch) ? 1 : 0;
     QString out(raw.size() + breaks, Qt::Uninitialized);
     QChar* dst = out.data();
     for (const QChar ch : raw) {
-        if (ch == QChar::ParagraphSeparator || ch == QChar::LineSeparator) {
+        if (endsLine(ch)) {
             *dst++ = QLatin1Char('\r');
             *dst++ = QLatin1Char('\n');
-        } else {
+        } else if (ch != QChar::ObjectReplacementCharacter) {
             *dst++ = ch;
         }
     }
+    out.truncate(dst - out.constData());
     return out;
 }
 

@@ -102,6 +102,9 @@ class TestBuildingData : public QObject {
         epsilonOnly.sismica.foundation = building::typed(QStringLiteral("0"));
         building::Building firstOfEach;
         firstOfEach.sismica = {0, 1.0, 1.0, std::nullopt};
+        building::Building period = fromLoads;
+        period.periodo = {building::typed(QStringLiteral("22,50")),
+                          building::typed(QStringLiteral("1E1"))};
         building::Building site = fromLoads;
         site.ntc = {building::typed(QStringLiteral("0,25")),
                     building::typed(QStringLiteral("2,4")),
@@ -120,6 +123,7 @@ class TestBuildingData : public QObject {
         QTest::newRow("nothing entered") << building::Building();
         QTest::newRow("NTC site: every value, subsoil E, T4") << site;
         QTest::newRow("NTC site: subsoil A, T1, T1 = T and k = 1 only") << soilOnly;
+        QTest::newRow("H and B of the period as typed") << period;
         QTest::newRow("seismic data: S = 12, I = 1,4, beta = 1,2, epsilon as typed") << chosen;
         QTest::newRow("seismic data: epsilon 0 only") << epsilonOnly;
         QTest::newRow("seismic data: first item of each list") << firstOfEach;

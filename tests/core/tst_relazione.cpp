@@ -1,4 +1,5 @@
 #include "core/calcolo.h"
+#include "core/numtext.h"
 #include "core/relazione.h"
 
 #include <QtTest>
@@ -36,12 +37,14 @@ building::Building school() {
     return b;
 }
 
-// The displacement window's inputs: dh = 1,2, dv = 0,4, da = 0,5 cm, k = 6.
+// The displacement window as computed: dh = 1,2, dv = 0,4, da = 0,5 cm, k = 6, its result
+// shown.
 std::optional<double> displacementInputs(const QString& key) {
     const QHash<QString, double> values{{QStringLiteral("Sollecitazioni.orizzontali"), 1.2},
                                         {QStringLiteral("Sollecitazioni.verticali"), 0.4},
                                         {QStringLiteral("Sollecitazioni.altreAzioni"), 0.5},
-                                        {QStringLiteral("Sollecitazioni.phi"), 6.0}};
+                                        {QStringLiteral("Sollecitazioni.phi"), 6.0},
+                                        {QStringLiteral("Sollecitazioni.reali"), 8.09}};
     return values.contains(key) ? std::optional<double>(values.value(key)) : std::nullopt;
 }
 
@@ -128,6 +131,21 @@ class TestRelazione : public QObject {
             lines.contains(QStringLiteral("R = 0,862 / T^(2/3) = 0,862 / 2,000^(2/3) = 0,543")));
     }
 
+    // A building without H and B (kept before it held them) takes those of the period window
+    // when it has computed T; not when it shows none.
+    void periodFromThePeriodWindow() {
+        building::Building b = school();
+        b.periodo = {};
+        QHash<QString, double> window{{QStringLiteral("periodo.H"), 12.5},
+                                      {QStringLiteral("periodo.B"), 10.0}};
+        const auto read = [&window](const QString& key) -> std::optional<double> {
+            return window.contains(key) ? std::optional<double>(window.value(key)) : std::nullopt;
+        };
+        QVERIFY(!calcolo::compute(b, read).periodS);
+        window.insert(QStringLiteral("periodo.T"), 0.4);
+        QCOMPARE(numtext::fixed(*calcolo::compute(b, read).periodS, 3), QStringLiteral("0,395"));
+    }
+
     // The storey table: one row a storey and the base, forces in the unit chosen, the moment
     // at each floor from the forces above (M1 = 225,63 t*m = 2212,67 kN*m by hand).
     void storeyTableInEitherUnit_data() {
@@ -175,6 +193,10 @@ class TestRelazione : public QObject {
         QTest::newRow("2nd storey below the 1st")
             << 4 << "la quota del 2° piano, che deve superare quella del piano sottostante";
         QTest::newRow("no storey") << 5 << "i piani dell'edificio (Dati dell'edificio)";
+        QTest::newRow("displacements typed, not computed")
+            << 6
+            << "gli spostamenti e le sollecitazioni (finestre Spostamenti e Verifiche non "
+               "elaborate)";
     }
     void missingValues() {
         QFETCH(int, change);
@@ -200,7 +222,10 @@ class TestRelazione : public QObject {
             b.storeys.clear();
             break;
         }
-        const calcolo::Results r = calcolo::compute(b, {});
+        const calcolo::FieldReader typedOnly = [](const QString& key) {
+            return key.endsWith(QStringLiteral(".reali")) ? std::nullopt : displacementInputs(key);
+        };
+        const calcolo::Results r = calcolo::compute(b, change == 6 ? typedOnly : nullptr);
         QVERIFY(relazione::missing(r, relazione::allSections()).contains(phrase));
         const auto d = relazione::compose(r, b.project, relazione::allSections());
         bool said = false;

@@ -55,6 +55,18 @@ QByteArray withSeismic(const char* seismic) {
                     QByteArray("{\"progetto\": ") + wholeProject +
                         ", \"piani\": [], \"sismica\": " + seismic + "}");
 }
+// A file of version 2 whose building has only the given period data.
+QByteArray withPeriod(const char* period) {
+    return dataFile(noShared, "{}", 2,
+                    QByteArray("{\"progetto\": ") + wholeProject +
+                        ", \"piani\": [], \"periodo\": " + period + "}");
+}
+// A file of version 2 with the given choices of the calculation report.
+QByteArray withReport(const char* report) {
+    return dataFile(noShared, "{}", 2,
+                    QByteArray("{\"progetto\": ") + wholeProject +
+                        ", \"piani\": []}, \"relazioneDiCalcolo\": " + report);
+}
 
 // A building as entered: project data, a storey with W typed, one with G, Q and s, one with
 // only its height.
@@ -313,6 +325,15 @@ class TestDatiEdificio : public QObject {
              "«edificio.sismica.epsilon» non è un numero: \"1.3\""},
             {"negative epsilon", withSeismic(R"({"epsilon": "-1"})"),
              "«edificio.sismica.epsilon» è negativo: \"-1\""},
+            {"H of the period not a number", withPeriod(R"({"H": "1.5"})"),
+             "«edificio.periodo.H» non è un numero: \"1.5\""},
+            {"negative B", withPeriod(R"({"B": "-4"})"), "«edificio.periodo.B» è negativo: \"-4\""},
+            {"report part unknown", withReport(R"({"sezioni": ["ntc"], "unita": "t"})"),
+             "«relazioneDiCalcolo»: \"ntc\" non è una sezione della relazione di calcolo"},
+            {"report unit neither t nor kN", withReport(R"({"sezioni": [], "unita": "kg"})"),
+             "«relazioneDiCalcolo»: l'unità delle forze \"kg\" non è né \"t\" né \"kN\""},
+            {"report unit missing", withReport(R"({"sezioni": []})"),
+             "manca «relazioneDiCalcolo.unita»"},
             {"unknown entry", R"({"formato": "tremora-dati-edificio", "versione": 1, "x": 1})",
              "voce sconosciuta «x»"},
             {"weight not a text",

@@ -60,6 +60,11 @@ class TestRelazioneCalcolo : public QObject {
         QVERIFY(text.contains(QStringLiteral("δr = δa + k · δc = 0,50 + 6 · 1,26 = 8,09 cm")));
         QCOMPARE(tableRows(f), QList<int>({9, 6}));
         QVERIFY(f.main().document().isModified());
+        // Saved as text, a table is a cell a line and a diagram nothing.
+        const QString saved = f.main().reportText();
+        QVERIFY(saved.contains(QStringLiteral("M alla quota del piano (t·m)\r\n1°\r\n120,00\r\n")));
+        for (ushort mark : {0xfffc, 0xfdd0, 0xfdd1})
+            QVERIFY(!saved.contains(QChar(mark)));
         // Exported from the editor: the cover alone on the first page, the sections after.
         if (!pdftools::have("pdftotext"))
             QSKIP("pdftotext (poppler-utils) is not installed");
