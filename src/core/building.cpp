@@ -62,7 +62,8 @@ bool Seismic::operator==(const Seismic& o) const {
 
 bool NtcSite::operator==(const NtcSite& o) const {
     return ag == o.ag && f0 == o.f0 && tcStar == o.tcStar && damping == o.damping && q == o.q &&
-           soil == o.soil && topography == o.topography;
+           soil == o.soil && topography == o.topography && periodSource == o.periodSource &&
+           basis == o.basis;
 }
 
 bool NtcSite::isEmpty() const {
@@ -70,7 +71,7 @@ bool NtcSite::isEmpty() const {
 }
 
 bool Building::operator==(const Building& o) const {
-    return project == o.project && sismica == o.sismica && ntc == o.ntc && periodo == o.periodo &&
+    return project == o.project && sismica == o.sismica && periodo == o.periodo && ntc == o.ntc &&
            storeys == o.storeys;
 }
 

@@ -61,6 +61,14 @@ struct Seismic {
     bool operator==(const Seismic& other) const;
 };
 
+// What the fundamental period is worked out from, as typed in the period window when it
+// computes T = 0,1 * H / sqrt(B): H the building's height and B the side of the foundation
+// in the direction considered, both in m.
+struct Period {
+    std::optional<Typed> h;
+    std::optional<Typed> b;
+    bool operator==(const Period& other) const { return h == other.h && b == other.b; }
+};
 // The site of the building for the comparison with today's code (NTC 2018), given in
 // "Spettro di risposta" and used by "Tutti i piani"; each stays nothing until given.
 struct NtcSite {
@@ -71,25 +79,24 @@ struct NtcSite {
     std::optional<Typed> q;        // behaviour factor
     std::optional<int> soil;       // row of the subsoil list: 0 A ... 4 E
     std::optional<int> topography; // row of the topography list: 0 T1 ... 3 T4
+    // Chosen in "Tutti i piani": where T1 comes from (0 the 1984 T, 1 C1 * H^(3/4) for steel,
+    // 2 reinforced concrete, 3 other structures) and the factor k of the 1984 forces (0 k = 1,
+    // 1 k = 1,5).
+    std::optional<int> periodSource;
+    std::optional<int> basis;
     bool operator==(const NtcSite& other) const;
     bool isEmpty() const;
 };
 constexpr int ntcSoilCount = 5;
 constexpr int ntcTopographyCount = 4;
-// What the fundamental period is worked out from, as typed in the period window when it
-// computes T = 0,1 * H / sqrt(B): H the building's height and B the side of the foundation
-// in the direction considered, both in m.
-struct Period {
-    std::optional<Typed> h;
-    std::optional<Typed> b;
-    bool operator==(const Period& other) const { return h == other.h && b == other.b; }
-};
+constexpr int ntcPeriodSourceCount = 4;
+constexpr int ntcBasisCount = 2;
 
 struct Building {
     Project project;
     Seismic sismica;
-    NtcSite ntc;
     Period periodo;
+    NtcSite ntc;
     std::vector<Storey> storeys; // storey 1, the lowest, first
     // P = sum of W over the storeys, t; nothing when there is no storey or a storey has no W.
     std::optional<double> totalWeight() const;

@@ -42,6 +42,8 @@ const QString keyFoundation = QStringLiteral("epsilon");
 const QString keyNtc = QStringLiteral("ntc");
 const QString keySoil = QStringLiteral("sottosuolo");
 const QString keyTopography = QStringLiteral("topografia");
+const QString keyPeriodSource = QStringLiteral("periodoT1");
+const QString keyBasis = QStringLiteral("k");
 // The NTC 2018 site's numbers, as typed, by their keys in the file.
 struct NtcValue {
     const char* key;
@@ -57,6 +59,13 @@ QString soilName(int row) {
 }
 QString topographyName(int row) {
     return QStringLiteral("T") + QString::number(row + 1);
+}
+QString periodSourceName(int row) {
+    static const char* const names[] = {"T", "acciaio", "cemento armato", "altre strutture"};
+    return QString::fromLatin1(names[row]);
+}
+QString basisName(int row) {
+    return row == 1 ? QStringLiteral("1,5") : QStringLiteral("1");
 }
 const QString keyPeriod = QStringLiteral("periodo");
 const QString keyReport = QStringLiteral("relazioneDiCalcolo");
@@ -344,7 +353,7 @@ class Reader {
     bool buildingData(const QJsonValue& v, building::Building* out) {
         QJsonObject o;
         if (!object(v, keyBuilding, &o) ||
-            !onlyKeys(o, keyBuilding, {keyProject, keyStoreys, keySeismic, keyNtc, keyPeriod}))
+            !onlyKeys(o, keyBuilding, {keyProject, keyStoreys, keySeismic, keyPeriod, keyNtc}))
             return false;
         const auto path = [](const QString& parent, const QString& key) {
             return parent + QLatin1Char('.') + key;
@@ -418,7 +427,7 @@ class Reader {
     // The NTC 2018 site: each value optional; the numbers as typed and not negative (the
     // window refuses the rest when it computes), the categories by their names.
     bool ntcSite(const QJsonValue& v, const QString& where, building::NtcSite* out) {
-        QStringList keys{keySoil, keyTopography};
+        QStringList keys{keySoil, keyTopography, keyPeriodSource, keyBasis};
         for (const NtcValue& n : ntcValues)
             keys << QString::fromLatin1(n.key);
         QJsonObject o;
@@ -450,6 +459,9 @@ class Reader {
             {keySoil, building::ntcSoilCount, soilName, &building::NtcSite::soil},
             {keyTopography, building::ntcTopographyCount, topographyName,
              &building::NtcSite::topography},
+            {keyPeriodSource, building::ntcPeriodSourceCount, periodSourceName,
+             &building::NtcSite::periodSource},
+            {keyBasis, building::ntcBasisCount, basisName, &building::NtcSite::basis},
         };
         for (const auto& c : categories) {
             if (!o.contains(c.key))
@@ -461,7 +473,7 @@ class Reader {
                 if (c.name(row) == t)
                     out->*c.member = row;
             if (!(out->*c.member))
-                return fail(quoted(at(c.key)) + QStringLiteral(" non è una categoria: \"") +
+                return fail(quoted(at(c.key)) + QStringLiteral(" non è tra le scelte: \"") +
                             excerpt(t) + QStringLiteral("\""));
         }
         return true;
@@ -707,6 +719,10 @@ QJsonObject buildingObject(const building::Building& b) {
         ntc.insert(keySoil, soilName(*b.ntc.soil));
     if (b.ntc.topography)
         ntc.insert(keyTopography, topographyName(*b.ntc.topography));
+    if (b.ntc.periodSource)
+        ntc.insert(keyPeriodSource, periodSourceName(*b.ntc.periodSource));
+    if (b.ntc.basis)
+        ntc.insert(keyBasis, basisName(*b.ntc.basis));
     if (!ntc.isEmpty())
         out.insert(keyNtc, ntc);
     QJsonObject period;

@@ -76,6 +76,10 @@ Results compute(const building::Building& b, const FieldReader& fields) {
     if (!r.storeys.empty() && r.intensity)
         for (const storeys::Storey& s : r.storeys)
             r.verticalT.push_back(formulas::verticalForce(*r.intensity, s.weightT));
+    const ntc2018::ComparisonReading ntc =
+        ntc2018::compare(b.ntc, r.storeys, r.table ? &*r.table : nullptr, r.periodS);
+    r.ntc = ntc.comparison;
+    r.ntcReason = ntc.reason;
 
     const auto dh = field("Sollecitazioni.orizzontali");
     const auto dv = field("Sollecitazioni.verticali");
@@ -158,6 +162,39 @@ std::vector<Quantity> quantities(const Results& r) {
     if (r.stresses) {
         add(QStringLiteral("verifiche.Sc"), r.stresses->combinedT, "t");
         add(QStringLiteral("verifiche.St"), r.stresses->totalT, "t");
+    }
+    if (r.ntc) {
+        // The comparison with NTC 2018: the site's spectrum, T1, Sd(T1), lambda, Fh, k and
+        // every storey's force, shear and ratio to k times the 1984 shear.
+        const ntc2018::Comparison& n = *r.ntc;
+        const ntc2018::Parameters p = ntc2018::parameters(n.site);
+        add(QStringLiteral("ntc.ag"), n.site.ag, "g");
+        add(QStringLiteral("ntc.F0"), n.site.f0, "");
+        add(QStringLiteral("ntc.TcStar"), n.site.tcStar, "s");
+        add(QStringLiteral("ntc.xi"), n.site.damping, "%");
+        add(QStringLiteral("ntc.q"), n.site.q, "");
+        add(QStringLiteral("ntc.SS"), p.ss, "");
+        add(QStringLiteral("ntc.CC"), p.cc, "");
+        add(QStringLiteral("ntc.ST"), p.st, "");
+        add(QStringLiteral("ntc.S"), p.s, "");
+        add(QStringLiteral("ntc.eta"), ntc2018::isElastic(n.site) ? p.eta : 1.0 / n.site.q, "");
+        add(QStringLiteral("ntc.TB"), p.tb, "s");
+        add(QStringLiteral("ntc.TC"), p.tc, "s");
+        add(QStringLiteral("ntc.TD"), p.td, "s");
+        add(QStringLiteral("ntc.T1"), n.forces.t1S, "s");
+        add(QStringLiteral("ntc.Sd"), n.forces.sd, "g");
+        add(QStringLiteral("ntc.lambda"), n.forces.lambda, "");
+        add(QStringLiteral("ntc.W"), n.forces.weightT, "t");
+        add(QStringLiteral("ntc.Fh"), n.forces.baseShearT, "t");
+        add(QStringLiteral("ntc.k"), ntc2018::factor(n.basis), "");
+        for (std::size_t i = 0; i < n.forces.rows.size(); ++i) {
+            const QString storey = QStringLiteral("ntc.piani.%1.").arg(i + 1);
+            const ntc2018::StoreyForce& f = n.forces.rows[i];
+            add(storey + QStringLiteral("F"), f.forceT, "t");
+            add(storey + QStringLiteral("V"), f.shearT, "t");
+            if (std::isfinite(f.ratio))
+                add(storey + QStringLiteral("rapporto"), f.ratio, "");
+        }
     }
     return out;
 }

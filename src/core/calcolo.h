@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/building.h"
+#include "core/ntc2018.h"
 #include "core/storeys.h"
 
 #include <QString>
@@ -53,6 +54,10 @@ struct Results {
     // height is not above the one below; 0 when none.
     int storeyWithoutData = 0;
     int storeyNotAbove = 0;
+    // The comparison with NTC 2018 from the building's site, T1 and k, the storeys and their
+    // table; nothing without them, and then the Italian reason.
+    std::optional<ntc2018::Comparison> ntc;
+    QString ntcReason;
 };
 
 // H and B are the building's; a building without them takes those of the period window when

@@ -149,11 +149,9 @@ const std::vector<Field> table{
     {"tuttipiani.sceltaI", "tuttipiani", "List1", "Label6", nullptr},
     {"tuttipiani.sceltaBeta", "tuttipiani", "List3", "Label11", nullptr},
     {"tuttipiani.messaggio", "tuttipiani", "Messaggio", nullptr, nullptr},
-    // The comparison with NTC 2018: on or off, where T1 comes from, the factor k on the 1984
-    // forces; its results are worked out again from the building.
+    // The comparison with NTC 2018 on or off; where T1 comes from and the factor k on the 1984
+    // forces are the building's, and the results are worked out again from it.
     {"tuttipiani.ntcConfronto", "tuttipiani", "ntcConfronto", nullptr, nullptr},
-    {"tuttipiani.ntcSceltaT1", "tuttipiani", "ntcPeriodo", "ntcPeriodoDescrizione", nullptr},
-    {"tuttipiani.ntcSceltaK", "tuttipiani", "ntcFattore", "ntcFattoreDescrizione", nullptr},
     {"spettro.T", "spettro", "Text1", "Label2", "sec"},
     {"spettro.S", "spettro", "Label10", "Label7", nullptr},
     {"spettro.C", "spettro", "Label9", "Label8", nullptr},
@@ -165,6 +163,8 @@ const std::vector<Field> table{
     {"spettro.sceltaZona", "spettro", "List2", "Label7", nullptr},
     {"spettro.sceltaI", "spettro", "List1", "Label6", nullptr},
     {"spettro.sceltaBeta", "spettro", "List3", "Label11", nullptr},
+    // The NTC 2018 spectrum on or off; the site is the building's.
+    {"spettro.ntcSpettro", "spettro", "ntcSpettro", nullptr, nullptr},
 };
 
 } // namespace

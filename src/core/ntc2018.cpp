@@ -9,15 +9,6 @@ namespace ntc2018 {
 
 namespace {
 
-struct SoilRow {
-    double ssConstant; // SS = constant - slope * F0 * ag, ag in g
-    double ssSlope;
-    double ssLow;
-    double ssHigh;
-    double ccFactor; // CC = factor * Tc*^exponent
-    double ccExponent;
-};
-
 // Tab. 3.2.IV. For A the amplification is 1 whatever the site: the row gives 1 - 0.
 const SoilRow soilRows[] = {
     {1.00, 0.00, 1.00, 1.00, 1.00, 0.00},  // A
@@ -83,8 +74,12 @@ SiteReading siteOf(const building::NtcSite& given) {
     return {site, QString()};
 }
 
+const SoilRow& soilRow(Soil soil) {
+    return soilRows[int(soil)];
+}
+
 Parameters parameters(const Site& site) {
-    const SoilRow& row = soilRows[int(site.soil)];
+    const SoilRow& row = soilRow(site.soil);
     Parameters p;
     p.ss = std::clamp(row.ssConstant - row.ssSlope * site.f0 * site.ag, row.ssLow, row.ssHigh);
     p.cc = row.ccFactor * std::pow(site.tcStar, row.ccExponent);
@@ -183,6 +178,38 @@ std::optional<StaticForces> staticForces(const std::vector<storeys::Storey>& sto
 
 double factor(Basis basis) {
     return basis == Basis::LimitStates ? 1.5 : 1.0;
+}
+
+ComparisonReading compare(const building::NtcSite& given,
+                          const std::vector<storeys::Storey>& storeys,
+                          const storeys::Table* table1984, std::optional<double> period1984) {
+    const SiteReading reading = siteOf(given);
+    if (!reading.site) {
+        // The site's reason as the rest of a sentence.
+        QString reason = reading.reason;
+        reason[0] = reason[0].toLower();
+        return {std::nullopt,
+                QStringLiteral("Dati del sito (finestra Spettro di risposta): ") + reason};
+    }
+    if (storeys.empty() || !table1984)
+        return {std::nullopt, QStringLiteral("Il confronto si fa sulla tabella del D.M. 1984: "
+                                             "completarne i dati.")};
+    const auto source = PeriodSource(given.periodSource.value_or(0));
+    double t1 = 0.0;
+    if (source == PeriodSource::Period1984) {
+        if (!period1984)
+            return {std::nullopt,
+                    QStringLiteral("Inserire il periodo T o scegliere T1 = C1·H^(3/4).")};
+        t1 = *period1984;
+    } else {
+        t1 = approximatePeriod(Frame(int(source) - 1), storeys.back().heightM);
+    }
+    const auto basis = given.basis == 1 ? Basis::LimitStates : Basis::AllowableStresses;
+    const auto forces = staticForces(storeys, *table1984, t1, *reading.site, factor(basis));
+    if (!forces)
+        return {std::nullopt, QStringLiteral("Con i pesi e le quote inseriti le forze delle NTC "
+                                             "2018 non possono essere calcolate.")};
+    return {Comparison{*reading.site, source, basis, *forces}, QString()};
 }
 
 QString comparisonText(const Site& site, const StaticForces& f, PeriodSource source, Basis basis,

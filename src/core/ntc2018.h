@@ -30,6 +30,18 @@ struct Site {
     double q = 1.0;        // behaviour factor; 1 is the elastic spectrum
 };
 
+// A row of Tab. 3.2.IV: SS = constant - slope * F0 * ag (ag in g) between low and high,
+// CC = factor * Tc*^exponent.
+struct SoilRow {
+    double ssConstant;
+    double ssSlope;
+    double ssLow;
+    double ssHigh;
+    double ccFactor;
+    double ccExponent;
+};
+const SoilRow& soilRow(Soil soil);
+
 // What Tab. 3.2.IV, Tab. 3.2.V and §3.2.3.2.1 give for a site.
 struct Parameters {
     double ss;  // stratigraphic amplification SS
@@ -117,6 +129,23 @@ enum class PeriodSource { Period1984, Steel, Concrete, Other };
 // states, as the code of 1996 prescribed).
 enum class Basis { AllowableStresses, LimitStates };
 double factor(Basis basis);
+
+// The comparison as the building states it: its site, T1 by its choice (the 1984 T given, or
+// C1 * H^(3/4) with H the top storey's height), k by its choice (1 when not chosen), the
+// storeys and their 1984 table. Nothing, with the Italian reason, when anything lacks.
+struct Comparison {
+    Site site;
+    PeriodSource source;
+    Basis basis;
+    StaticForces forces;
+};
+struct ComparisonReading {
+    std::optional<Comparison> comparison;
+    QString reason;
+};
+ComparisonReading compare(const building::NtcSite& given,
+                          const std::vector<storeys::Storey>& storeys,
+                          const storeys::Table* table1984, std::optional<double> period1984);
 
 // The comparison as the report prints it: the site, the spectrum's parameters, T1 and how it
 // was found, Fh with its values substituted, the notes on the static method's limits and a

@@ -3,6 +3,7 @@
 #include "core/coefficients.h"
 #include "core/formulas.h"
 #include "core/numtext.h"
+#include "core/relazionentc.h"
 #include "core/storeys.h"
 
 #include <cmath>
@@ -354,6 +355,7 @@ const std::vector<Section> all{
     {"spettro", "Spettro di risposta", spectrum, missingSpectrum},
     {"tabella", "Tabella di tutti i piani", table, missingTable},
     {"diagramma", "Diagramma delle forze e dei tagli di piano", diagram, missingTable},
+    {"ntc2018", "Confronto con le NTC 2018", ntcComparison, missingNtc},
 };
 
 QString orDash(const QString& text) {
@@ -376,9 +378,12 @@ QString momentUnit(Unit unit) {
 }
 
 Choices allSections() {
+    // The comparison with NTC 2018 only when ticked: a building of 1984 alone gets the
+    // report it always got.
     Choices c;
     for (const Section& s : all)
-        c.sections << QString::fromLatin1(s.key);
+        if (QLatin1String(s.key) != QLatin1String("ntc2018"))
+            c.sections << QString::fromLatin1(s.key);
     return c;
 }
 

@@ -32,7 +32,7 @@ struct Choices {
     }
     bool operator!=(const Choices& other) const { return !(*this == other); }
 };
-// Every section, tonnes.
+// Every section but the comparison with NTC 2018, tonnes.
 Choices allSections();
 
 struct Table {

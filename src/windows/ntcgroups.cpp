@@ -89,11 +89,12 @@ std::optional<building::Typed> typedValue(const QString& text) {
 NtcSiteGroup::NtcSiteGroup(building::NtcSite& site, QWidget* parent)
     : QGroupBox(QStringLiteral("NTC 2018"), parent), m_site(site) {
     setObjectName(QStringLiteral("ntcGruppo"));
-    // Closed, the window is the 1984 spectrum alone; a building with a site opens it.
-    setCheckable(true);
-    setChecked(false);
+    // Off, the window is the 1984 spectrum alone; a building with a site switches it on.
+    m_on = new QCheckBox(QStringLiteral("Spettro delle NTC 2018 per il sito dell'edificio"), this);
+    m_on->setObjectName(QStringLiteral("ntcSpettro"));
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(6, 2, 6, 2);
+    outer->addWidget(m_on);
     m_body = new QWidget(this);
     outer->addWidget(m_body);
     m_body->setVisible(false);
@@ -159,7 +160,7 @@ NtcSiteGroup::NtcSiteGroup(building::NtcSite& site, QWidget* parent)
     g->addLayout(ordinateRow, 4, 0, 1, 6);
     g->setColumnStretch(5, 1);
 
-    connect(this, &QGroupBox::toggled, this, [this](bool on) {
+    connect(m_on, &QCheckBox::toggled, this, [this](bool on) {
         m_body->setVisible(on);
         emit changed();
     });
@@ -169,21 +170,28 @@ NtcSiteGroup::NtcSiteGroup(building::NtcSite& site, QWidget* parent)
         connect(l, &QListWidget::itemSelectionChanged, this, &NtcSiteGroup::keep);
 }
 
+building::NtcSite NtcSiteGroup::shown() const {
+    // The choices made in "Tutti i piani" stay as they are.
+    building::NtcSite site = m_site;
+    site.ag = typedValue(m_ag->text());
+    site.f0 = typedValue(m_f0->text());
+    site.tcStar = typedValue(m_tcStar->text());
+    site.damping = typedValue(m_damping->text());
+    site.q = typedValue(m_q->text());
+    const int soil = chosen(m_soil), topography = chosen(m_topography);
+    site.soil = soil >= 0 ? std::optional<int>(soil) : std::nullopt;
+    site.topography = topography >= 0 ? std::optional<int>(topography) : std::nullopt;
+    return site;
+}
+
 void NtcSiteGroup::keep() {
     if (m_filling)
         return;
-    m_site.ag = typedValue(m_ag->text());
-    m_site.f0 = typedValue(m_f0->text());
-    m_site.tcStar = typedValue(m_tcStar->text());
-    m_site.damping = typedValue(m_damping->text());
-    m_site.q = typedValue(m_q->text());
-    const int soil = chosen(m_soil), topography = chosen(m_topography);
-    m_site.soil = soil >= 0 ? std::optional<int>(soil) : std::nullopt;
-    m_site.topography = topography >= 0 ? std::optional<int>(topography) : std::nullopt;
+    m_site = shown();
     emit changed();
 }
 
-void NtcSiteGroup::fromBuilding() {
+void NtcSiteGroup::fromBuilding(bool switchOn) {
     if (m_site.isEmpty())
         return;
     m_filling = true;
@@ -199,23 +207,19 @@ void NtcSiteGroup::fromBuilding() {
     choose(m_soil, m_site.soil);
     choose(m_topography, m_site.topography);
     m_filling = false;
-    openWhenGiven();
+    if (switchOn)
+        m_on->setChecked(true);
     emit changed();
 }
 
-void NtcSiteGroup::openWhenGiven() {
-    const bool given = !m_ag->text().isEmpty() || !m_f0->text().isEmpty() ||
-                       !m_tcStar->text().isEmpty() || chosen(m_soil) >= 0 ||
-                       chosen(m_topography) >= 0;
-    if (given)
-        setChecked(true);
-    m_body->setVisible(isChecked());
+void NtcSiteGroup::syncShown() {
+    m_body->setVisible(m_on->isChecked());
 }
 
 std::optional<ntc2018::Site> NtcSiteGroup::refresh() {
-    for (QLabel* l : {m_s, m_eta, m_tb, m_tc, m_td, m_ordinate})
+    for (QLabel* l : {m_s, m_eta, m_tb, m_tc, m_td, m_ordinate, m_message})
         l->clear();
-    if (!isChecked())
+    if (!m_on->isChecked())
         return std::nullopt;
     bool marked = false;
     for (NumberEdit* b : {m_ag, m_f0, m_tcStar, m_damping, m_q})
@@ -224,7 +228,8 @@ std::optional<ntc2018::Site> NtcSiteGroup::refresh() {
         m_message->setText(QStringLiteral("Correggere i valori segnati in rosso."));
         return std::nullopt;
     }
-    const ntc2018::SiteReading reading = ntc2018::siteOf(m_site);
+    // From the controls, as the user sees them.
+    const ntc2018::SiteReading reading = ntc2018::siteOf(shown());
     m_message->setText(reading.reason);
     if (!reading.site)
         return std::nullopt;
@@ -243,7 +248,8 @@ void NtcSiteGroup::showOrdinate(const QString& caption, const QString& value) {
     m_ordinate->setText(value);
 }
 
-NtcStaticGroup::NtcStaticGroup(QWidget* parent) : QWidget(parent) {
+NtcStaticGroup::NtcStaticGroup(building::NtcSite& site, QWidget* parent)
+    : QWidget(parent), m_site(site) {
     setObjectName(QStringLiteral("ntcConfrontoGruppo"));
     m_on = new QCheckBox(QStringLiteral("Confronto con le NTC 2018"), this);
     m_on->setObjectName(QStringLiteral("ntcConfronto"));
@@ -313,9 +319,24 @@ NtcStaticGroup::NtcStaticGroup(QWidget* parent) : QWidget(parent) {
         syncShown();
         emit changed();
     });
-    for (QListWidget* l : {m_source, m_basis})
-        connect(l, &QListWidget::itemSelectionChanged, this, &NtcStaticGroup::changed);
+    connect(m_source, &QListWidget::itemSelectionChanged, this, [this] {
+        const int row = chosen(m_source);
+        m_site.periodSource = row >= 0 ? std::optional<int>(row) : std::nullopt;
+        emit changed();
+    });
+    connect(m_basis, &QListWidget::itemSelectionChanged, this, [this] {
+        const int row = chosen(m_basis);
+        m_site.basis = row >= 0 ? std::optional<int>(row) : std::nullopt;
+        emit changed();
+    });
     syncShown();
+}
+
+void NtcStaticGroup::fromBuilding() {
+    if (m_site.periodSource)
+        choose(m_source, m_site.periodSource);
+    if (m_site.basis)
+        choose(m_basis, m_site.basis);
 }
 
 bool NtcStaticGroup::isOn() const {
@@ -342,51 +363,27 @@ NtcStaticGroup::refresh(const building::NtcSite& given,
         clearResults(QString());
         return std::nullopt;
     }
-    const ntc2018::SiteReading reading = ntc2018::siteOf(given);
-    if (!reading.site) {
-        clearResults(QStringLiteral("Dati del sito (finestra Spettro di risposta): ") +
-                     reading.reason);
+    const ntc2018::ComparisonReading reading = ntc2018::compare(
+        given, building ? *building : std::vector<storeys::Storey>(), table1984, period1984);
+    if (!reading.comparison) {
+        clearResults(reading.reason);
         return std::nullopt;
     }
-    if (!building || !table1984) {
-        clearResults(QStringLiteral("Il confronto si fa sulla tabella del D.M. 1984: "
-                                    "completarne i dati."));
-        return std::nullopt;
-    }
-    const int sourceRow = std::max(0, chosen(m_source));
-    const auto source = ntc2018::PeriodSource(sourceRow);
-    double t1 = 0.0;
-    if (source == ntc2018::PeriodSource::Period1984) {
-        if (!period1984) {
-            clearResults(QStringLiteral("Inserire il periodo T o scegliere T1 = C1·H^(3/4)."));
-            return std::nullopt;
-        }
-        t1 = *period1984;
-    } else {
-        // H: the height of the top storey above the foundation.
-        t1 = ntc2018::approximatePeriod(ntc2018::Frame(sourceRow - 1), building->back().heightM);
-    }
-    const auto basis =
-        chosen(m_basis) == 1 ? ntc2018::Basis::LimitStates : ntc2018::Basis::AllowableStresses;
-    const auto forces =
-        ntc2018::staticForces(*building, *table1984, t1, *reading.site, ntc2018::factor(basis));
-    if (!forces) {
-        clearResults(QStringLiteral("Con i pesi e le quote inseriti le forze delle NTC 2018 non "
-                                    "possono essere calcolate."));
-        return std::nullopt;
-    }
-    m_t1->setText(ntc2018::format3(forces->t1S));
-    m_sdCaption->setText(ntc2018::isElastic(*reading.site) ? QStringLiteral("Se(T1)/g:")
-                                                           : QStringLiteral("Sd(T1)/g:"));
-    m_sd->setText(ntc2018::format3(forces->sd));
-    m_lambda->setText(ntc2018::format3(forces->lambda));
-    m_fh->setText(numtext::formatRounded(forces->baseShearT));
-    const int count = int(forces->rows.size());
+    const ntc2018::Comparison& comparison = *reading.comparison;
+    const ntc2018::StaticForces& forces = comparison.forces;
+    const ntc2018::Site& site = comparison.site;
+    m_t1->setText(ntc2018::format3(forces.t1S));
+    m_sdCaption->setText(ntc2018::isElastic(site) ? QStringLiteral("Se(T1)/g:")
+                                                  : QStringLiteral("Sd(T1)/g:"));
+    m_sd->setText(ntc2018::format3(forces.sd));
+    m_lambda->setText(ntc2018::format3(forces.lambda));
+    m_fh->setText(numtext::formatRounded(forces.baseShearT));
+    const int count = int(forces.rows.size());
     m_table->setRowCount(count);
     QStringList storeyNames;
-    const double k = ntc2018::factor(basis);
+    const double k = ntc2018::factor(comparison.basis);
     for (int r = 0; r < count; ++r) {
-        const ntc2018::StoreyForce& f = forces->rows[r];
+        const ntc2018::StoreyForce& f = forces.rows[r];
         const QString values[] = {ntc2018::fixed2(f.forceT), ntc2018::fixed2(f.shearT),
                                   ntc2018::fixed2(k * table1984->rows[r].shearT),
                                   std::isfinite(f.ratio) ? ntc2018::fixed2(f.ratio)
@@ -399,12 +396,12 @@ NtcStaticGroup::refresh(const building::NtcSite& given,
         storeyNames << QString::number(r + 1) + QStringLiteral("°");
     }
     m_table->setVerticalHeaderLabels(storeyNames);
-    const ntc2018::Parameters p = ntc2018::parameters(*reading.site);
+    const ntc2018::Parameters p = ntc2018::parameters(site);
     QStringList notes;
-    if (forces->beyondTc)
+    if (forces.beyondTc)
         notes << QStringLiteral("T1 supera 2,5·TC = ") + ntc2018::format3(2.5 * p.tc) +
                      QStringLiteral(" sec");
-    if (forces->beyondTd)
+    if (forces.beyondTd)
         notes << QStringLiteral("T1 supera TD = ") + ntc2018::format3(p.td) +
                      QStringLiteral(" sec");
     m_note->setText(notes.isEmpty()
@@ -412,8 +409,9 @@ NtcStaticGroup::refresh(const building::NtcSite& given,
                         : QStringLiteral("Attenzione: ") + notes.join(QStringLiteral(" e ")) +
                               QStringLiteral(": l'analisi statica lineare non è applicabile "
                                              "(NTC 2018, §7.3.3.2)."));
-    m_report = ntc2018::comparisonText(*reading.site, *forces, source, basis, *table1984);
-    return forces;
+    m_report =
+        ntc2018::comparisonText(site, forces, comparison.source, comparison.basis, *table1984);
+    return comparison.forces;
 }
 
 QString NtcStaticGroup::reportText() const {

@@ -11,7 +11,7 @@ class QLabel;
 class QListWidget;
 class QTableWidget;
 
-// "NTC 2018" in "Spettro di risposta", a group opened by its check box: the site of the building
+// "NTC 2018" in "Spettro di risposta", switched on by its check box: the site of the building
 // for today's code (ag, F0, Tc*, subsoil and topographic categories, xi, q), kept in the building
 // as it is typed, with S, eta, TB, TC and TD worked out from it and the reason when it cannot be
 // used.
@@ -20,11 +20,12 @@ class NtcSiteGroup : public QGroupBox {
   public:
     NtcSiteGroup(building::NtcSite& site, QWidget* parent);
 
-    // The boxes and lists show the site the building has.
-    void fromBuilding();
-    // Opened when a site is given (after a file put the controls back), closed as it was
-    // otherwise.
-    void openWhenGiven();
+    // The boxes and lists show the site the building has; a site given switches the group on
+    // unless switchOn is false (a file put back keeps the user's choice).
+    void fromBuilding(bool switchOn = true);
+    // Shows or hides the site as the check box says (also after a file put it back without
+    // its signals).
+    void syncShown();
     // The site and its parameters shown, or nothing with the reason in the message line.
     std::optional<ntc2018::Site> refresh();
     // The spectral ordinate at the building's T, empty without one.
@@ -34,9 +35,12 @@ class NtcSiteGroup : public QGroupBox {
     void changed();
 
   private:
+    // The site as the controls show it; kept in the building at every change.
+    building::NtcSite shown() const;
     void keep();
 
     building::NtcSite& m_site;
+    QCheckBox* m_on; // ntcSpettro
     QWidget* m_body;
     NumberEdit* m_ag;          // ntcAg: fraction of g
     NumberEdit* m_f0;          // ntcF0
@@ -62,7 +66,10 @@ class NtcSiteGroup : public QGroupBox {
 class NtcStaticGroup : public QWidget {
     Q_OBJECT
   public:
-    explicit NtcStaticGroup(QWidget* parent);
+    // The choices of T1 and k are the building's, as the site is.
+    NtcStaticGroup(building::NtcSite& site, QWidget* parent);
+    // The lists show the building's choices.
+    void fromBuilding();
 
     bool isOn() const;
     // Shows or hides the comparison as the check box says (also after a file put it back
@@ -83,6 +90,7 @@ class NtcStaticGroup : public QWidget {
   private:
     void clearResults(const QString& reason);
 
+    building::NtcSite& m_site;
     QCheckBox* m_on; // ntcConfronto
     QWidget* m_body;
     QListWidget* m_source; // ntcPeriodo: where T1 comes from

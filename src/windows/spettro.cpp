@@ -147,8 +147,8 @@ void Spettro::watchSources() {
 void Spettro::restoreKept(const QMap<QString, QString>& kept) {
     CalcWindow::restoreKept(kept);
     // The site is the building's, not the window's: it comes back with the building.
-    m_ntc->fromBuilding();
-    m_ntc->openWhenGiven();
+    m_ntc->fromBuilding(false);
+    m_ntc->syncShown();
     redraw();
 }
 

@@ -196,7 +196,7 @@ TuttiPiani::TuttiPiani(AppContext& context, QWidget* parent)
     tableColumn->addLayout(storeyButtons);
     tableColumn->addWidget(m_view, 1);
     // The comparison with today's code under the diagram, one check box line until it is on.
-    m_ntc = new NtcStaticGroup(this);
+    m_ntc = new NtcStaticGroup(ctx.shared.edificio.ntc, this);
     tableColumn->addWidget(m_ntc);
     const QColor ntcColour(190, 40, 40);
     m_ntcForces = new QScatterSeries;
@@ -242,6 +242,7 @@ void TuttiPiani::load() {
     takeValue(m_period, ctx.forms.value(QStringLiteral("periodo.T")),
               QStringLiteral("il periodo T"), [this] { return currentPeriod(); });
     std::tie(m_takenWeights, m_takenHeights) = enteredStoreys();
+    m_ntc->fromBuilding();
     setStoreys(m_takenWeights, m_takenHeights);
 }
 
@@ -420,6 +421,8 @@ void TuttiPiani::refresh() {
     }
     m_refreshing = false;
     drawDiagram(building.value_or(std::vector<storeys::Storey>()), m_result ? &*m_result : nullptr);
+    // The comparison rests on the building's site, which a file being opened puts back
+    // before its windows.
     refreshNtc(building && m_result ? &*building : nullptr);
 }
 
@@ -620,6 +623,8 @@ void TuttiPiani::watchSources() {
 
 void TuttiPiani::restoreKept(const QMap<QString, QString>& kept) {
     CalcWindow::restoreKept(kept);
+    // Where T1 comes from and k are the building's, put back before the windows.
+    m_ntc->fromBuilding();
     m_ntc->syncShown();
     setStoreys(kept.value(keptWeights).split(keptSeparator),
                kept.value(keptHeights).split(keptSeparator));

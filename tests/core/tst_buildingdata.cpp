@@ -102,6 +102,9 @@ class TestBuildingData : public QObject {
         epsilonOnly.sismica.foundation = building::typed(QStringLiteral("0"));
         building::Building firstOfEach;
         firstOfEach.sismica = {0, 1.0, 1.0, std::nullopt};
+        building::Building period = fromLoads;
+        period.periodo = {building::typed(QStringLiteral("22,50")),
+                          building::typed(QStringLiteral("1E1"))};
         building::Building site = fromLoads;
         site.ntc = {building::typed(QStringLiteral("0,25")),
                     building::typed(QStringLiteral("2,4")),
@@ -109,16 +112,17 @@ class TestBuildingData : public QObject {
                     building::typed(QStringLiteral("5")),
                     building::typed(QStringLiteral("1,5")),
                     4,
-                    3};
+                    3,
+                    2,
+                    1};
         building::Building soilOnly;
         soilOnly.ntc.soil = 0;
         soilOnly.ntc.topography = 0;
-        building::Building period = fromLoads;
-        period.periodo = {building::typed(QStringLiteral("22,50")),
-                          building::typed(QStringLiteral("1E1"))};
+        soilOnly.ntc.periodSource = 0;
+        soilOnly.ntc.basis = 0;
         QTest::newRow("nothing entered") << building::Building();
         QTest::newRow("NTC site: every value, subsoil E, T4") << site;
-        QTest::newRow("NTC site: subsoil A and T1 only") << soilOnly;
+        QTest::newRow("NTC site: subsoil A, T1, T1 = T and k = 1 only") << soilOnly;
         QTest::newRow("H and B of the period as typed") << period;
         QTest::newRow("seismic data: S = 12, I = 1,4, beta = 1,2, epsilon as typed") << chosen;
         QTest::newRow("seismic data: epsilon 0 only") << epsilonOnly;
@@ -147,9 +151,11 @@ class TestBuildingData : public QObject {
         QTest::addColumn<QByteArray>("to");
         QTest::addColumn<QString>("error");
         QTest::newRow("subsoil F") << QByteArray("\"C\"") << QByteArray("\"F\"")
-                                   << "«edificio.ntc.sottosuolo» non è una categoria: \"F\"";
+                                   << "«edificio.ntc.sottosuolo» non è tra le scelte: \"F\"";
         QTest::newRow("T5") << QByteArray("\"T1\"") << QByteArray("\"T5\"")
-                            << "«edificio.ntc.topografia» non è una categoria: \"T5\"";
+                            << "«edificio.ntc.topografia» non è tra le scelte: \"T5\"";
+        QTest::newRow("k 2") << QByteArray("\"k\": \"1,5\"") << QByteArray("\"k\": \"2\"")
+                             << "«edificio.ntc.k» non è tra le scelte: \"2\"";
         QTest::newRow("ag negative") << QByteArray("\"0,25\"") << QByteArray("\"-0,25\"")
                                      << "«edificio.ntc.ag» è negativo: \"-0,25\"";
         QTest::newRow("F0 with a point") << QByteArray("\"2,4\"") << QByteArray("\"2.4\"")
@@ -159,13 +165,12 @@ class TestBuildingData : public QObject {
         QFETCH(QByteArray, from);
         QFETCH(QByteArray, to);
         buildingdata::File file;
-        file.shared.edificio.ntc = {building::typed(QStringLiteral("0,25")),
-                                    building::typed(QStringLiteral("2,4")),
-                                    std::nullopt,
-                                    std::nullopt,
-                                    std::nullopt,
-                                    2,
-                                    0};
+        building::NtcSite& site = file.shared.edificio.ntc;
+        site.ag = building::typed(QStringLiteral("0,25"));
+        site.f0 = building::typed(QStringLiteral("2,4"));
+        site.soil = 2;
+        site.topography = 0;
+        site.basis = 1;
         QByteArray bytes = buildingdata::write(file);
         QVERIFY(bytes.contains(from));
         const auto back = buildingdata::read(bytes.replace(from, to));

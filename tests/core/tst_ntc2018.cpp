@@ -1,4 +1,6 @@
+#include "core/calcolo.h"
 #include "core/ntc2018.h"
+#include "core/relazione.h"
 
 #include <QtTest>
 #include <cmath>
@@ -31,6 +33,44 @@ storeys::Table table1984() {
         t.rows.push_back(row);
     }
     return t;
+}
+
+// The four storeys as the building has them, T = 0,1 * 12,5 / sqrt(1,5625) = 1 s, the zone
+// of 2nd category (C = 0,07), I = beta = 1,2, epsilon = 1, the help's site, T1 = T, k = 1,5.
+building::Building helpBuilding() {
+    building::Building b;
+    const char* const values[][2] = {
+        {"120", "3,5"}, {"110", "6,5"}, {"100", "9,5"}, {"80", "12,5"}};
+    for (const auto& v : values) {
+        building::Storey s;
+        s.weight = building::typed(QString::fromLatin1(v[0]));
+        s.h = building::typed(QString::fromLatin1(v[1]));
+        b.storeys.push_back(s);
+    }
+    b.periodo.h = building::typed(QStringLiteral("12,5"));
+    b.periodo.b = building::typed(QStringLiteral("1,5625"));
+    b.sismica = {1, 1.2, 1.2, building::typed(QStringLiteral("1"))};
+    b.ntc.ag = building::typed(QStringLiteral("0,25"));
+    b.ntc.f0 = building::typed(QStringLiteral("2,4"));
+    b.ntc.tcStar = building::typed(QStringLiteral("0,30"));
+    b.ntc.soil = 2;
+    b.ntc.topography = 0;
+    b.ntc.periodSource = 0;
+    b.ntc.basis = 1;
+    return b;
+}
+
+QStringList reportTexts(const building::Building& b) {
+    relazione::Choices choices;
+    choices.sections = {QStringLiteral("ntc2018")};
+    const relazione::Document d = relazione::compose(calcolo::compute(b, {}), b.project, choices);
+    QStringList texts;
+    for (const relazione::Block& block : d.blocks) {
+        texts << block.text;
+        for (const QStringList& row : block.table.rows)
+            texts << row.join(QLatin1Char('|'));
+    }
+    return texts;
 }
 
 } // namespace
@@ -262,6 +302,64 @@ class TestNtc2018 : public QObject {
         QCOMPARE(ntc2018::comparisonText(helpSite(), *f, ntc2018::PeriodSource::Period1984,
                                          ntc2018::Basis::LimitStates, table1984()),
                  expected);
+    }
+
+    // The section of the calculation report, line by line as worked in staticForces, the
+    // 1984 shear unrounded: 0,07 * 0,862 * 1 * 1,2 * 1,2 * 410 = 35,6247 t, times 1,5 = 53,44 t;
+    // at the top F4 = 0,0868896 * (12,5 * 410 / 3085) * 80 = 11,5478 t, times 1,5 = 17,32 t. Both
+    // codes spread their forces as z * W, so every storey has the ratio 154,49 / 53,44.
+    void reportSection_data() {
+        QTest::addColumn<QString>("line");
+        const char* const lines[] = {
+            "ag = 0,250 g; F0 = 2,400; Tc* = 0,300 sec; sottosuolo C; topografia T1",
+            "SS = 1,70 − 0,60 · F0 · ag = 1,70 − 0,60 · 2,400 · 0,250, tra 1,00 e 1,50: SS = 1,340",
+            "CC = 1,05 · Tc*^(−0,33) = 1,05 · 0,300^(−0,33) = 1,562",
+            "S = SS · ST = 1,340 · 1,00 = 1,340",
+            "η = √(10 / (5 + ξ)) = √(10 / (5 + 5)) = 1,000, non minore di 0,55",
+            "TC = CC · Tc* = 1,562 · 0,300 = 0,469 sec; TB = TC / 3 = 0,156 sec",
+            "TD = 4,0 · ag + 1,6 = 4,0 · 0,250 + 1,6 = 2,600 sec",
+            "T1 = T = 1,000 sec (periodo del D.M. 1984)",
+            "Se(T1) = ag · S · η · F0 · TC / T1 = 0,250 · 1,340 · 1,000 · 2,400 · 0,469 / 1,000 = "
+            "0,377 g",
+            "λ = 1 (T1 ≥ 2 · TC = 0,937 sec)",
+            "W = ΣWi = 410,00 t",
+            "Fh = Se(T1) · W · λ / g = 0,377 · 410,00 · 1 = 154,49 t",
+            "F1 = 154,49 · 3,50 · 120,00 / 3085,00 = 21,03 t",
+            "F4 = 154,49 · 12,50 · 80,00 / 3085,00 = 50,08 t",
+            "1°|21,03|154,49|53,44|2,89",
+            "4°|50,08|50,08|17,32|2,89",
+        };
+        for (const char* line : lines)
+            QTest::newRow(line) << QString::fromUtf8(line);
+    }
+    void reportSection() {
+        QFETCH(QString, line);
+        QVERIFY(reportTexts(helpBuilding()).contains(line));
+    }
+
+    // The quantities of the batch command, and a building without a site: no quantity, the
+    // reason in the report, and the section left out of the report of every section.
+    void quantitiesAndMissingSite() {
+        const auto quantities = calcolo::quantities(calcolo::compute(helpBuilding(), {}));
+        const auto value = [&](const char* key) {
+            for (const calcolo::Quantity& q : quantities)
+                if (q.key == QLatin1String(key))
+                    return q.value;
+            return std::nan("");
+        };
+        QVERIFY(near(value("ntc.Fh"), 154.490026));
+        QVERIFY(near(value("ntc.piani.1.rapporto"), 154.490026 / (1.5 * 35.624736)));
+        QVERIFY(near(value("ntc.TC"), 0.468663));
+        QCOMPARE(value("ntc.k"), 1.5);
+        building::Building noSite = helpBuilding();
+        noSite.ntc = {};
+        for (const calcolo::Quantity& q : calcolo::quantities(calcolo::compute(noSite, {})))
+            QVERIFY(!q.key.startsWith(QLatin1String("ntc.")));
+        QVERIFY(reportTexts(noSite).contains(
+            QStringLiteral("Valori mancanti: il confronto con le NTC 2018: dati del sito "
+                           "(finestra Spettro di risposta): inserire ag, F0 e Tc* e scegliere la "
+                           "categoria di sottosuolo e quella topografica.")));
+        QVERIFY(!relazione::allSections().sections.contains(QStringLiteral("ntc2018")));
     }
 };
 

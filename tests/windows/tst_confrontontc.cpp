@@ -1,13 +1,14 @@
 #include "core/sharedvalues.h"
 #include "fixture.h"
+#include "shell/buildingfile.h"
 #include "shell/routes.h"
 
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLegend>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QXYSeries>
 
 namespace {
@@ -25,7 +26,7 @@ void giveSite(Fixture& f, const QString& ag, const QString& f0, const QString& t
               int topography, const QString& xi = QStringLiteral("5"),
               const QString& q = QStringLiteral("1")) {
     routes::open(f.main(), f.forms(), routes::spectrum);
-    f.control<QGroupBox>(S, "ntcGruppo")->setChecked(true);
+    f.control<QCheckBox>(S, "ntcSpettro")->setChecked(true);
     f.type(S, "ntcAg", ag);
     f.type(S, "ntcF0", f0);
     f.type(S, "ntcTcStar", tcStar);
@@ -125,8 +126,8 @@ class TestConfrontoNtc : public QObject {
     // The four storeys against the help's site (hand-worked in the core test): F of the
     // first storey, its shear, k times the 1984 shear, their ratio and Fh; past 2,5 TC the
     // note. T 1,2 s: Sd = 0,376805 / 1,2 = 0,314004, Fh = 128,74 t, F1 = 128,74 * 420 / 3085.
-    // The 1984 base shear is C * R * epsilon * beta * I * sum(W) = 0,07 * R * 1,44 * 410 t:
-    // 35,6247 t at T 1 s (R 0,862), 31,5474 t at 1,2 s (R = 0,862 / 1,2^(2/3) = 0,76335).
+    // The 1984 base shear, unrounded, is C R epsilon beta I sum(W) = 0,07 * R * 1,44 * 410:
+    // 35,6247 t with R = 0,862 (1 s), 31,5474 t with R = 0,862 / 1,2^(2/3) (1,2 s).
     void comparisonInAllStoreys_data() {
         QTest::addColumn<QString>("period");
         QTest::addColumn<int>("source");
@@ -154,7 +155,7 @@ class TestConfrontoNtc : public QObject {
         fourStoreys(f, period);
         f.control<QCheckBox>(W, "ntcConfronto")->setChecked(true);
         QCOMPARE(f.text(W, "ntcNota"),
-                 QStringLiteral("Dati del sito (finestra Spettro di risposta): Inserire ag, F0 e "
+                 QStringLiteral("Dati del sito (finestra Spettro di risposta): inserire ag, F0 e "
                                 "Tc* e scegliere la categoria di sottosuolo e quella "
                                 "topografica."));
         f.window(W)->hide();
@@ -174,6 +175,39 @@ class TestConfrontoNtc : public QObject {
         f.click(W, "cmdAggiungi");
         QVERIFY(
             f.main().reportText().contains(QStringLiteral("     Fh = Se(T1) · W · lambda / g = ")));
+    }
+
+    // Saved and opened again, the site, the choices of T1 and k and the comparison come back:
+    // concrete (Fh 263,38 t) against 1,5 * 35,6247 t.
+    void keptInBuildingData() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("edificio.tremora"));
+        {
+            Fixture f;
+            fourStoreys(f, QStringLiteral("1"));
+            f.window(W)->hide();
+            giveSite(f, QStringLiteral("0,25"), QStringLiteral("2,4"), QStringLiteral("0,30"), 2,
+                     0);
+            f.window(S)->hide();
+            routes::open(f.main(), f.forms(), routes::allStoreys);
+            f.control<QCheckBox>(W, "ntcConfronto")->setChecked(true);
+            f.pick(W, "ntcPeriodo", 2);
+            f.pick(W, "ntcFattore", 1);
+            // A site changed afterwards leaves the choices of T1 and k as they are.
+            routes::open(f.main(), f.forms(), routes::spectrum);
+            f.type(S, "ntcTcStar", QStringLiteral("0,3"));
+            f.window(S)->hide();
+            QCOMPARE(buildingfile::save(f.forms(), f.shared(), path), QString());
+        }
+        Fixture f;
+        QCOMPARE(buildingfile::open(f.forms(), f.shared(), path), QString());
+        QVERIFY(f.control<QCheckBox>(S, "ntcSpettro")->isChecked());
+        QCOMPARE(f.text(W, "ntcFh"), QStringLiteral("263,38"));
+        routes::open(f.main(), f.forms(), routes::allStoreys);
+        QCOMPARE(f.control<QTableWidget>(W, "TabellaNTC")->item(0, 2)->text(),
+                 QStringLiteral("53,44"));
+        QCOMPARE(f.text(W, "ntcFh"), QStringLiteral("263,38"));
+        QCOMPARE(f.prompts.unexpected, 0);
     }
 };
 
