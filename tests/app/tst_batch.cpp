@@ -40,24 +40,49 @@ class TestBatch : public QObject {
     // The quantities of the school worked by hand in the core test: T = 1,25 / sqrt(10),
     // sum(F) = 0,1008 * 409,9, delta_r = 0,5 + 6 * sqrt(1,6); with their units.
     void risultati_data() {
+        QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("key");
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("unit");
-        QTest::newRow("T") << "periodo.T" << 0.39528470752 << "s";
-        QTest::newRow("C") << "sismica.C" << 0.07 << "";
-        QTest::newRow("W2 = 100 + 0,33 * 30") << "piani.2.W" << 109.9 << "t";
-        QTest::newRow("F1") << "piani.1.F" << 5.62631556 << "t";
-        QTest::newRow("M1") << "piani.1.M" << 225.62931978 << "t·m";
-        QTest::newRow("Fv1 = 2 * 0,07 * 120") << "piani.1.Fv" << 16.8 << "t";
-        QTest::newRow("base shear") << "base.V" << 41.31792 << "t";
-        QTest::newRow("C R e b I sum(W)") << "base.CRebIW" << 41.31792 << "t";
-        QTest::newRow("delta r") << "spostamenti.dr" << 8.08946638 << "cm";
+        QTest::newRow("T") << "scuola"
+                           << "periodo.T" << 0.39528470752 << "s";
+        QTest::newRow("C") << "scuola"
+                           << "sismica.C" << 0.07 << "";
+        QTest::newRow("W2 = 100 + 0,33 * 30") << "scuola"
+                                              << "piani.2.W" << 109.9 << "t";
+        QTest::newRow("F1") << "scuola"
+                            << "piani.1.F" << 5.62631556 << "t";
+        QTest::newRow("M1") << "scuola"
+                            << "piani.1.M" << 225.62931978 << "t·m";
+        QTest::newRow("Fv1 = 2 * 0,07 * 120") << "scuola"
+                                              << "piani.1.Fv" << 16.8 << "t";
+        QTest::newRow("base shear") << "scuola"
+                                    << "base.V" << 41.31792 << "t";
+        QTest::newRow("C R e b I sum(W)") << "scuola"
+                                          << "base.CRebIW" << 41.31792 << "t";
+        QTest::newRow("delta r") << "scuola"
+                                 << "spostamenti.dr" << 8.08946638 << "cm";
+        // The same school on the site of the NTC 2018 help (ag 0,25, F0 2,4, Tc* 0,30, subsoil
+        // C, T1): SS = 1,70 - 0,60 * 2,4 * 0,25 = 1,34, TC = 1,05 * 0,30^-0,33 * 0,30 = 0,469 s,
+        // so T1 = T = 0,395 s is on the plateau, Sd = 0,25 * 1,34 * 2,4 = 0,804; four storeys
+        // below 2 TC give lambda 0,85 and Fh = 0,804 * 409,9 * 0,85.
+        QTest::newRow("NTC SS") << "scuola-ntc"
+                                << "ntc.SS" << 1.34 << "";
+        QTest::newRow("NTC Sd(T1) on the plateau") << "scuola-ntc"
+                                                   << "ntc.Sd" << 0.804 << "g";
+        QTest::newRow("NTC lambda") << "scuola-ntc"
+                                    << "ntc.lambda" << 0.85 << "";
+        QTest::newRow("NTC Fh") << "scuola-ntc"
+                                << "ntc.Fh" << 280.12566 << "t";
     }
+
     void risultati() {
+        QFETCH(QString, file);
         QFETCH(QString, key);
         QFETCH(double, value);
         QFETCH(QString, unit);
-        const Outcome o = tremora({QStringLiteral("--risultati"), school()});
+        const Outcome o = tremora({QStringLiteral("--risultati"),
+                                   QFINDTESTDATA("../data/relazione/" + file + ".tremora")});
         QCOMPARE(o.status, 0);
         const QJsonObject root = QJsonDocument::fromJson(o.out).object();
         QCOMPARE(root.value("formato").toString(), QStringLiteral("tremora-risultati"));
