@@ -10,19 +10,18 @@
 
 namespace relazione {
 
-namespace {
-
-// How many decimals each kind of number shows: lengths, weights, forces and moments to the
-// hundredth (a centimetre, ten kilograms); the period, R, gamma and K to the thousandth, since
-// a rounding there moves every force after it; C and the chosen coefficients as listed.
-QString length(double m) {
-    return numtext::fixed(m, 2);
-}
 QString thousandths(double value) {
     return numtext::fixed(value, 3);
 }
 QString hundredths(double value) {
     return numtext::fixed(value, 2);
+}
+
+namespace {
+
+// Lengths to the hundredth, a centimetre.
+QString length(double m) {
+    return numtext::fixed(m, 2);
 }
 
 const QString dot = QStringLiteral(" · ");

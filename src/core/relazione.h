@@ -108,4 +108,10 @@ struct ChoicesText {
 ChoicesText toText(const Choices& choices);
 std::optional<Choices> fromText(const ChoicesText& text, QString* error);
 
+// Numbers in the report's formulas: periods, R, gamma, K and the spectrum's coefficients to
+// the thousandth, since a rounding there moves every force after it; heights, weights, forces
+// and moments to the hundredth (a centimetre, ten kilograms).
+QString thousandths(double value);
+QString hundredths(double value);
+
 } // namespace relazione

@@ -9,15 +9,6 @@ namespace relazione {
 
 namespace {
 
-// Periods, accelerations and the spectrum's coefficients to the thousandth, as the windows
-// show them; heights, weights and forces to the hundredth, as the rest of the report.
-QString thousandths(double value) {
-    return numtext::fixed(value, 3);
-}
-QString hundredths(double value) {
-    return numtext::fixed(value, 2);
-}
-
 Block block(Block::Kind kind, const QString& text) {
     return {kind, text, {}, {}};
 }
